@@ -1,0 +1,192 @@
+#include "app/cmainframe.h"
+
+#include "app/caboutdlg.h"
+#include "categories/ccatview.h"
+#include "chrome/ownerdrawmenu.h"
+#include "commands/ccomandsview.h"
+#include "discs/cleftview.h"
+#include "files/ctavikonview.h"
+#include "platform/appflags.h"
+#include "platform/ctavikondoc.h"
+#include "platform/prompter.h"
+#include "resources/menus.h"
+#include "resources/resource.h"
+#include "resources/resourceicons.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+
+namespace {
+// Initial pane widths, left to right.
+constexpr int kPaneWidths[] = {255, 200, 320, 165};
+} // namespace
+
+CMainFrame::CMainFrame(QWidget *parent)
+    : QMainWindow(parent), m_pDocument(std::make_unique<CTavikonDoc>())
+{
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowIcon(ResourceIcon(173));
+
+    m_pSplitter = new QSplitter(Qt::Horizontal, this);
+    m_pSplitter->setObjectName(QStringLiteral("splitter"));
+    m_pSplitter->setChildrenCollapsible(false);
+    m_pCommands = new CComandsView(m_pSplitter);
+    m_pLeft = new CLeftView(m_pSplitter);
+    m_pFiles = new CTavikonView(m_pSplitter);
+    m_pCat = new CCatView(m_pSplitter);
+    int i = 0;
+    for (CView *view : {static_cast<CView *>(m_pCommands), static_cast<CView *>(m_pLeft),
+                        static_cast<CView *>(m_pFiles), static_cast<CView *>(m_pCat)}) {
+        m_pDocument->AddView(view);
+        m_pSplitter->setStretchFactor(i, i == 2 ? 1 : 0);
+        ++i;
+    }
+    m_pSplitter->setSizes({std::begin(kPaneWidths), std::end(kPaneWidths)});
+    setCentralWidget(m_pSplitter);
+
+    // The accelerator table: window-wide keys routed like menu commands. Editors keep the
+    // keys they use themselves (Delete, Ctrl+A, Ctrl+Z) through Qt's shortcut override.
+    for (const AccelDef &accel : AcceleratorTable()) {
+        auto *action = new QAction(this);
+        action->setShortcut(QKeySequence(accel.key));
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setData(accel.id);
+        const int id = accel.id;
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        addAction(action);
+        m_accelerators.append(action);
+    }
+
+    m_pActiveView = m_pLeft;
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { trackFocus(now); });
+}
+
+CMainFrame::~CMainFrame() { DestroyPanes(); }
+
+void CMainFrame::DestroyPanes()
+{
+    // The panes go first, while the document they talk through still exists.
+    m_pActiveView = nullptr;
+    delete m_pSplitter;
+    m_pSplitter = nullptr;
+    m_pCommands = nullptr;
+    m_pLeft = nullptr;
+    m_pFiles = nullptr;
+    m_pCat = nullptr;
+}
+
+void CMainFrame::LoadFrameMenu()
+{
+    menuBar()->clear();
+    m_pMenu = std::make_unique<COwnerDrawMenu>();
+    m_pMenu->LoadMenu(IDR_MAINFRAME, menuBar(), this);
+    m_pMenu->SetTransparentColor(QColor(0, 255, 0));
+    m_pMenu->SetItemBitmap(ID_HELP_FINDER, 249);
+    m_pMenu->ReleaseTransparentColor();
+    for (QAction *action : m_pMenu->Actions()) {
+        const int id = action->data().toInt();
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    }
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>())
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateMenuStates);
+    UpdateMenuStates();
+}
+
+void CMainFrame::SetActiveView(CView *pView) { m_pActiveView = pView; }
+
+void CMainFrame::trackFocus(QWidget *now)
+{
+    if (!now || !m_pSplitter)
+        return;
+    for (CView *view : m_pDocument->views()) {
+        QWidget *w = view->viewWidget();
+        if (w == now || w->isAncestorOf(now)) {
+            m_pActiveView = view;
+            return;
+        }
+    }
+}
+
+void CMainFrame::OnCommand(int id)
+{
+    if (!IsCommandEnabled(id))
+        return;
+    if (m_pActiveView && m_pActiveView->OnCommand(id)) {
+        UpdateMenuStates();
+        return;
+    }
+    switch (id) {
+    case ID_PROGRAM_SAVEEXIT:
+        close();
+        break;
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        break;
+    case ID_HELP_FINDER:
+    case ID_HELP:
+    case ID_CONTEXT_HELP:
+    case ID_DEFAULT_HELP:
+        OnHelp();
+        break;
+    default:
+        break; // a key whose command no handler of the active pane knows does nothing
+    }
+    UpdateMenuStates();
+}
+
+bool CMainFrame::IsCommandEnabled(int id) const
+{
+    const AppFlags &flags = theAppFlags();
+    switch (id) {
+    case ID_EDIT_CDSCAN:
+    case ID_EDIT_DELETECD:
+    case ID_LEND_LENDTO:
+    case ID_LEND_GETBACK:
+        return flags.m_bEditAllowed == 1;
+    case ID_DATABASE_BACKHOME:
+        return flags.m_bHomeDatabase == 0;
+    case ID_DATABASE_LOADFRIEND:
+        return flags.m_bHomeDatabase == 1;
+    case ID_VIEW_LARGEICONS:
+        return flags.m_bSmallIcons == 1;
+    case ID_VIEW_SMALLICONS:
+        return flags.m_bSmallIcons == 0;
+    default:
+        return true;
+    }
+}
+
+QAction *CMainFrame::MenuAction(int id) const { return m_pMenu ? m_pMenu->Action(id) : nullptr; }
+
+void CMainFrame::UpdateMenuStates()
+{
+    if (!m_pMenu)
+        return;
+    for (QAction *action : m_pMenu->Actions())
+        action->setEnabled(IsCommandEnabled(action->data().toInt()));
+}
+
+void CMainFrame::OnAppAbout()
+{
+    CAboutDlg dlg(this);
+    ExecDialog(dlg);
+}
+
+void CMainFrame::OnHelp()
+{
+    // Without the command panel active there is no catalogue-specific help: say where the
+    // help file is expected instead of failing silently.
+    AfxMessageBox(tr("Open the command panel and choose \"Help Themes\" there to read the help."),
+                  this);
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    // The document never has unsaved changes to ask about; the disc tree saves on teardown.
+    event->accept();
+}

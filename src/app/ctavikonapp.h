@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class CMainFrame;
+
+// The application: sets the shared flags, creates the frame with its four panes and shows it.
+// Lives beside the QApplication that main() makes, so tests can run it too.
+class CTavikonApp final
+{
+    Q_DISABLE_COPY_MOVE(CTavikonApp)
+
+public:
+    CTavikonApp();
+    ~CTavikonApp();
+
+    // False when the start-up ended before the window was shown; ExitCode() then says why.
+    bool InitInstance();
+    // Destroys the frame, which saves the catalogue.
+    void ExitInstance();
+    int ExitCode() const { return m_nExitCode; }
+
+    CMainFrame *MainFrame() const { return m_pFrame.get(); }
+
+private:
+    std::unique_ptr<CMainFrame> m_pFrame;
+    int m_nExitCode = 0;
+};

@@ -1,0 +1,12 @@
+#include "chrome/sortlistctrl.h"
+
+#include "chrome/sortheader.h"
+
+CSortListCtrl::CSortListCtrl(QWidget *parent) : QTreeWidget(parent), m_pHeader(new CSortHeader(this))
+{
+    setHeader(m_pHeader);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+}
+
+CSortListCtrl::~CSortListCtrl() = default;

@@ -1,0 +1,4 @@
+#include "chrome/themedbutton.h"
+
+CThemedButton::CThemedButton(QWidget *parent) : CIconButton(parent) { }
+CThemedButton::~CThemedButton() = default;

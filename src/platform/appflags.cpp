@@ -1,0 +1,7 @@
+#include "platform/appflags.h"
+
+AppFlags &theAppFlags()
+{
+    static AppFlags flags;
+    return flags;
+}

@@ -1,0 +1,3 @@
+#include "store/cdisc.h"
+
+CDisc::CDisc() : m_strLocation(QStringLiteral("home")) { }

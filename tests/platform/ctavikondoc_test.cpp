@@ -1,0 +1,138 @@
+#include "platform/ctavikondoc.h"
+#include "platform/cview.h"
+#include "platform/hints.h"
+#include "platform/tokens.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// A pane that records what reaches it and may react with a broadcast of its own.
+class StubView final : public CView
+{
+public:
+    explicit StubView(QString name, QStringList *log) : m_name(std::move(name)), m_log(log) { }
+
+    void OnUpdate(CView *, int lHint, const HintArg &hint) override
+    {
+        QString what = QString::number(lHint);
+        if (const Token *t = hint.token())
+            what += QStringLiteral(":") + QString::fromLatin1(t->text());
+        m_log->append(m_name + QStringLiteral("<") + what);
+        if (react)
+            react(lHint, hint);
+    }
+    QWidget *viewWidget() override { return nullptr; }
+    void send(int lHint, const HintArg &hint = {}) { UpdateAllViews(lHint, hint); }
+
+    std::function<void(int, const HintArg &)> react;
+
+private:
+    QString m_name;
+    QStringList *m_log;
+};
+
+struct Panes
+{
+    QStringList log;
+    CTavikonDoc doc;
+    StubView commands{QStringLiteral("commands"), &log};
+    StubView tree{QStringLiteral("tree"), &log};
+    StubView files{QStringLiteral("files"), &log};
+    StubView cats{QStringLiteral("cats"), &log};
+
+    Panes()
+    {
+        for (StubView *v : {&commands, &tree, &files, &cats})
+            doc.AddView(v);
+    }
+};
+
+TEST(Broadcast, VisitsViewsInAttachOrderAndSkipsTheSender)
+{
+    Panes p;
+    p.files.send(HINT_SELECTION);
+    EXPECT_EQ(p.log, (QStringList{"commands<2", "tree<2", "cats<2"}));
+
+    p.log.clear();
+    p.doc.UpdateAllViews(nullptr, 77); // an unknown code still reaches everybody, harmlessly
+    EXPECT_EQ(p.log.size(), 4);
+}
+
+TEST(Broadcast, NestedBroadcastCompletesBeforeTheOuterOneMovesOn)
+{
+    Panes p;
+    // The permission handshake: the command panel asks, the tree answers inside the question.
+    int allowed = 0;
+    bool discSelected = true;
+    p.tree.react = [&](int lHint, const HintArg &hint) {
+        if (lHint == HINT_TOKEN && hint.is(Tokens::AllowRequest))
+            p.tree.send(HINT_ALLOW_REPLY, discSelected ? HintArg(Tokens::Yes) : HintArg(Tokens::No));
+    };
+    p.commands.react = [&](int lHint, const HintArg &hint) {
+        if (lHint == HINT_ALLOW_REPLY)
+            allowed = hint.is(Tokens::Yes) ? 1 : 0;
+    };
+
+    p.commands.send(HINT_TOKEN, Tokens::AllowRequest);
+    EXPECT_EQ(allowed, 1); // the answer is there when the outer broadcast returns
+    EXPECT_EQ(p.log, (QStringList{"tree<0:AllowRequest", "commands<22:Yes", "files<22:Yes",
+                                  "cats<22:Yes", "files<0:AllowRequest", "cats<0:AllowRequest"}));
+
+    discSelected = false;
+    p.commands.send(HINT_TOKEN, Tokens::AllowRequest);
+    EXPECT_EQ(allowed, 0);
+}
+
+TEST(Broadcast, TokensAreComparedByIdentityNotByText)
+{
+    static constexpr Token lookalike{"Scan"};
+    const HintArg fake(lookalike);
+    EXPECT_FALSE(fake.is(Tokens::Scan));
+    EXPECT_TRUE(HintArg(Tokens::Scan).is(Tokens::Scan));
+
+    const QString text = QStringLiteral("Scan");
+    const HintArg asText(text);
+    EXPECT_FALSE(asText.is(Tokens::Scan));
+    EXPECT_EQ(asText.token(), nullptr);
+    ASSERT_NE(asText.text(), nullptr);
+    EXPECT_EQ(*asText.text(), text);
+
+    // Each kind hands out only what it holds.
+    const HintArg none;
+    EXPECT_TRUE(none.isNull());
+    EXPECT_EQ(none.catalog(), nullptr);
+    EXPECT_EQ(none.text(), nullptr);
+    EXPECT_EQ(HintArg(Tokens::Yes).list(), nullptr);
+}
+
+TEST(Broadcast, ViewLeavingDuringABroadcastIsNotVisited)
+{
+    Panes p;
+    p.tree.react = [&](int, const HintArg &) { p.doc.RemoveView(&p.files); };
+    p.commands.send(HINT_SELECTION);
+    EXPECT_EQ(p.log, (QStringList{"tree<2", "cats<2"}));
+}
+
+TEST(Broadcast, DestroyedViewDetachesItself)
+{
+    QStringList log;
+    CTavikonDoc doc;
+    StubView stays(QStringLiteral("stays"), &log);
+    {
+        StubView goes(QStringLiteral("goes"), &log);
+        doc.AddView(&stays);
+        doc.AddView(&goes);
+        EXPECT_EQ(doc.views().size(), 2u);
+    }
+    EXPECT_EQ(doc.views().size(), 1u);
+    doc.UpdateAllViews(nullptr, HINT_SELECTION);
+    EXPECT_EQ(log, QStringList{"stays<2"});
+}
+
+} // namespace
