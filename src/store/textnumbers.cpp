@@ -21,3 +21,26 @@ int atoiText(QStringView text)
     }
     return static_cast<int>(negative ? -value : value);
 }
+
+qint64 SizeFromText(QStringView text)
+{
+    text = text.trimmed();
+    bool negative = false;
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    qint64 value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        if (value > (std::numeric_limits<qint64>::max() - 9) / 10)
+            break; // absurdly long digits: keep what fits
+        value = value * 10 + (text[i].unicode() - u'0');
+    }
+    if (!negative)
+        return value;
+    // Only a wrapped 32-bit size is meaningful below zero.
+    if (value == 0 || value > 0x80000000LL)
+        return 0;
+    return 0x100000000LL - value;
+}
