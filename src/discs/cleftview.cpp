@@ -1,14 +1,651 @@
 #include "discs/cleftview.h"
 
-CLeftView::CLeftView(QWidget *parent) : QTreeWidget(parent)
+#include "platform/appflags.h"
+#include "platform/ctavikondoc.h"
+#include "platform/hints.h"
+#include "platform/prompter.h"
+#include "platform/tokens.h"
+#include "resources/menus.h"
+#include "resources/resource.h"
+#include "resources/resourceicons.h"
+#include "scan/cscandlg.h"
+#include "store/treelabel.h"
+
+#include <QContextMenuEvent>
+#include <QDate>
+#include <QHeaderView>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QStyle>
+
+namespace {
+
+const QString kRestoreMessage = QStringLiteral(
+    "There was a problem with your database\nTavikon is going to restore the backup data now.");
+const QString kSaveRefused = QStringLiteral(
+    "The catalogue was not read completely, so it is not saved: the catalogue files on disk "
+    "are left as they are.");
+const QString kScanRefused = QStringLiteral(
+    "The catalogue was not read completely, so no disc can be added to it. Select a disc in "
+    "the tree to restore it from the backup, then scan again.");
+const QString kTreeTempUnreadable = QStringLiteral(
+    "The folder tree of the scan could not be read, so the disc was not added to the "
+    "catalogue.\n%1");
+
+QIcon twoStateIcon(int normalId, int selectedId)
 {
-    setObjectName(QStringLiteral("CLeftView"));
+    // Our own icon object (not the shared resource one), so that its cache key tells disc
+    // items from folder items without storing anything else per item.
+    QIcon icon;
+    const QIcon normal = ResourceIcon(normalId);
+    const QIcon selected = ResourceIcon(selectedId);
+    for (const int side : {16, 32}) {
+        icon.addPixmap(normal.pixmap(side, side), QIcon::Normal);
+        icon.addPixmap(selected.pixmap(side, side), QIcon::Selected);
+    }
+    return icon;
 }
 
-CLeftView::~CLeftView() = default;
+QString withTrailingSlash(const QString &dir)
+{
+    return dir.isEmpty() || dir.endsWith(u'/') ? dir : dir + u'/';
+}
 
-void CLeftView::OnInitialUpdate() { }
+} // namespace
 
-void CLeftView::OnUpdate(CView *, int, const HintArg &) { }
+CLeftView::CLeftView(QWidget *parent)
+    : QTreeWidget(parent), m_pCatalog(std::make_unique<CCatalog>())
+{
+    setObjectName(QStringLiteral("CLeftView"));
+    setAccessibleName(tr("Catalogued discs"));
+    setColumnCount(1);
+    setHeaderHidden(true);
+    header()->setStretchLastSection(true);
+    setRootIsDecorated(true);
+    setItemsExpandable(true);
+    setUniformRowHeights(true); // lets a tree of 100,000 folders lay out without measuring rows
+    setAnimated(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setIconSize(QSize(16, 16));
+    // Renaming comes with the rename logic; until then the tree never shows a label that
+    // the disc record does not have.
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
 
-bool CLeftView::OnCommand(int) { return false; }
+    m_discIcon = twoStateIcon(191, 191);
+    m_folderIcon = twoStateIcon(175, 153);
+
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *current, QTreeWidgetItem *) { OnSelChanged(current); });
+}
+
+CLeftView::~CLeftView()
+{
+    SaveOnExit();
+    // The items go with the tree; their removal must not run the selection handling on a
+    // half-destroyed view.
+    blockSignals(true);
+}
+
+void CLeftView::OnInitialUpdate()
+{
+    setToolTip(QString());
+}
+
+// ---------------------------------------------------------------------------------------
+// Notifications
+
+void CLeftView::OnUpdate(CView *, int lHint, const HintArg &hint)
+{
+    if (hint.is(Tokens::Scan)) {
+        ScanNewDisc();
+        return;
+    }
+    if (hint.is(Tokens::AllowRequest)) {
+        UpdateAllViews(HINT_ALLOW_REPLY, m_bDiscSelected == 1 ? Tokens::Yes : Tokens::No);
+        return;
+    }
+    if (hint.is(Tokens::CDDB)) {
+        AfxMessageBox(QStringLiteral("CDDB is not implemented in this version."), this);
+        return;
+    }
+    if (hint.is(Tokens::Delete)) {
+        if (m_pCatalog->m_strDiscCount != QLatin1String("0"))
+            DeleteSelectedDisc();
+        return;
+    }
+    if (hint.is(Tokens::Missing)) {
+        ShowMissingNumbers();
+        return;
+    }
+    if (hint.is(Tokens::Home))
+        ShowAvailableDiscs(); // the code tests below still run
+    else if (hint.is(Tokens::Away)) {
+        ShowLentDiscs();
+        return;
+    }
+
+    switch (lHint) {
+    case HINT_LOAD_HOME:
+        if (const QString *dir = hint.text()) {
+            m_strActiveDir = withTrailingSlash(*dir);
+            m_strHomePath = m_strActiveDir;
+            m_store.SetActiveDir(m_strActiveDir);
+            // At the very first start the backup directory arrives after the home one; until
+            // then the backup lives where the home layout puts it.
+            if (m_strActiveBackupDir.isEmpty())
+                m_store.SetBackupDir(m_strActiveDir + QStringLiteral("DataBackUp"));
+            m_bLoaded = true;
+            const bool loaded = LoadCatalog();
+            RefreshCatalogStatus();
+            if (!loaded)
+                return;
+            if (QTreeWidgetItem *first = topLevelItem(0)) {
+                if (currentItem() == first)
+                    OnSelChanged(first);
+                else
+                    setCurrentItem(first);
+                UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+            }
+        }
+        break;
+    case HINT_DISC_EDITED:
+        if (CDisc *disc = hint.disc())
+            RelabelDisc(disc);
+        break;
+    case HINT_FIND_NUMBER:
+        if (const QString *number = hint.text())
+            SelectDiscByNumber(QString(*number));
+        break;
+    case HINT_SEARCH:
+        if (const QStringList *request = hint.list())
+            OpenSearchWindow(*request);
+        break;
+    case HINT_LEND_TO:
+        if (const QString *person = hint.text(); person && !person->isEmpty())
+            LendSelectedDisc(*person);
+        break;
+    case HINT_BORROWED_FROM:
+        if (const QString *person = hint.text(); person && !person->isEmpty())
+            ShowDiscsOfPerson(*person);
+        break;
+    case HINT_BACKUP_DIR:
+        if (const QString *dir = hint.text()) {
+            m_strActiveBackupDir = *dir;
+            while (m_strActiveBackupDir.size() > 1 && m_strActiveBackupDir.endsWith(u'/'))
+                m_strActiveBackupDir.chop(1);
+            m_strHomeBackupPath = m_strActiveBackupDir;
+            m_store.SetBackupDir(m_strActiveBackupDir);
+        }
+        break;
+    case HINT_LOAD_FRIEND:
+        if (const QString *dir = hint.text()) {
+            m_strActiveDir = m_strHomePath;
+            m_strActiveBackupDir = m_strHomeBackupPath;
+            m_store.SetActiveDir(m_strActiveDir);
+            if (!m_strActiveBackupDir.isEmpty())
+                m_store.SetBackupDir(m_strActiveBackupDir);
+            LoadFriendDatabase(*dir);
+        }
+        break;
+    case HINT_HOME_DATA:
+        if (m_bFriendLoaded)
+            ReturnHome();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Commands
+
+void CLeftView::ForwardToPanel(const Token &token)
+{
+    UpdateAllViews(HINT_PANEL_COMMAND, token);
+}
+
+bool CLeftView::OnCommand(int id)
+{
+    switch (id) {
+    case ID_RENAME:
+    case ID_TREE_RENAME:
+        StartLabelEdit();
+        return true;
+    case ID_DELETE:
+    case ID_TREE_DELETE:
+        DeleteSelectedDisc();
+        return true;
+    case ID_TREE_CDINFO:
+    case ID_OPTIONS:
+        ForwardToPanel(Tokens::OnOptions);
+        return true;
+    case ID_EDIT_CDSCAN:
+        ForwardToPanel(Tokens::OnEditCdscan);
+        return true;
+    case ID_EDIT_FINDGAPS:
+        ForwardToPanel(Tokens::OnEditFindGaps);
+        return true;
+    case ID_EDIT_DELETECD:
+        ForwardToPanel(Tokens::OnEditDeleteCd);
+        return true;
+    case ID_EDIT_CDDBQUERY:
+        ForwardToPanel(Tokens::OnEditCddbQuery);
+        return true;
+    case ID_LEND_LENDTO:
+        ForwardToPanel(Tokens::OnLendLendto);
+        return true;
+    case ID_LEND_GETBACK:
+        ForwardToPanel(Tokens::OnLendGetback);
+        return true;
+    case ID_LEND_SHOWAVAILABLECDS:
+        ForwardToPanel(Tokens::OnLendShowavailablecds);
+        return true;
+    case ID_LEND_SHOWNONAVAILABLECDS:
+        ForwardToPanel(Tokens::OnLendShownonavailablecds);
+        return true;
+    case ID_SEARCH_NAMESEARCH:
+        ForwardToPanel(Tokens::OnSearchNamesearch);
+        return true;
+    case ID_SEARCH_FILESEARCH:
+        ForwardToPanel(Tokens::OnSearchFilesearch);
+        return true;
+    case ID_SEARCH_SEARCHCD:
+        ForwardToPanel(Tokens::OnSearchSearchcd);
+        return true;
+    case ID_VIEW_LARGEICONS:
+        UpdateAllViews(HINT_VIEW_MODE, Tokens::OnViewLargeicons);
+        return true;
+    case ID_VIEW_SMALLICONS:
+        UpdateAllViews(HINT_VIEW_MODE, Tokens::OnViewSmallicons);
+        return true;
+    case ID_DATABASE_BACKHOME:
+    case ID_ACCEL_BACKHOME:
+        UpdateAllViews(HINT_HOME_REQUEST, m_pCatalog.get());
+        return true;
+    case ID_DATABASE_LOADFRIEND:
+    case ID_ACCEL_LOADFRIEND:
+        UpdateAllViews(HINT_FRIEND_REQUEST, m_pCatalog.get());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CLeftView::StartLabelEdit()
+{
+    QTreeWidgetItem *item = currentItem();
+    if (!item)
+        return;
+    scrollToItem(item);
+    if (OnBeginLabelEdit(item))
+        editItem(item, 0);
+}
+
+bool CLeftView::OnBeginLabelEdit(QTreeWidgetItem *)
+{
+    // Refused until renaming keeps the record, the file records and the tree text in step.
+    return false;
+}
+
+// ---------------------------------------------------------------------------------------
+// Tree items and their text form
+
+QString CLeftView::MakeTreePath(const QTreeWidgetItem *item) const
+{
+    QStringList labels;
+    for (const QTreeWidgetItem *p = item; p; p = p->parent())
+        labels.prepend(p->text(0));
+    return JoinTreePath(labels);
+}
+
+int CLeftView::ItemDepth(const QTreeWidgetItem *item)
+{
+    int depth = 0;
+    for (const QTreeWidgetItem *p = item ? item->parent() : nullptr; p; p = p->parent())
+        ++depth;
+    return depth;
+}
+
+QTreeWidgetItem *CLeftView::NextItemPreorder(const QTreeWidgetItem *item)
+{
+    if (!item)
+        return nullptr;
+    if (item->childCount() > 0)
+        return item->child(0);
+    for (const QTreeWidgetItem *p = item; p; p = p->parent()) {
+        if (const QTreeWidgetItem *parent = p->parent()) {
+            const int index = parent->indexOfChild(const_cast<QTreeWidgetItem *>(p));
+            if (index + 1 < parent->childCount())
+                return parent->child(index + 1);
+        } else if (QTreeWidget *tree = p->treeWidget()) {
+            const int index = tree->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(p));
+            if (index + 1 < tree->topLevelItemCount())
+                return tree->topLevelItem(index + 1);
+        }
+    }
+    return nullptr;
+}
+
+bool CLeftView::IsDiscItem(const QTreeWidgetItem *item) const
+{
+    return item && item->icon(0).cacheKey() == m_discIcon.cacheKey();
+}
+
+QByteArray CLeftView::TreeText() const
+{
+    // Depth-first with an explicit stack: the same order as NextItemPreorder, without its
+    // sibling look-ups, so writing stays linear in the number of items.
+    QList<TreeTextLine> lines;
+    QList<std::pair<const QTreeWidgetItem *, int>> stack;
+    for (int i = topLevelItemCount() - 1; i >= 0; --i)
+        stack.append({topLevelItem(i), 0});
+    while (!stack.isEmpty()) {
+        const auto [item, depth] = stack.takeLast();
+        lines.append({depth, item->text(0)});
+        for (int i = item->childCount() - 1; i >= 0; --i)
+            stack.append({item->child(i), depth + 1});
+    }
+    return WriteTreeText(lines);
+}
+
+void CLeftView::AppendTreeText(QByteArrayView text)
+{
+    AddTreeNodes(ReadTreeText(text));
+}
+
+void CLeftView::AddTreeNodes(const QList<TreeTextNode> &nodes)
+{
+    if (nodes.isEmpty())
+        return;
+    // The items are linked to each other before the tree sees any of them, so the model
+    // announces one insertion instead of one per item.
+    QList<QTreeWidgetItem *> items;
+    items.reserve(nodes.size());
+    QList<QTreeWidgetItem *> topLevel;
+    for (const TreeTextNode &node : nodes) {
+        auto *item = new QTreeWidgetItem;
+        item->setText(0, node.label);
+        item->setIcon(0, node.disc ? m_discIcon : m_folderIcon);
+        const qsizetype parent = node.parent;
+        if (parent >= 0 && parent < items.size())
+            items[parent]->addChild(item);
+        else
+            topLevel.append(item);
+        items.append(item);
+    }
+    const bool updates = updatesEnabled();
+    setUpdatesEnabled(false);
+    insertTopLevelItems(topLevelItemCount(), topLevel);
+    setUpdatesEnabled(updates);
+}
+
+// ---------------------------------------------------------------------------------------
+// Loading, selection and saving
+
+bool CLeftView::LoadCatalog()
+{
+    {
+        const QSignalBlocker blocker(this);
+        clear();
+    }
+    m_hCurItem = nullptr;
+    m_strSelPath.clear();
+    m_bDiscSelected = 0;
+
+    QList<TreeTextNode> nodes;
+    const StoreResult result = m_store.LoadCatalog(*m_pCatalog, nodes);
+    {
+        const QSignalBlocker blocker(this);
+        AddTreeNodes(nodes);
+    }
+    if (!result) {
+        // A half-read catalogue must not wait for the first click to be mended: closing the
+        // program before it would write the partial lists over Data/ and the backup.
+        AfxMessageBox(result.message(), this);
+        AfxMessageBox(kRestoreMessage, this);
+        if (!RestoreCatalog())
+            return false;
+    }
+    if (topLevelItemCount() == 0)
+        UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+    return true;
+}
+
+bool CLeftView::RestoreCatalog()
+{
+    const StoreResult result = m_store.RestoreCatalog(*m_pCatalog);
+    if (!result) {
+        AfxMessageBox(result.message(), this);
+        return false;
+    }
+    return true;
+}
+
+bool CLeftView::SaveAndBackUp(const QByteArray *treeText)
+{
+    if (!m_store.CanSave()) {
+        AfxMessageBox(kSaveRefused, this);
+        return false;
+    }
+    StoreResult result = m_store.SaveCatalog(*m_pCatalog, treeText);
+    if (!result) {
+        // The backup stays as it was: copying a failed save over it would spread the damage.
+        AfxMessageBox(result.message(), this);
+        return false;
+    }
+    result = m_store.BackUpCatalog();
+    if (!result) {
+        AfxMessageBox(result.message(), this);
+        return false;
+    }
+    return true;
+}
+
+void CLeftView::SaveOnExit()
+{
+    if (m_bExitSaved)
+        return;
+    m_bExitSaved = true;
+    if (!m_bLoaded || m_bFriendLoaded)
+        return;
+    // Tree.tkdt is left as the last operation that changed the tree wrote it.
+    SaveAndBackUp(nullptr);
+}
+
+void CLeftView::OnSelChanged(QTreeWidgetItem *current)
+{
+    if (!current)
+        return; // the tree was emptied
+    if (m_store.NeedsRestore(*m_pCatalog, topLevelItemCount() > 0)) {
+        AfxMessageBox(kRestoreMessage, this);
+        if (!RestoreCatalog())
+            return;
+    }
+    m_strSelPath = MakeTreePath(current);
+    m_bDiscSelected = m_strSelPath.contains(u'\\') ? 0 : 1;
+    m_hCurItem = current;
+    RefreshCatalogStatus();
+    m_pCatalog->m_strCurNumber = GetNumberPart(m_strSelPath);
+    m_pCatalog->m_strFolderKey = m_strSelPath;
+    m_pCatalog->m_strCurPath = GetNamePart(m_strSelPath);
+    UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+    UpdateAllViews(HINT_TOKEN, Tokens::Refresh);
+}
+
+void CLeftView::RefreshCatalogStatus()
+{
+    CCatalog &cat = *m_pCatalog;
+    cat.m_strLastEntry = QString::number(GetHighestDiscNumber());
+    cat.m_strHomeDir = m_strActiveDir;
+    cat.m_strDiscCount = QString::number(cat.m_pDiscs->size());
+    const QString first = topLevelItemCount() > 0 ? topLevelItem(0)->text(0) : QString();
+    cat.m_strCurNumber = GetNumberPart(first);
+    cat.m_strCurPath = GetNamePart(first);
+}
+
+int CLeftView::GetHighestDiscNumber() const
+{
+    return m_pCatalog->GetHighestDiscNumber();
+}
+
+// ---------------------------------------------------------------------------------------
+// Adding a scanned disc
+
+void CLeftView::ScanNewDisc()
+{
+    if (!m_store.CanSave()) {
+        AfxMessageBox(kScanRefused, this);
+        return;
+    }
+    CFileList &files = *m_pCatalog->m_pFiles;
+    const qsizetype filesBefore = files.size();
+    // Whatever the dialog left behind that was not saved with a scan is not ours to keep.
+    const auto dropPending = [&] {
+        if (m_pCatalog->m_pFiles->size() > filesBefore)
+            m_pCatalog->m_pFiles->resize(filesBefore);
+    };
+
+    {
+        CScanDlg dlg(this);
+        dlg.m_nLastNumber = GetHighestDiscNumber();
+        dlg.m_strHomeDir = m_strActiveDir;
+        dlg.m_pFileList = &files;
+        const int result = ExecDialog(dlg);
+        if (result == QDialog::Accepted && dlg.m_bScanned == 1) {
+            QByteArray text;
+            const StoreResult read = m_store.ReadDataFile(QStringLiteral("TreeTemp.tkdt"), text);
+            const QList<TreeTextNode> nodes = read ? ReadTreeText(text) : QList<TreeTextNode>();
+            if (nodes.isEmpty()) {
+                // Without its tree item the disc would be in the catalogue but nowhere to be
+                // seen or deleted: add nothing instead.
+                dropPending();
+                AfxMessageBox(kTreeTempUnreadable.arg(
+                                  read ? tr("The file %1 holds no folder tree.")
+                                             .arg(m_store.DataPath(QStringLiteral("TreeTemp.tkdt")))
+                                       : read.message()),
+                              this);
+            } else {
+                {
+                    const QSignalBlocker blocker(this);
+                    AddTreeNodes(nodes);
+                }
+                CDisc disc;
+                disc.m_strName = QStringLiteral("Unbennant");
+                disc.m_strNumber = QString::number(GetHighestDiscNumber() + 1);
+                disc.m_strSavedDate
+                    = QLocale(QLocale::English).toString(QDate::currentDate(), u"MMMM dd, yyyy");
+                disc.m_strDrive = dlg.m_strScannedDrive;
+                m_pCatalog->m_pDiscs->prepend(disc);
+
+                QTreeWidgetItem *last = topLevelItem(topLevelItemCount() - 1);
+                if (currentItem() == last)
+                    OnSelChanged(last);
+                else
+                    setCurrentItem(last);
+                UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+            }
+        } else {
+            dropPending();
+        }
+    }
+
+    // Saved first and backed up after, so that the backup always matches Data/.
+    const QByteArray tree = TreeText();
+    SaveAndBackUp(&tree);
+}
+
+// ---------------------------------------------------------------------------------------
+// Context menu
+
+std::unique_ptr<QMenu> CLeftView::CreateTreeMenu()
+{
+    auto menu = std::make_unique<QMenu>(this);
+    menu->setObjectName(QStringLiteral("TreeMenu"));
+    const std::vector<PopupDef> &popups = MenuResource(IDR_TREE_MENU);
+    if (popups.empty())
+        return menu;
+    menu->setTitle(popups.front().title);
+    for (const MenuItemDef &def : popups.front().items) {
+        if (def.id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction *action = menu->addAction(def.text);
+        action->setData(def.id);
+    }
+    return menu;
+}
+
+QAction *CLeftView::ExecPopup(QMenu &menu, const QPoint &globalPos)
+{
+    return menu.exec(globalPos);
+}
+
+void CLeftView::ShowTreeMenu(const QPoint &globalPos)
+{
+    if (m_bDiscSelected != 1)
+        return; // folders have no menu
+    std::unique_ptr<QMenu> menu = CreateTreeMenu();
+    if (QAction *chosen = ExecPopup(*menu, globalPos))
+        OnCommand(chosen->data().toInt());
+}
+
+QTreeWidgetItem *CLeftView::HitItem(const QPoint &pos) const
+{
+    // Only the icon and the label count, not the expand button or the blank row beside it.
+    QTreeWidgetItem *item = itemAt(pos);
+    if (!item)
+        return nullptr;
+    const QRect rect = visualItemRect(item);
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int extent
+        = iconSize().width() + fontMetrics().horizontalAdvance(item->text(0)) + 4 * margin;
+    if (pos.x() < rect.left() || pos.x() > rect.left() + extent)
+        return nullptr;
+    return item;
+}
+
+void CLeftView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::RightButton) {
+        QTreeWidget::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    if (QTreeWidgetItem *item = HitItem(event->position().toPoint())) {
+        if (currentItem() != item)
+            setCurrentItem(item);
+    }
+    ShowTreeMenu(event->globalPosition().toPoint());
+}
+
+void CLeftView::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Mouse)
+        return; // the right button press has shown it already
+    QTreeWidgetItem *item = currentItem();
+    if (!item)
+        return;
+    scrollToItem(item);
+    ShowTreeMenu(viewport()->mapToGlobal(visualItemRect(item).bottomLeft()));
+}
+
+// ---------------------------------------------------------------------------------------
+// Operations that later work fills in
+
+void CLeftView::DeleteSelectedDisc() { }
+void CLeftView::RelabelDisc(CDisc *) { }
+void CLeftView::ShowMissingNumbers() { }
+void CLeftView::SelectDiscByNumber(const QString &) { }
+void CLeftView::ShowAvailableDiscs() { }
+void CLeftView::ShowLentDiscs() { }
+void CLeftView::ShowDiscsOfPerson(const QString &) { }
+void CLeftView::LendSelectedDisc(const QString &) { }
+void CLeftView::OpenSearchWindow(const QStringList &) { }
+void CLeftView::LoadFriendDatabase(const QString &) { }
+void CLeftView::ReturnHome() { }

@@ -1,11 +1,23 @@
 #pragma once
 
 #include "platform/cview.h"
+#include "store/catalogstore.h"
+#include "store/ccatalog.h"
+#include "store/treetext.h"
 
+#include <QIcon>
 #include <QTreeWidget>
 
+#include <memory>
+
+class QMenu;
+
 // The disc tree: every catalogued disc with its folders. Owns the catalogue object, loads
-// and saves it, and carries out most requests of the other panes.
+// and saves it through its CatalogStore, and carries out most requests of the other panes,
+// which reach it only through the document's notifications.
+//
+// Disc items are labelled "<number> <name>", folder items with the bare folder name; the
+// labels and paths are the catalogue's own text (backslashes), never native paths.
 class CLeftView : public QTreeWidget, public CView
 {
     Q_OBJECT
@@ -19,4 +31,82 @@ public:
     void OnUpdate(CView *pSender, int lHint, const HintArg &hint) override;
     bool OnCommand(int id) override;
     QWidget *viewWidget() override { return this; }
+
+    // Saves and backs up the home catalogue unless a friend's catalogue is shown or none was
+    // ever loaded. Runs once; the frame calls it before the window goes away (log-out,
+    // SIGTERM), and the destructor calls it for the ordinary close.
+    void SaveOnExit();
+
+    // The tree's text form: every item in depth-first order, one TAB per level.
+    QByteArray TreeText() const;
+    // Adds the items of a tree text after the existing top-level items.
+    void AppendTreeText(QByteArrayView text);
+
+    // Labels joined from the disc down ("12 Holiday\Photos\2003").
+    QString MakeTreePath(const QTreeWidgetItem *item) const;
+    static int ItemDepth(const QTreeWidgetItem *item);
+    // Walks every item, collapsed ones too; nullptr when the walk is complete.
+    static QTreeWidgetItem *NextItemPreorder(const QTreeWidgetItem *item);
+    // True for an item that carries the disc images.
+    bool IsDiscItem(const QTreeWidgetItem *item) const;
+
+    int GetHighestDiscNumber() const;
+    CCatalog *Catalog() const { return m_pCatalog.get(); }
+    const CatalogStore &Store() const { return m_store; }
+
+    // The context menu "Tree" (menu resource 251), as it would be shown.
+    std::unique_ptr<QMenu> CreateTreeMenu();
+
+    // State the other parts of the program read; only the view changes it.
+    int m_bEditingLabel = 0;
+    int m_bFriendLoaded = 0;
+    int m_bDiscSelected = 0;
+    QString m_strActiveDir; // native, ends with '/'
+    QString m_strHomePath;
+    QString m_strActiveBackupDir; // native, no trailing '/'
+    QString m_strHomeBackupPath;
+    QString m_strSelPath;
+    QString m_strEditNumber;
+    QTreeWidgetItem *m_hCurItem = nullptr;
+
+protected:
+    // Shows the menu and returns the chosen action; tests replace it so none blocks.
+    virtual QAction *ExecPopup(QMenu &menu, const QPoint &globalPos);
+
+    void mousePressEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void OnSelChanged(QTreeWidgetItem *current);
+    void RefreshCatalogStatus();
+    bool LoadCatalog();
+    bool RestoreCatalog();
+    bool SaveAndBackUp(const QByteArray *treeText);
+    void ScanNewDisc();
+    void AddTreeNodes(const QList<TreeTextNode> &nodes);
+    void ShowTreeMenu(const QPoint &globalPos);
+    QTreeWidgetItem *HitItem(const QPoint &pos) const;
+    void StartLabelEdit();
+    bool OnBeginLabelEdit(QTreeWidgetItem *item);
+    void ForwardToPanel(const Token &token);
+
+    // Operations that later work fills in.
+    void DeleteSelectedDisc();
+    void RelabelDisc(CDisc *pDisc);
+    void ShowMissingNumbers();
+    void SelectDiscByNumber(const QString &strNumber);
+    void ShowAvailableDiscs();
+    void ShowLentDiscs();
+    void ShowDiscsOfPerson(const QString &strPerson);
+    void LendSelectedDisc(const QString &strPerson);
+    void OpenSearchWindow(const QStringList &request);
+    void LoadFriendDatabase(const QString &strDir);
+    void ReturnHome();
+
+    std::unique_ptr<CCatalog> m_pCatalog;
+    CatalogStore m_store;
+    QIcon m_discIcon;
+    QIcon m_folderIcon;
+    bool m_bLoaded = false; // a catalogue was loaded, so there is something to save
+    bool m_bExitSaved = false;
 };
