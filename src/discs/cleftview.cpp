@@ -427,6 +427,8 @@ bool CLeftView::RestoreCatalog()
 
 bool CLeftView::SaveAndBackUp(const QByteArray *treeText)
 {
+    if (!m_bLoaded || m_strActiveDir.isEmpty())
+        return false; // no catalogue directory yet: nothing of ours to write
     if (!m_store.CanSave()) {
         AfxMessageBox(kSaveRefused, this);
         return false;
@@ -497,6 +499,8 @@ int CLeftView::GetHighestDiscNumber() const
 
 void CLeftView::ScanNewDisc()
 {
+    if (!m_bLoaded)
+        return; // before the home catalogue arrives there is nothing to add the disc to
     if (!m_store.CanSave()) {
         AfxMessageBox(kScanRefused, this);
         return;

@@ -1,0 +1,525 @@
+#include "discs/cleftview.h"
+#include "platform/ctavikondoc.h"
+#include "platform/hints.h"
+#include "platform/tokens.h"
+#include "resources/resource.h"
+#include "scan/cscandlg.h"
+#include "store/archive.h"
+#include "store/treetext.h"
+#include "support/fakeprompter.h"
+#include "support/tempdir.h"
+
+#include <QContextMenuEvent>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Stands in for another pane: records every notification it receives.
+class RecordingView final : public CView
+{
+public:
+    struct Note
+    {
+        int code;
+        const Token *token;
+        HintArg::Kind kind;
+    };
+
+    void OnUpdate(CView *, int code, const HintArg &hint) override
+    {
+        notes.push_back({code, hint.token(), hint.kind()});
+    }
+    QWidget *viewWidget() override { return &widget; }
+    void send(int code, const HintArg &hint = {}) { UpdateAllViews(code, hint); }
+
+    int count(int code) const
+    {
+        return int(std::count_if(notes.begin(), notes.end(),
+                                 [&](const Note &n) { return n.code == code; }));
+    }
+    bool got(int code, const Token &token) const
+    {
+        return std::any_of(notes.begin(), notes.end(),
+                           [&](const Note &n) { return n.code == code && n.token == &token; });
+    }
+
+    QWidget widget;
+    std::vector<Note> notes;
+};
+
+// The real view with its popup answered by the test instead of a person.
+class TestLeftView final : public CLeftView
+{
+public:
+    QStringList menuTexts;
+    int popups = 0;
+    int choose = -1; // index of the action to pick, -1 to dismiss
+
+protected:
+    QAction *ExecPopup(QMenu &menu, const QPoint &) override
+    {
+        ++popups;
+        menuTexts.clear();
+        for (QAction *a : menu.actions())
+            menuTexts << a->text();
+        return choose >= 0 ? menu.actions().value(choose) : nullptr;
+    }
+};
+
+CDisc disc(const QString &number, const QString &name)
+{
+    CDisc d;
+    d.m_strNumber = number;
+    d.m_strName = name;
+    return d;
+}
+
+CFileData file(const QString &number, const QString &folder, const QString &name)
+{
+    CFileData f;
+    f.m_strDiscNumber = number;
+    f.m_strFolder = folder;
+    f.m_strDrive = QStringLiteral("sr0:\\");
+    f.m_strFileName = name;
+    f.m_strSize = QStringLiteral("10");
+    return f;
+}
+
+const QString kRestore = QStringLiteral(
+    "There was a problem with your database\nTavikon is going to restore the backup data now.");
+
+class DiscTree : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        view = std::make_unique<TestLeftView>();
+        doc.AddView(&panel);
+        doc.AddView(view.get());
+        doc.AddView(&files);
+    }
+
+    QString homeDir() const { return home.file(QStringLiteral("home")) + u'/'; }
+    QString backupDir() const { return home.file(QStringLiteral("home/DataBackUp")); }
+
+    // Writes a catalogue the way the store lays it out, into Data/ or DataBackUp/.
+    void writeCatalogue(const QString &dir, const CDiscList &discs, const CFileList &fileList,
+                        const QList<TreeTextLine> &tree)
+    {
+        home.write(QStringLiteral("home/") + dir + QStringLiteral("/Data.dat"),
+                   WriteDiscList(discs));
+        home.write(QStringLiteral("home/") + dir + QStringLiteral("/FileData.dat"),
+                   WriteFileList(fileList));
+        home.write(QStringLiteral("home/") + dir + QStringLiteral("/Cat.dat"),
+                   WriteStringList({QStringLiteral("Music")}));
+        home.write(QStringLiteral("home/") + dir + QStringLiteral("/Tree.tkdt"),
+                   WriteTreeText(tree));
+    }
+    // Two discs, one of them with a label that ends in a backslash.
+    void writeSample(const QString &dir = QStringLiteral("Data"))
+    {
+        writeCatalogue(dir, {disc("7", "A B"), disc("3", "Data\\")},
+                       {file("7", "sr0:\\x\\y\\", "a.txt"), file("3", "sr0:\\x\\", "b.txt")},
+                       sampleTree());
+    }
+    static QList<TreeTextLine> sampleTree()
+    {
+        return {{0, "7 A B"}, {1, "x"}, {2, "y"}, {0, "3 Data\\"}, {1, "x"}};
+    }
+    void load()
+    {
+        QDir().mkpath(backupDir()); // made with the home directory at the first start
+        panel.send(HINT_BACKUP_DIR, backupDir());
+        panel.notes.clear();
+        files.notes.clear();
+        panel.send(HINT_LOAD_HOME, homeDir());
+    }
+    QByteArray bytes(const QString &relative) const
+    {
+        return home.read(QStringLiteral("home/") + relative);
+    }
+    CDiscList discsIn(const QString &relative) const
+    {
+        CDiscList out;
+        EXPECT_TRUE(ReadDiscList(bytes(relative), out).ok());
+        return out;
+    }
+
+    TestHome home;
+    FakePrompter prompter;
+    CTavikonDoc doc;
+    RecordingView panel;
+    std::unique_ptr<TestLeftView> view;
+    RecordingView files;
+};
+
+TEST_F(DiscTree, TokensAreMatchedByAddressAndAllowRequestAnswersFromTheSelection)
+{
+    writeCatalogue(QStringLiteral("Data"), {}, {}, {});
+    load();
+    EXPECT_EQ(view->topLevelItemCount(), 0);
+    EXPECT_EQ(view->currentItem(), nullptr);
+    EXPECT_EQ(view->Catalog()->m_strDiscCount, QStringLiteral("0"));
+    EXPECT_EQ(view->Catalog()->m_lstCategories.value(0), QStringLiteral("Komedy"));
+    EXPECT_EQ(files.count(HINT_SELECTION), 1); // the new catalogue is announced, nothing selected
+
+    panel.send(HINT_TOKEN, Tokens::AllowRequest);
+    EXPECT_TRUE(panel.got(HINT_ALLOW_REPLY, Tokens::No));
+    EXPECT_EQ(files.count(HINT_ALLOW_REPLY), 1);
+
+    const std::size_t before = panel.notes.size();
+    panel.send(HINT_TOKEN, Tokens::Delete); // nothing to delete while the count is "0"
+    const Token lookalike {"CDDB"};
+    panel.send(HINT_TOKEN, lookalike);
+    panel.send(HINT_LEND_TO, QString());
+    panel.send(HINT_BORROWED_FROM, QString());
+    panel.send(777, Tokens::Scan);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    panel.send(HINT_TOKEN, Tokens::CDDB);
+    EXPECT_EQ(prompter.messages, QStringList {"CDDB is not implemented in this version."});
+    // "Scan" is a token test, whatever the code: the dialog opens (and is rejected here).
+    EXPECT_EQ(prompter.dialogs, QStringList {"CScanDlg"});
+    EXPECT_EQ(panel.notes.size(), before); // the view answered none of them
+    EXPECT_EQ(files.count(HINT_SELECTION), 1);
+}
+
+TEST_F(DiscTree, LoadBuildsTheTreeAndSelectionFillsTheCatalogue)
+{
+    writeSample();
+    load();
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
+    ASSERT_EQ(view->topLevelItemCount(), 2);
+    QTreeWidgetItem *first = view->topLevelItem(0);
+    EXPECT_EQ(view->currentItem(), first);
+    EXPECT_EQ(view->m_hCurItem, first);
+    CCatalog *cat = view->Catalog();
+    EXPECT_EQ(cat->m_strCurNumber, QStringLiteral("7"));
+    EXPECT_EQ(cat->m_strCurPath, QStringLiteral("A B"));
+    EXPECT_EQ(cat->m_strDiscCount, QStringLiteral("2"));
+    EXPECT_EQ(cat->m_strLastEntry, QStringLiteral("7"));
+    EXPECT_EQ(cat->m_strHomeDir, homeDir());
+    EXPECT_EQ(view->m_bDiscSelected, 1);
+    // The selection is announced, then the file list is told to refresh.
+    ASSERT_GE(files.notes.size(), 2u);
+    EXPECT_EQ(files.notes[0].code, HINT_SELECTION);
+    EXPECT_EQ(files.notes[1].token, &Tokens::Refresh);
+
+    QTreeWidgetItem *y = first->child(0)->child(0);
+    view->setCurrentItem(y);
+    EXPECT_EQ(cat->m_strFolderKey, QStringLiteral("7 A B\\x\\y"));
+    EXPECT_EQ(cat->m_strCurPath, QStringLiteral("A B\\"));
+    EXPECT_EQ(cat->m_strCurNumber, QStringLiteral("7"));
+    panel.notes.clear();
+    panel.send(HINT_TOKEN, Tokens::AllowRequest);
+    EXPECT_TRUE(panel.got(HINT_ALLOW_REPLY, Tokens::No));
+
+    ASSERT_EQ(view->topLevelItem(1)->childCount(), 1);
+    QTreeWidgetItem *x3 = view->topLevelItem(1)->child(0);
+    EXPECT_EQ(view->MakeTreePath(x3), QStringLiteral("3 Data\\x"));
+    EXPECT_EQ(CLeftView::ItemDepth(y), 2);
+    EXPECT_EQ(CLeftView::ItemDepth(nullptr), 0);
+    EXPECT_TRUE(view->IsDiscItem(first));
+    EXPECT_FALSE(view->IsDiscItem(y));
+
+    // Collapsed or not, the walk and the text cover every item in order.
+    view->collapseAll();
+    QStringList walked;
+    for (QTreeWidgetItem *it = first; it; it = CLeftView::NextItemPreorder(it))
+        walked << it->text(0);
+    EXPECT_EQ(walked, (QStringList {"7 A B", "x", "y", "3 Data\\", "x"}));
+    EXPECT_EQ(view->TreeText(), bytes(QStringLiteral("Data/Tree.tkdt")));
+}
+
+TEST_F(DiscTree, IntegrityCheckRestoresOnlyAfterARealFailure)
+{
+    // Discs without any file are a valid catalogue: no restore at any selection.
+    writeCatalogue(QStringLiteral("Data"), {disc("1", "Empty"), disc("2", "Blank")}, {},
+                   {{0, "1 Empty"}, {0, "2 Blank"}});
+    load();
+    view->setCurrentItem(view->topLevelItem(1));
+    view->setCurrentItem(view->topLevelItem(0));
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
+    EXPECT_EQ(view->Catalog()->m_pDiscs->size(), 2);
+}
+
+TEST_F(DiscTree, LostDataFileIsRestoredFromTheBackupAtOnceAndOnlyOnce)
+{
+    writeSample();
+    writeSample(QStringLiteral("DataBackUp"));
+    QFile::remove(home.file(QStringLiteral("home/Data/Data.dat")));
+    load();
+    ASSERT_EQ(prompter.messages.size(), 2) << prompter.messages.join('|').toStdString();
+    EXPECT_EQ(prompter.messages[1], kRestore);
+    EXPECT_EQ(view->Catalog()->m_pDiscs->size(), 2);
+    EXPECT_EQ(view->Catalog()->m_pFiles->size(), 2);
+    EXPECT_EQ(view->currentItem(), view->topLevelItem(0));
+    view->setCurrentItem(view->topLevelItem(1));
+    EXPECT_EQ(prompter.messages.size(), 2);
+    view.reset(); // the restored catalogue is whole again and is saved
+    EXPECT_EQ(discsIn(QStringLiteral("Data/Data.dat")).size(), 2);
+}
+
+TEST_F(DiscTree, PartiallyReadCatalogueIsNeverSaved)
+{
+    writeSample();
+    QFile::remove(home.file(QStringLiteral("home/Data/Data.dat")));
+    const QByteArray fileData = bytes(QStringLiteral("Data/FileData.dat"));
+    load(); // no backup to restore from
+    EXPECT_GE(prompter.messages.size(), 3);
+    EXPECT_EQ(view->currentItem(), nullptr);
+    const qsizetype shown = prompter.messages.size();
+    view.reset();
+    EXPECT_EQ(prompter.messages.size(), shown + 1); // the refusal is said, not silent
+    EXPECT_EQ(bytes(QStringLiteral("Data/FileData.dat")), fileData);
+    EXPECT_FALSE(QFile::exists(home.file(QStringLiteral("home/Data/Data.dat"))));
+    EXPECT_FALSE(QFile::exists(home.file(QStringLiteral("home/DataBackUp/FileData.dat"))));
+}
+
+TEST_F(DiscTree, ContextMenuOnlyForDiscs)
+{
+    writeSample();
+    load();
+    ASSERT_EQ(view->topLevelItemCount(), 2);
+    view->resize(300, 400);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    view->expandAll();
+    const auto onLabel = [&](QTreeWidgetItem *item) {
+        const QRect r = view->visualItemRect(item);
+        return QPoint(r.left() + 6, r.center().y());
+    };
+    QTreeWidgetItem *disc7 = view->topLevelItem(0);
+    QTreeWidgetItem *folder = disc7->child(0);
+    const QPoint empty(10, view->visualItemRect(view->topLevelItem(1)->child(0)).bottom() + 40);
+
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, onLabel(folder));
+    EXPECT_EQ(view->currentItem(), folder);
+    EXPECT_EQ(view->popups, 0);
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, empty);
+    EXPECT_EQ(view->popups, 0);
+
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, onLabel(disc7));
+    EXPECT_EQ(view->currentItem(), disc7);
+    EXPECT_EQ(view->popups, 1);
+    EXPECT_EQ(view->menuTexts, (QStringList {"Delete", "Rename", "CD Info"}));
+
+    // Empty space keeps the selection and shows the menu of the selected disc; choosing
+    // "CD Info" asks the command panel for the disc information.
+    view->choose = 2;
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, empty);
+    EXPECT_EQ(view->currentItem(), disc7);
+    EXPECT_EQ(view->popups, 2);
+    EXPECT_TRUE(panel.got(HINT_PANEL_COMMAND, Tokens::OnOptions));
+
+    view->choose = -1;
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                          view->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(view->viewport(), &key);
+    EXPECT_EQ(view->popups, 3);
+}
+
+TEST_F(DiscTree, MenuCommandsAreForwardedToTheCommandPanel)
+{
+    const std::pair<int, const Token *> forwarded[]
+        = {{ID_TREE_CDINFO, &Tokens::OnOptions},
+           {ID_OPTIONS, &Tokens::OnOptions},
+           {ID_EDIT_CDSCAN, &Tokens::OnEditCdscan},
+           {ID_EDIT_FINDGAPS, &Tokens::OnEditFindGaps},
+           {ID_EDIT_DELETECD, &Tokens::OnEditDeleteCd},
+           {ID_EDIT_CDDBQUERY, &Tokens::OnEditCddbQuery},
+           {ID_LEND_LENDTO, &Tokens::OnLendLendto},
+           {ID_LEND_GETBACK, &Tokens::OnLendGetback},
+           {ID_LEND_SHOWAVAILABLECDS, &Tokens::OnLendShowavailablecds},
+           {ID_LEND_SHOWNONAVAILABLECDS, &Tokens::OnLendShownonavailablecds},
+           {ID_SEARCH_NAMESEARCH, &Tokens::OnSearchNamesearch},
+           {ID_SEARCH_FILESEARCH, &Tokens::OnSearchFilesearch},
+           {ID_SEARCH_SEARCHCD, &Tokens::OnSearchSearchcd}};
+    for (const auto &[id, token] : forwarded) {
+        panel.notes.clear();
+        EXPECT_TRUE(view->OnCommand(id)) << id;
+        ASSERT_EQ(panel.notes.size(), 1u) << id;
+        EXPECT_EQ(panel.notes[0].code, HINT_PANEL_COMMAND);
+        EXPECT_EQ(panel.notes[0].token, token) << id;
+    }
+    EXPECT_TRUE(view->OnCommand(ID_VIEW_SMALLICONS));
+    EXPECT_TRUE(files.got(HINT_VIEW_MODE, Tokens::OnViewSmallicons));
+    for (const int id :
+         {ID_DATABASE_BACKHOME, ID_ACCEL_BACKHOME, ID_DATABASE_LOADFRIEND, ID_ACCEL_LOADFRIEND})
+        EXPECT_TRUE(view->OnCommand(id));
+    EXPECT_EQ(panel.count(HINT_HOME_REQUEST), 2);
+    EXPECT_EQ(panel.count(HINT_FRIEND_REQUEST), 2);
+    EXPECT_EQ(panel.notes.back().kind, HintArg::Kind::Catalog);
+    EXPECT_FALSE(view->OnCommand(ID_APP_ABOUT));
+
+    // Renaming is refused for now: the label never changes behind the record's back.
+    writeSample();
+    load();
+    EXPECT_TRUE(view->OnCommand(ID_TREE_RENAME));
+    EXPECT_EQ(view->findChild<QLineEdit *>(), nullptr);
+}
+
+class DiscScan : public DiscTree
+{
+protected:
+    void SetUp() override
+    {
+        DiscTree::SetUp();
+        writeCatalogue(
+            QStringLiteral("Data"), {disc("3", "c"), disc("10", "b"), disc("7", "a")},
+            {file("3", "sr0:\\", "1"), file("10", "sr0:\\", "2"), file("7", "sr0:\\", "3")},
+            {{0, "3 c"}, {0, "10 b"}, {0, "7 a"}});
+        load();
+        ASSERT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
+    }
+    // Answers the scan dialog: two records as the walk would append them, then Save.
+    void answerScan(bool writeTreeTemp, int result = QDialog::Accepted)
+    {
+        prompter.onDialog([this, writeTreeTemp, result](QDialog &d) {
+            auto &dlg = static_cast<CScanDlg &>(d);
+            lastNumber = dlg.m_nLastNumber;
+            scanHome = dlg.m_strHomeDir;
+            dlg.m_pFileList->append(file("11", "sr0:\\music\\", "a.mp3"));
+            dlg.m_pFileList->append(file("11", "sr0:\\music\\", "b.mp3"));
+            if (writeTreeTemp)
+                home.write(QStringLiteral("home/Data/TreeTemp.tkdt"),
+                           WriteTreeText({{0, "11 Untitled"}, {1, "music"}}));
+            dlg.m_bScanned = 1;
+            dlg.m_strScannedDrive = QStringLiteral("SR0:\\");
+            return result;
+        });
+    }
+    void expectBackupMatchesData()
+    {
+        for (const QString name : {"Data.dat", "FileData.dat", "Cat.dat"})
+            EXPECT_EQ(bytes(QStringLiteral("DataBackUp/") + name),
+                      bytes(QStringLiteral("Data/") + name))
+                << name.toStdString();
+    }
+    int lastNumber = -1;
+    QString scanHome;
+};
+
+TEST_F(DiscScan, ScannedDiscIsNumberedSavedAndSelected)
+{
+    answerScan(true);
+    files.notes.clear();
+    panel.send(HINT_TOKEN, Tokens::Scan);
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
+    EXPECT_EQ(lastNumber, 10);
+    EXPECT_EQ(scanHome, homeDir());
+
+    const CDiscList saved = discsIn(QStringLiteral("Data/Data.dat"));
+    ASSERT_EQ(saved.size(), 4);
+    EXPECT_EQ(saved[0].m_strNumber, QStringLiteral("11"));
+    EXPECT_EQ(saved[0].m_strName, QStringLiteral("Unbennant"));
+    EXPECT_EQ(saved[0].m_strDrive, QStringLiteral("SR0:\\"));
+    EXPECT_EQ(saved[0].m_strLocation, QStringLiteral("home"));
+    EXPECT_EQ(saved[0].m_strSavedDate,
+              QLocale(QLocale::English).toString(QDate::currentDate(), u"MMMM dd, yyyy"));
+    CFileList savedFiles;
+    ASSERT_TRUE(ReadFileList(bytes(QStringLiteral("Data/FileData.dat")), savedFiles).ok());
+    EXPECT_EQ(savedFiles.size(), 5);
+    EXPECT_TRUE(
+        bytes(QStringLiteral("Data/Tree.tkdt")).endsWith("7 a\r\n11 Untitled\r\n\tmusic\r\n"));
+    expectBackupMatchesData();
+
+    QTreeWidgetItem *added = view->topLevelItem(3);
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(view->currentItem(), added);
+    EXPECT_TRUE(view->IsDiscItem(added));
+    EXPECT_FALSE(view->IsDiscItem(added->child(0)));
+    EXPECT_EQ(view->Catalog()->m_strCurNumber, QStringLiteral("11"));
+    EXPECT_EQ(view->Catalog()->m_strLastEntry, QStringLiteral("11"));
+    EXPECT_GE(files.count(HINT_SELECTION), 2);
+    EXPECT_TRUE(files.got(HINT_TOKEN, Tokens::Refresh));
+}
+
+TEST_F(DiscScan, UnreadableScanTreeAddsNothing)
+{
+    QFile::remove(home.file(QStringLiteral("home/Data/TreeTemp.tkdt")));
+    answerScan(false);
+    const QByteArray tree = bytes(QStringLiteral("Data/Tree.tkdt"));
+    panel.send(HINT_TOKEN, Tokens::Scan);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("was not added")))
+        << prompter.messages[0].toStdString();
+    EXPECT_EQ(view->topLevelItemCount(), 3);
+    EXPECT_EQ(view->Catalog()->m_pDiscs->size(), 3);
+    EXPECT_EQ(view->Catalog()->m_pFiles->size(), 3);
+    EXPECT_EQ(discsIn(QStringLiteral("Data/Data.dat")).size(), 3);
+    EXPECT_EQ(bytes(QStringLiteral("Data/Tree.tkdt")), tree);
+}
+
+TEST_F(DiscScan, CancelledScanKeepsTheCatalogueButStillSavesIt)
+{
+    answerScan(true, QDialog::Rejected);
+    QFile::remove(home.file(QStringLiteral("home/DataBackUp/Data.dat")));
+    panel.send(HINT_TOKEN, Tokens::Scan);
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
+    EXPECT_EQ(view->topLevelItemCount(), 3);
+    EXPECT_EQ(view->Catalog()->m_pFiles->size(), 3);
+    EXPECT_EQ(discsIn(QStringLiteral("DataBackUp/Data.dat")).size(), 3);
+    expectBackupMatchesData();
+}
+
+TEST_F(DiscTree, TeardownSavesTheHomeCatalogueOnly)
+{
+    writeSample();
+    load();
+    const QByteArray tree = bytes(QStringLiteral("Data/Tree.tkdt"));
+    ASSERT_FALSE(view->Catalog()->m_pDiscs->isEmpty());
+    view->Catalog()->m_pDiscs->first().m_strArtist = QStringLiteral("Someone");
+    view.reset();
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
+    EXPECT_EQ(discsIn(QStringLiteral("Data/Data.dat")).value(0).m_strArtist,
+              QStringLiteral("Someone"));
+    EXPECT_EQ(bytes(QStringLiteral("DataBackUp/Data.dat")), bytes(QStringLiteral("Data/Data.dat")));
+    EXPECT_EQ(bytes(QStringLiteral("Data/Tree.tkdt")), tree);
+}
+
+TEST_F(DiscTree, TeardownSkipsFriendCatalogueAndRunsOnce)
+{
+    writeSample();
+    load();
+    const QByteArray data = bytes(QStringLiteral("Data/Data.dat"));
+    view->m_bFriendLoaded = 1;
+    ASSERT_FALSE(view->Catalog()->m_pDiscs->isEmpty());
+    (*view->Catalog()->m_pDiscs)[0].m_strArtist = QStringLiteral("Friend");
+    view.reset();
+    EXPECT_EQ(bytes(QStringLiteral("Data/Data.dat")), data);
+    EXPECT_FALSE(QFile::exists(home.file(QStringLiteral("home/DataBackUp/Data.dat"))));
+
+    // Saved once before the window goes; later changes are not written behind the user.
+    view = std::make_unique<TestLeftView>();
+    doc.AddView(view.get());
+    load();
+    view->SaveOnExit();
+    ASSERT_FALSE(view->Catalog()->m_pDiscs->isEmpty());
+    (*view->Catalog()->m_pDiscs)[0].m_strArtist = QStringLiteral("Later");
+    view.reset();
+    EXPECT_EQ(bytes(QStringLiteral("Data/Data.dat")), data);
+    EXPECT_EQ(bytes(QStringLiteral("DataBackUp/Data.dat")), data);
+}
+
+TEST(DiscTreeAlone, NothingIsWrittenWithoutACatalogue)
+{
+    TestHome home;
+    FakePrompter prompter;
+    {
+        CLeftView view;
+    }
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_FALSE(QFile::exists(QStringLiteral("Data")));
+}
+
+} // namespace
