@@ -1,6 +1,5 @@
 #include "discs/cleftview.h"
 
-#include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
 #include "platform/hints.h"
 #include "platform/prompter.h"
