@@ -320,63 +320,39 @@ bool CCatView::OnCommand(int id)
 // The menu-bar commands whose work is done by the command panel or the file list.
 bool CCatView::ForwardMenuCommand(int id)
 {
-    const Token *panelCommand = nullptr;
-    switch (id) {
-    case ID_EDIT_CDSCAN:
-        panelCommand = &Tokens::OnEditCdscan;
-        break;
-    case ID_EDIT_FINDGAPS:
-        panelCommand = &Tokens::OnEditFindGaps;
-        break;
-    case ID_EDIT_DELETECD:
-        panelCommand = &Tokens::OnEditDeleteCd;
-        break;
-    case ID_EDIT_CDDBQUERY:
-        panelCommand = &Tokens::OnEditCddbQuery;
-        break;
-    case ID_LEND_LENDTO:
-        panelCommand = &Tokens::OnLendLendto;
-        break;
-    case ID_LEND_GETBACK:
-        panelCommand = &Tokens::OnLendGetback;
-        break;
-    case ID_LEND_SHOWAVAILABLECDS:
-        panelCommand = &Tokens::OnLendShowavailablecds;
-        break;
-    case ID_LEND_SHOWNONAVAILABLECDS:
-        panelCommand = &Tokens::OnLendShownonavailablecds;
-        break;
-    case ID_SEARCH_NAMESEARCH:
-        panelCommand = &Tokens::OnSearchNamesearch;
-        break;
-    case ID_SEARCH_FILESEARCH:
-        panelCommand = &Tokens::OnSearchFilesearch;
-        break;
-    case ID_SEARCH_SEARCHCD:
-        panelCommand = &Tokens::OnSearchSearchcd;
-        break;
-    case ID_OPTIONS:
-        panelCommand = &Tokens::OnOptions;
-        break;
-    case ID_VIEW_LARGEICONS:
-        UpdateAllViews(HINT_VIEW_MODE, HintArg(Tokens::OnViewLargeicons));
-        return true;
-    case ID_VIEW_SMALLICONS:
-        UpdateAllViews(HINT_VIEW_MODE, HintArg(Tokens::OnViewSmallicons));
-        return true;
-    case ID_DATABASE_LOADFRIEND:
-    case ID_ACCEL_LOADFRIEND:
-        UpdateAllViews(HINT_FRIEND_REQUEST, HintArg(m_pCatalog));
-        return true;
-    case ID_DATABASE_BACKHOME:
-    case ID_ACCEL_BACKHOME:
-        UpdateAllViews(HINT_HOME_REQUEST, HintArg(m_pCatalog));
-        return true;
-    default:
-        return false;
+    struct Forward
+    {
+        int id;
+        int lHint;
+        const Token *token; // nullptr: the catalogue goes along instead
+    };
+    static const Forward kForwards[] = {
+        {ID_EDIT_CDSCAN, HINT_PANEL_COMMAND, &Tokens::OnEditCdscan},
+        {ID_EDIT_FINDGAPS, HINT_PANEL_COMMAND, &Tokens::OnEditFindGaps},
+        {ID_EDIT_DELETECD, HINT_PANEL_COMMAND, &Tokens::OnEditDeleteCd},
+        {ID_EDIT_CDDBQUERY, HINT_PANEL_COMMAND, &Tokens::OnEditCddbQuery},
+        {ID_LEND_LENDTO, HINT_PANEL_COMMAND, &Tokens::OnLendLendto},
+        {ID_LEND_GETBACK, HINT_PANEL_COMMAND, &Tokens::OnLendGetback},
+        {ID_LEND_SHOWAVAILABLECDS, HINT_PANEL_COMMAND, &Tokens::OnLendShowavailablecds},
+        {ID_LEND_SHOWNONAVAILABLECDS, HINT_PANEL_COMMAND, &Tokens::OnLendShownonavailablecds},
+        {ID_SEARCH_NAMESEARCH, HINT_PANEL_COMMAND, &Tokens::OnSearchNamesearch},
+        {ID_SEARCH_FILESEARCH, HINT_PANEL_COMMAND, &Tokens::OnSearchFilesearch},
+        {ID_SEARCH_SEARCHCD, HINT_PANEL_COMMAND, &Tokens::OnSearchSearchcd},
+        {ID_OPTIONS, HINT_PANEL_COMMAND, &Tokens::OnOptions},
+        {ID_VIEW_LARGEICONS, HINT_VIEW_MODE, &Tokens::OnViewLargeicons},
+        {ID_VIEW_SMALLICONS, HINT_VIEW_MODE, &Tokens::OnViewSmallicons},
+        {ID_DATABASE_LOADFRIEND, HINT_FRIEND_REQUEST, nullptr},
+        {ID_ACCEL_LOADFRIEND, HINT_FRIEND_REQUEST, nullptr},
+        {ID_DATABASE_BACKHOME, HINT_HOME_REQUEST, nullptr},
+        {ID_ACCEL_BACKHOME, HINT_HOME_REQUEST, nullptr},
+    };
+    for (const Forward &f : kForwards) {
+        if (f.id == id) {
+            UpdateAllViews(f.lHint, f.token ? HintArg(*f.token) : HintArg(m_pCatalog));
+            return true;
+        }
     }
-    UpdateAllViews(HINT_PANEL_COMMAND, HintArg(*panelCommand));
-    return true;
+    return false;
 }
 
 void CCatView::FillList(CSortListCtrl *pList, const QStringList &names)

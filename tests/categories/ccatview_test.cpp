@@ -25,6 +25,7 @@
 
 #include <memory>
 #include <ostream>
+#include <tuple>
 
 // Readable failure output.
 void PrintTo(const QString &text, std::ostream *os)
@@ -68,27 +69,20 @@ void MakeCatalogue(CCatalog &cat)
     for (const char *name :
          {"Music", "Video", "Games", "Movies", "Software", "Action", "Drama", "Komedy"})
         cat.m_lstCategories.prepend(QString::fromLatin1(name));
-    CDisc one;
+    CDisc one, two;
     one.m_strNumber = QStringLiteral("1");
     one.m_strNotes = QStringLiteral("first line\r\nsecond line");
     one.m_lstCategories = {QStringLiteral("Drama"), QStringLiteral("Music")};
-    CDisc two;
     two.m_strNumber = QStringLiteral("2");
     two.m_lstCategories = {QStringLiteral("Games"), QStringLiteral("Drama")};
-    cat.m_pDiscs->append(two);
-    cat.m_pDiscs->append(one);
-    CFileData a;
+    *cat.m_pDiscs = {two, one};
+    CFileData a, b;
     a.m_strFileName = QStringLiteral("a.mp3");
-    a.m_strDiscNumber = QStringLiteral("1");
     a.m_lstCategories = {QStringLiteral("Drama")};
-    CFileData b = a;
     b.m_strFileName = QStringLiteral("b.avi");
-    b.m_strDiscNumber = QStringLiteral("2");
     b.m_lstCategories = {QStringLiteral("Video"), QStringLiteral("Drama")};
-    cat.m_pFiles->append(a);
-    cat.m_pFiles->append(b);
+    *cat.m_pFiles = {a, b};
     cat.m_strCurNumber = QStringLiteral("1");
-    cat.m_strDiscCount = QStringLiteral("2");
 }
 
 // The real panel between stub panes, on a fresh working directory, shown offscreen.
@@ -382,40 +376,34 @@ TEST(CategoryPanel, ViewCdsSendsTheSearchWithTheSelectedCategories)
 TEST(CategoryPanel, MenuCommandsAreForwardedWithTheirTokens)
 {
     Panel p;
-    const std::vector<std::pair<int, const char *>> panel {
-        {ID_EDIT_CDSCAN, "OnEditCdscan"},
-        {ID_EDIT_FINDGAPS, "OnEditFindGaps"},
-        {ID_EDIT_DELETECD, "OnEditDeleteCd"},
-        {ID_EDIT_CDDBQUERY, "OnEditCddbQuery"},
-        {ID_LEND_LENDTO, "OnLendLendto"},
-        {ID_LEND_GETBACK, "OnLendGetback"},
-        {ID_LEND_SHOWAVAILABLECDS, "OnLendShowavailablecds"},
-        {ID_LEND_SHOWNONAVAILABLECDS, "OnLendShownonavailablecds"},
-        {ID_SEARCH_NAMESEARCH, "OnSearchNamesearch"},
-        {ID_SEARCH_FILESEARCH, "OnSearchFilesearch"},
-        {ID_SEARCH_SEARCHCD, "OnSearchSearchcd"},
-        {ID_OPTIONS, "OnOptions"},
-    };
-    for (const auto &[id, token] : panel) {
+    const int kPanel = HINT_PANEL_COMMAND, kView = HINT_VIEW_MODE;
+    const std::vector<std::tuple<int, int, const char *>> forwards {
+        {ID_EDIT_CDSCAN, kPanel, "OnEditCdscan"},
+        {ID_EDIT_FINDGAPS, kPanel, "OnEditFindGaps"},
+        {ID_EDIT_DELETECD, kPanel, "OnEditDeleteCd"},
+        {ID_EDIT_CDDBQUERY, kPanel, "OnEditCddbQuery"},
+        {ID_LEND_LENDTO, kPanel, "OnLendLendto"},
+        {ID_LEND_GETBACK, kPanel, "OnLendGetback"},
+        {ID_LEND_SHOWAVAILABLECDS, kPanel, "OnLendShowavailablecds"},
+        {ID_LEND_SHOWNONAVAILABLECDS, kPanel, "OnLendShownonavailablecds"},
+        {ID_SEARCH_NAMESEARCH, kPanel, "OnSearchNamesearch"},
+        {ID_SEARCH_FILESEARCH, kPanel, "OnSearchFilesearch"},
+        {ID_SEARCH_SEARCHCD, kPanel, "OnSearchSearchcd"},
+        {ID_OPTIONS, kPanel, "OnOptions"},
+        {ID_VIEW_LARGEICONS, kView, "OnViewLargeicons"},
+        {ID_VIEW_SMALLICONS, kView, "OnViewSmallicons"},
+        {ID_DATABASE_LOADFRIEND, HINT_FRIEND_REQUEST, ""},
+        {ID_ACCEL_LOADFRIEND, HINT_FRIEND_REQUEST, ""},
+        {ID_DATABASE_BACKHOME, HINT_HOME_REQUEST, ""},
+        {ID_ACCEL_BACKHOME, HINT_HOME_REQUEST, ""}};
+    for (const auto &[id, lHint, token] : forwards) {
         p.commands.got.clear();
         EXPECT_TRUE(p.view.OnCommand(id)) << id;
         ASSERT_EQ(p.commands.got.size(), 1u) << id;
-        EXPECT_EQ(p.commands.got[0].lHint, HINT_PANEL_COMMAND);
-        EXPECT_EQ(p.commands.got[0].token, QString::fromLatin1(token));
+        EXPECT_EQ(p.commands.got[0].lHint, lHint) << id;
+        EXPECT_EQ(p.commands.got[0].token, QString::fromLatin1(token)) << id;
+        EXPECT_EQ(p.commands.got[0].catalog, !*token) << id; // the requests carry the catalogue
     }
-    p.commands.got.clear();
-    for (int id : {ID_VIEW_LARGEICONS, ID_VIEW_SMALLICONS, ID_DATABASE_LOADFRIEND,
-                   ID_ACCEL_LOADFRIEND, ID_DATABASE_BACKHOME, ID_ACCEL_BACKHOME})
-        EXPECT_TRUE(p.view.OnCommand(id)) << id;
-    const auto &got = p.files.got;
-    ASSERT_GE(got.size(), 6u);
-    const std::vector<Received> last(got.end() - 6, got.end());
-    EXPECT_EQ(last[0].token, QStringLiteral("OnViewLargeicons"));
-    EXPECT_EQ(last[1].token, QStringLiteral("OnViewSmallicons"));
-    for (int i : {2, 3})
-        EXPECT_TRUE(last[i].lHint == HINT_FRIEND_REQUEST && last[i].catalog);
-    for (int i : {4, 5})
-        EXPECT_TRUE(last[i].lHint == HINT_HOME_REQUEST && last[i].catalog);
     EXPECT_EQ(theAppFlags().m_bSmallIcons, 1); // the file list owns that flag
     EXPECT_FALSE(p.view.OnCommand(ID_ACCEL_SAVEDATA)); // the command panel's own key
 }
