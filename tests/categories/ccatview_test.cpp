@@ -411,17 +411,17 @@ TEST(CategoryPanel, MenuCommandsAreForwardedWithTheirTokens)
 TEST(CategoryPanel, ContextMenusFollowWhereTheUserClicked)
 {
     Panel p;
-    auto contextMenu = [&](QWidget *where) {
-        QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(5, 5),
-                             where->mapToGlobal(QPoint(5, 5)));
-        QCoreApplication::sendEvent(where, &ev);
-    };
+    auto contextMenu
+        = [&](QWidget *where, QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse) {
+              QContextMenuEvent ev(reason, QPoint(5, 5), where->mapToGlobal(QPoint(5, 5)));
+              QCoreApplication::sendEvent(where, &ev);
+          };
     p.all()->clearSelection();
     contextMenu(p.all()->viewport());
     EXPECT_TRUE(p.menus.empty());
 
     p.pick({QStringLiteral("Games")});
-    contextMenu(p.all()->viewport());
+    contextMenu(p.all(), QContextMenuEvent::Keyboard); // the menu key on the focused list
     EXPECT_EQ(p.menus, std::vector<int> {IDR_CAT_MENU});
 
     // A left click on a row of the attached list readies "CD Category" for the next request.
