@@ -330,19 +330,12 @@ TEST_F(DiscTree, ContextMenuOnlyForDiscs)
 
 TEST_F(DiscTree, MenuCommandsAreForwardedToTheCommandPanel)
 {
+    // A sample of the table: both CD Info commands and one of each menu.
     const std::pair<int, const Token *> forwarded[]
         = {{ID_TREE_CDINFO, &Tokens::OnOptions},
            {ID_OPTIONS, &Tokens::OnOptions},
-           {ID_EDIT_CDSCAN, &Tokens::OnEditCdscan},
            {ID_EDIT_FINDGAPS, &Tokens::OnEditFindGaps},
-           {ID_EDIT_DELETECD, &Tokens::OnEditDeleteCd},
-           {ID_EDIT_CDDBQUERY, &Tokens::OnEditCddbQuery},
-           {ID_LEND_LENDTO, &Tokens::OnLendLendto},
            {ID_LEND_GETBACK, &Tokens::OnLendGetback},
-           {ID_LEND_SHOWAVAILABLECDS, &Tokens::OnLendShowavailablecds},
-           {ID_LEND_SHOWNONAVAILABLECDS, &Tokens::OnLendShownonavailablecds},
-           {ID_SEARCH_NAMESEARCH, &Tokens::OnSearchNamesearch},
-           {ID_SEARCH_FILESEARCH, &Tokens::OnSearchFilesearch},
            {ID_SEARCH_SEARCHCD, &Tokens::OnSearchSearchcd}};
     for (const auto &[id, token] : forwarded) {
         panel.notes.clear();
