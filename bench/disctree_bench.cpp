@@ -40,7 +40,10 @@ void BM_LoadAndShowTree(benchmark::State &state)
     view.show();
     QApplication::processEvents();
     for (auto _ : state) {
+        state.PauseTiming();
         view.clear();
+        QApplication::processEvents();
+        state.ResumeTiming();
         view.AppendTreeText(gen.treeText);
         view.repaint(); // the tree as the user sees it
         QApplication::processEvents();
