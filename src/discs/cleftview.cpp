@@ -91,7 +91,7 @@ CLeftView::~CLeftView()
 
 void CLeftView::OnInitialUpdate()
 {
-    setToolTip(QString());
+    // The images exist from construction, so items read before this point have them too.
 }
 
 // ---------------------------------------------------------------------------------------
@@ -202,13 +202,30 @@ void CLeftView::OnUpdate(CView *, int lHint, const HintArg &hint)
 // ---------------------------------------------------------------------------------------
 // Commands
 
-void CLeftView::ForwardToPanel(const Token &token)
-{
-    UpdateAllViews(HINT_PANEL_COMMAND, token);
-}
-
 bool CLeftView::OnCommand(int id)
 {
+    // Menu commands whose action belongs to the command panel, whatever pane is active.
+    static const std::pair<int, const Token *> kPanelCommands[] = {
+        {ID_TREE_CDINFO, &Tokens::OnOptions},
+        {ID_OPTIONS, &Tokens::OnOptions},
+        {ID_EDIT_CDSCAN, &Tokens::OnEditCdscan},
+        {ID_EDIT_FINDGAPS, &Tokens::OnEditFindGaps},
+        {ID_EDIT_DELETECD, &Tokens::OnEditDeleteCd},
+        {ID_EDIT_CDDBQUERY, &Tokens::OnEditCddbQuery},
+        {ID_LEND_LENDTO, &Tokens::OnLendLendto},
+        {ID_LEND_GETBACK, &Tokens::OnLendGetback},
+        {ID_LEND_SHOWAVAILABLECDS, &Tokens::OnLendShowavailablecds},
+        {ID_LEND_SHOWNONAVAILABLECDS, &Tokens::OnLendShownonavailablecds},
+        {ID_SEARCH_NAMESEARCH, &Tokens::OnSearchNamesearch},
+        {ID_SEARCH_FILESEARCH, &Tokens::OnSearchFilesearch},
+        {ID_SEARCH_SEARCHCD, &Tokens::OnSearchSearchcd},
+    };
+    for (const auto &[command, token] : kPanelCommands) {
+        if (command == id) {
+            UpdateAllViews(HINT_PANEL_COMMAND, *token);
+            return true;
+        }
+    }
     switch (id) {
     case ID_RENAME:
     case ID_TREE_RENAME:
@@ -217,43 +234,6 @@ bool CLeftView::OnCommand(int id)
     case ID_DELETE:
     case ID_TREE_DELETE:
         DeleteSelectedDisc();
-        return true;
-    case ID_TREE_CDINFO:
-    case ID_OPTIONS:
-        ForwardToPanel(Tokens::OnOptions);
-        return true;
-    case ID_EDIT_CDSCAN:
-        ForwardToPanel(Tokens::OnEditCdscan);
-        return true;
-    case ID_EDIT_FINDGAPS:
-        ForwardToPanel(Tokens::OnEditFindGaps);
-        return true;
-    case ID_EDIT_DELETECD:
-        ForwardToPanel(Tokens::OnEditDeleteCd);
-        return true;
-    case ID_EDIT_CDDBQUERY:
-        ForwardToPanel(Tokens::OnEditCddbQuery);
-        return true;
-    case ID_LEND_LENDTO:
-        ForwardToPanel(Tokens::OnLendLendto);
-        return true;
-    case ID_LEND_GETBACK:
-        ForwardToPanel(Tokens::OnLendGetback);
-        return true;
-    case ID_LEND_SHOWAVAILABLECDS:
-        ForwardToPanel(Tokens::OnLendShowavailablecds);
-        return true;
-    case ID_LEND_SHOWNONAVAILABLECDS:
-        ForwardToPanel(Tokens::OnLendShownonavailablecds);
-        return true;
-    case ID_SEARCH_NAMESEARCH:
-        ForwardToPanel(Tokens::OnSearchNamesearch);
-        return true;
-    case ID_SEARCH_FILESEARCH:
-        ForwardToPanel(Tokens::OnSearchFilesearch);
-        return true;
-    case ID_SEARCH_SEARCHCD:
-        ForwardToPanel(Tokens::OnSearchSearchcd);
         return true;
     case ID_VIEW_LARGEICONS:
         UpdateAllViews(HINT_VIEW_MODE, Tokens::OnViewLargeicons);

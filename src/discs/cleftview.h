@@ -88,7 +88,6 @@ private:
     QTreeWidgetItem *HitItem(const QPoint &pos) const;
     void StartLabelEdit();
     bool OnBeginLabelEdit(QTreeWidgetItem *item);
-    void ForwardToPanel(const Token &token);
 
     // Operations that later work fills in.
     void DeleteSelectedDisc();
