@@ -606,6 +606,15 @@ void CLeftView::mousePressEvent(QMouseEvent *event)
     ShowTreeMenu(event->globalPosition().toPoint());
 }
 
+void CLeftView::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The press was handled above; the item view must not finish a click it never began.
+    if (event->button() == Qt::RightButton)
+        event->accept();
+    else
+        QTreeWidget::mouseReleaseEvent(event);
+}
+
 void CLeftView::contextMenuEvent(QContextMenuEvent *event)
 {
     event->accept();

@@ -74,6 +74,7 @@ protected:
     virtual QAction *ExecPopup(QMenu &menu, const QPoint &globalPos);
 
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
