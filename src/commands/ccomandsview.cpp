@@ -105,8 +105,9 @@ QLineEdit *CComandsView::MakeReadOnlyField(const char *objectName, const QString
     QLineEdit *field = MakeEdit(objectName, accessibleName);
     field->setReadOnly(true);
     field->setFrame(false);
-    field->setBackgroundRole(QPalette::Window);
-    field->setAutoFillBackground(false);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    field->setPalette(palette);
     return field;
 }
 

@@ -24,22 +24,35 @@ struct Expect
     const char *effect;
 };
 const Expect kCommands[] = {
-    {32781, "0:Scan"},          {32811, "0:Scan"},
-    {32834, "0:Missing"},       {32812, "0:Missing"},
-    {32813, "0:Delete"},        {32835, "msg:Not implemented in this version."},
+    {32781, "0:Scan"},
+    {32811, "0:Scan"},
+    {32834, "0:Missing"},
+    {32812, "0:Missing"},
+    {32813, "0:Delete"},
+    {32835, "msg:Not implemented in this version."},
     {32814, "msg:Not implemented in this version."},
-    {32836, "0:AllowRequest"},  {32838, "23:Cats"},
-    {32822, "23:Cats"},         {32839, "23:Cats"},
-    {32823, "23:Cats"},         {32840, "23:Cats"},
-    {32824, "23:Cats"},         {32841, "11:Bob"},
-    {32818, "11:Bob"},          {32842, "none"},
-    {32819, "none"},            {32843, "0:Home"},
-    {32820, "0:Home"},          {32844, "0:Away"},
-    {32821, "0:Away"},          {32847, "11:Bob"},
+    {32836, "0:AllowRequest"},
+    {32838, "23:Cats"},
+    {32822, "23:Cats"},
+    {32839, "23:Cats"},
+    {32823, "23:Cats"},
+    {32840, "23:Cats"},
+    {32824, "23:Cats"},
+    {32841, "11:Bob"},
+    {32818, "11:Bob"},
+    {32842, "none"},
+    {32819, "none"},
+    {32843, "0:Home"},
+    {32820, "0:Home"},
+    {32844, "0:Away"},
+    {32821, "0:Away"},
+    {32847, "11:Bob"},
     {32809, "57:OnViewLargeicons"},
     {32810, "57:OnViewSmallicons"},
-    {32789, "none"},            {32852, "500:EnableTrue"},
-    {32850, "500:EnableTrue"},  {32851, "dialog:CFriendDbDlg"},
+    {32789, "none"},
+    {32852, "500:EnableTrue"},
+    {32850, "500:EnableTrue"},
+    {32851, "dialog:CFriendDbDlg"},
     {32784, "dialog:CFriendDbDlg"},
     {57667, "msg:help"},
 };
@@ -50,8 +63,8 @@ QString effectOf(PanelHarness &p)
         return "dialog:" + p.prompter.dialogs.first();
     if (!p.prompter.messages.isEmpty())
         return p.prompter.messages.first().contains("Tavikon.chm")
-                   ? QStringLiteral("msg:help")
-                   : "msg:" + p.prompter.messages.first();
+            ? QStringLiteral("msg:help")
+            : "msg:" + p.prompter.messages.first();
     // The forwarded command itself also reaches the tree after the panel; skip it.
     QStringList sent = p.sent();
     sent.removeIf([](const QString &hint) { return hint.startsWith("56:"); });
@@ -75,9 +88,9 @@ TEST(CommandPanelKeys, EveryPanelCommandReachesItsAction)
     for (const AccelDef &accel : AcceleratorTable()) {
         if (accel.id == 32774 || accel.id == 32853)
             continue;
-        EXPECT_TRUE(std::any_of(std::begin(kCommands), std::end(kCommands),
-                                [&](const Expect &e) { return e.id == accel.id; }))
-            << accel.id;
+        EXPECT_TRUE(std::any_of(std::begin(kCommands), std::end(kCommands), [&](const Expect &e) {
+            return e.id == accel.id;
+        })) << accel.id;
     }
 }
 
@@ -128,14 +141,14 @@ TEST(CommandPanelKeys, KeysPressedInTheFrameReachThePanelOnlyWhileItIsActive)
     QTest::keyClick(scan, Qt::Key_Y, Qt::ControlModifier);
     QTest::keyClick(scan, Qt::Key_W, Qt::ControlModifier);
     QTest::keyClick(scan, Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(recorder.log, (QStringList{"0:Scan", "0:Home", "0:Away"}));
+    EXPECT_EQ(recorder.log, (QStringList {"0:Scan", "0:Home", "0:Away"}));
 
     auto *pattern = frame.CommandsView()->findChild<QLineEdit *>("patternEdit");
     pattern->setFocus();
     QTest::keyClicks(pattern, "song");
     recorder.log.clear();
     QTest::keyClick(pattern, Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(recorder.log, (QStringList{"23:Cats", "5:song|files|all"}));
+    EXPECT_EQ(recorder.log, (QStringList {"23:Cats", "5:song|files|all"}));
 
     // Ctrl+A with the disc tree active is not the tree's key: nothing happens.
     recorder.log.clear();
@@ -153,7 +166,7 @@ TEST(CommandPanelFriend, CancellingTheDialogChangesNothing)
         return int(QDialog::Rejected);
     });
     p.view.OnCommand(32851);
-    EXPECT_EQ(p.prompter.dialogs, QStringList{"CFriendDbDlg"});
+    EXPECT_EQ(p.prompter.dialogs, QStringList {"CFriendDbDlg"});
     EXPECT_EQ(theAppFlags().m_bHomeDatabase, 1);
     EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
     EXPECT_EQ(p.view.m_strDatabase, "Personal");
@@ -177,11 +190,11 @@ TEST(CommandPanelFriend, LoadingLocksTheEditingButtonsUntilTheWayBackHome)
         return dlg.result();
     });
     p.view.OnCommand(32784);
-    EXPECT_EQ(p.sent(), (QStringList{"500:EnableFalse", "100:" + folder + "/"}));
+    EXPECT_EQ(p.sent(), (QStringList {"500:EnableFalse", "100:" + folder + "/"}));
     EXPECT_EQ(p.edit("databaseField")->text(), "Eva's");
     EXPECT_EQ(theAppFlags().m_bHomeDatabase, 0);
     EXPECT_EQ(theAppFlags().m_bEditAllowed, 0);
-    const char *locked[] = {"deleteButton", "getBackButton", "cddbButton", "scanButton",
+    const char *locked[] = {"deleteButton", "getBackButton", "cddbButton",   "scanButton",
                             "lendButton",   "saveButton",    "addDataButton"};
     for (const char *name : locked)
         EXPECT_FALSE(p.button(name)->isEnabled()) << name;
@@ -200,7 +213,7 @@ TEST(CommandPanelFriend, LoadingLocksTheEditingButtonsUntilTheWayBackHome)
     EXPECT_EQ(p.view.m_strDatabase, "Eva's");
 
     p.cats.send(HINT_HOME_REQUEST, &p.catalog);
-    EXPECT_EQ(p.sent(), (QStringList{"500:EnableTrue", "200:HomeData", "400:catalog"}));
+    EXPECT_EQ(p.sent(), (QStringList {"500:EnableTrue", "200:HomeData", "400:catalog"}));
     EXPECT_EQ(p.view.m_strDatabase, "Personal");
     EXPECT_EQ(theAppFlags().m_bHomeDatabase, 1);
     EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
@@ -239,7 +252,7 @@ TEST(CommandPanelHelp, OpensTheHelpFileOrSaysWhyNot)
     p.prompter.messages.clear();
     p.home.write("Tavikon.chm", "help");
     p.view.OnCommand(57667);
-    EXPECT_EQ(p.prompter.opened, QStringList{p.catalog.m_strHomeDir + "Tavikon.chm"});
+    EXPECT_EQ(p.prompter.opened, QStringList {p.catalog.m_strHomeDir + "Tavikon.chm"});
     EXPECT_TRUE(p.prompter.messages.isEmpty());
 
     p.prompter.openResult = false;

@@ -63,7 +63,7 @@ PanelHarness::PanelHarness()
                       << makeFile("beach.mp3", "7", {"Photos"})
                       << makeFile("beach2.png", "12", {"Photos"})
                       << makeFile("notes.txt", "12", {});
-    catalog.m_lstCategories = QStringList{"Photos", "Summer"};
+    catalog.m_lstCategories = QStringList {"Photos", "Summer"};
     catalog.m_strDiscCount = QStringLiteral("3");
     catalog.m_strLastEntry = QStringLiteral("12 Holiday");
     catalog.m_strHomeDir = QDir(home.path()).absolutePath() + QLatin1Char('/');
@@ -72,7 +72,10 @@ PanelHarness::PanelHarness()
     sent();
 }
 
-PanelHarness::~PanelHarness() { theAppFlags().reset(); }
+PanelHarness::~PanelHarness()
+{
+    theAppFlags().reset();
+}
 
 void PanelHarness::select(const QString &number, const QString &path)
 {
