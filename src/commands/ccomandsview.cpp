@@ -667,7 +667,11 @@ void CComandsView::OnSaveCdData()
         m_bNumberEdited = 0;
         UpdateData(true);
     };
-    if (atoiText(m_strCdNumber) < 1 || !m_pCatalog) {
+    if (!m_pCatalog) {
+        finish();
+        return;
+    }
+    if (atoiText(m_strCdNumber) < 1) {
         AfxMessageBox(QStringLiteral("Please, type a valid CD Number."), this);
         finish();
         return;
