@@ -172,7 +172,8 @@ void CTavikonView::FillFileList(const CFileList *pFiles, const QString &strFolde
     ClearRows();
     if (!pFiles || !m_pCatalog)
         return;
-    // Compared on lower-cased copies: the records keep the letter case of the disc.
+    // Compared on lower-cased copies: the records keep the letter case of the disc, and the
+    // rows show the names as stored.
     const QString key = strFolderKey.toLower();
     const qsizetype slash = key.indexOf(u'\\');
     const bool bRoot = slash < 0;

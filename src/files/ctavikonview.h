@@ -48,7 +48,6 @@ public:
 
     CFileListModel *FileModel() const { return m_pModel; }
     CSortHeader *SortHeader() const { return m_pHeader; }
-    CCatalog *Catalog() const { return m_pCatalog; }
     void SetMenuRunner(MenuRunner runner) { m_menuRunner = std::move(runner); }
 
 protected:

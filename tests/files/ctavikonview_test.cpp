@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "support/fakeprompter.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -120,6 +121,9 @@ protected:
     CTavikonDoc doc;
     StubView commands, left, cats;
     CTavikonView files;
+    // Checks every reset, sort and row change the tests cause.
+    QAbstractItemModelTester modelTester {files.model(),
+                                          QAbstractItemModelTester::FailureReportingMode::Fatal};
     CCatalog catalog;
     QStringList menuTexts;
     QString menuChoice;
