@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -41,11 +43,15 @@ QByteArray resolveComponent(const QByteArray &dir, const QString &component)
 
 QString CatalogName(const QString &nativeName)
 {
+    const auto odd = [](QChar c) { return c == u'\\' || c.unicode() < 0x20 || c.unicode() == 0x7F; };
+    // Most names need no change; leave them shared instead of copying each one.
+    if (std::none_of(nativeName.cbegin(), nativeName.cend(), odd))
+        return nativeName;
     QString name = nativeName;
     for (QChar &c : name) {
         if (c == u'\\')
             c = u'/';
-        else if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+        else if (odd(c))
             c = QChar(QChar::ReplacementCharacter);
     }
     return name;

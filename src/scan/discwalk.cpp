@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <string>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -13,7 +14,7 @@
 
 struct DiscWalk::Entry
 {
-    QByteArray native;
+    std::string native; // short names stay inside the string, without an allocation
     QString name; // as the catalogue holds it
     qint64 size = 0;
 };
@@ -45,6 +46,8 @@ bool DiscWalk::Run()
         return !cancelled();
     }
     walkFolder(fd, 0, m_strDrive);
+    if (!m_files.isEmpty())
+        m_progress.file = m_files.last().m_strFileName;
     report(true);
     return !m_bCancelled;
 }
@@ -106,9 +109,9 @@ void DiscWalk::walkFolder(int fd, int depth, const QString &catalogFolder)
                                                                   : DT_UNKNOWN;
         }
         Entry item;
-        item.native = QByteArray(name);
+        item.native = name;
         if (type == DT_DIR) {
-            item.name = CatalogName(QFile::decodeName(item.native));
+            item.name = CatalogName(QString::fromUtf8(item.native.data(), qsizetype(item.native.size())));
             folders.append(std::move(item));
             continue;
         }
@@ -127,7 +130,7 @@ void DiscWalk::walkFolder(int fd, int depth, const QString &catalogFolder)
             continue; // devices, pipes and sockets are not files of a disc
         }
         item.size = qint64(st.st_size);
-        item.name = CatalogName(QFile::decodeName(item.native));
+        item.name = CatalogName(QString::fromUtf8(item.native.data(), qsizetype(item.native.size())));
         files.append(std::move(item));
     }
 
@@ -146,7 +149,7 @@ void DiscWalk::walkFolder(int fd, int depth, const QString &catalogFolder)
             m_bCancelled = true;
             break;
         }
-        const int childFd = ::openat(dirFd, folder.native.constData(),
+        const int childFd = ::openat(dirFd, folder.native.c_str(),
                                      O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         struct stat st;
         if (childFd >= 0 && ::fstat(childFd, &st) == 0
@@ -185,7 +188,9 @@ void DiscWalk::recordFiles(const QList<Entry> &files, const QString &catalogFold
         record.m_strSize = QString::number(entry.size);
         m_files.append(std::move(record));
         ++m_progress.files;
-        m_progress.file = entry.name;
-        report(false);
+        if (m_progressHandler && m_sinceReport.elapsed() >= m_nIntervalMs) {
+            m_progress.file = entry.name;
+            report(true);
+        }
     }
 }
