@@ -6,20 +6,20 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QEventLoop>
-#include <QTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <memory>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,7 +88,8 @@ long readdirStat(int fd)
         if (entry->d_name[0] == '.')
             continue;
         if (entry->d_type == DT_DIR) {
-            count += readdirStat(::openat(::dirfd(dir), entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW));
+            count += readdirStat(
+                ::openat(::dirfd(dir), entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW));
         } else {
             struct stat st;
             if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0)
@@ -111,8 +112,10 @@ void BM_DiscWalk(benchmark::State &state)
 {
     qsizetype count = 0;
     for (auto _ : state) {
-        auto walk = std::make_unique<DiscWalk>(g_root, QStringLiteral("BENCH:\\"), QStringLiteral("12"));
-        walk->SetProgressHandler([](const WalkProgress &p) { benchmark::DoNotOptimize(p.files); }, 50);
+        auto walk
+            = std::make_unique<DiscWalk>(g_root, QStringLiteral("BENCH:\\"), QStringLiteral("12"));
+        walk->SetProgressHandler([](const WalkProgress &p) { benchmark::DoNotOptimize(p.files); },
+                                 50);
         walk->Run();
         count = walk->Files().size();
         benchmark::DoNotOptimize(walk->Files().data());

@@ -47,7 +47,8 @@ QString unescapeMountField(const QByteArray &field)
     QByteArray out;
     out.reserve(field.size());
     for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size() && field[i + 1] >= '0' && field[i + 1] <= '3') {
+        if (field[i] == '\\' && i + 3 < field.size() && field[i + 1] >= '0'
+            && field[i + 1] <= '3') {
             bool ok = false;
             const int value = field.mid(i + 1, 3).toInt(&ok, 8);
             if (ok) {
@@ -68,8 +69,9 @@ QList<MountedVolume> mountedVolumes()
     QSet<QString> seen;
     const QList<QStorageInfo> infos = QStorageInfo::mountedVolumes();
     for (const QStorageInfo &info : infos) {
-        MountedVolume volume { QString::fromLocal8Bit(info.device()), cleanMountPoint(info.rootPath()),
-                               QString::fromLatin1(info.fileSystemType()), info.name() };
+        MountedVolume volume {QString::fromLocal8Bit(info.device()),
+                              cleanMountPoint(info.rootPath()),
+                              QString::fromLatin1(info.fileSystemType()), info.name()};
         seen.insert(volume.mountPoint);
         volumes.append(volume);
     }
@@ -80,9 +82,9 @@ QList<MountedVolume> mountedVolumes()
             const QList<QByteArray> fields = line.split(' ');
             if (fields.size() < 3)
                 continue;
-            MountedVolume volume { unescapeMountField(fields[0]),
-                                   cleanMountPoint(unescapeMountField(fields[1])),
-                                   QString::fromLatin1(fields[2]), QString() };
+            MountedVolume volume {unescapeMountField(fields[0]),
+                                  cleanMountPoint(unescapeMountField(fields[1])),
+                                  QString::fromLatin1(fields[2]), QString()};
             if (seen.contains(volume.mountPoint) || !IsOpticalVolume(volume))
                 continue;
             seen.insert(volume.mountPoint);
@@ -179,7 +181,10 @@ QList<CdromDrive> CdromDrivesFrom(const QList<MountedVolume> &volumes, const QSt
     return drives;
 }
 
-QList<CdromDrive> QueryCdromDrives() { return CdromDrivesFrom(mountedVolumes(), rootFolders()); }
+QList<CdromDrive> QueryCdromDrives()
+{
+    return CdromDrivesFrom(mountedVolumes(), rootFolders());
+}
 
 void FindCdromDrives(QStringList &lst)
 {

@@ -43,7 +43,8 @@ QByteArray resolveComponent(const QByteArray &dir, const QString &component)
 
 QString CatalogName(const QString &nativeName)
 {
-    const auto odd = [](QChar c) { return c == u'\\' || c.unicode() < 0x20 || c.unicode() == 0x7F; };
+    const auto odd
+        = [](QChar c) { return c == u'\\' || c.unicode() < 0x20 || c.unicode() == 0x7F; };
     // Most names need no change; leave them shared instead of copying each one.
     if (std::none_of(nativeName.cbegin(), nativeName.cend(), odd))
         return nativeName;

@@ -188,7 +188,8 @@ bool CScanDlg::eventFilter(QObject *watched, QEvent *event)
 void CScanDlg::onDriveSelectionChanged()
 {
     const QList<QTreeWidgetItem *> selected = m_pDriveList->selectedItems();
-    m_strChosenDrive = selected.isEmpty() ? QString() : selected.first()->data(0, kRootRole).toString();
+    m_strChosenDrive
+        = selected.isEmpty() ? QString() : selected.first()->data(0, kRootRole).toString();
 }
 
 const CdromDrive *CScanDlg::chosenDrive() const
@@ -301,10 +302,12 @@ void CScanDlg::onWalkFinished()
     m_btnSave->setFocus();
 
     if (!walk->RootReadable()) {
-        AfxMessageBox(QStringLiteral("The disc in %1 could not be read.").arg(m_strScannedDrive), this);
+        AfxMessageBox(QStringLiteral("The disc in %1 could not be read.").arg(m_strScannedDrive),
+                      this);
     } else if (!walk->UnreadableFolders().isEmpty()) {
         const QStringList &folders = walk->UnreadableFolders();
-        QString text = QStringLiteral("These folders could not be read; they are kept without their files:");
+        QString text
+            = QStringLiteral("These folders could not be read; they are kept without their files:");
         for (qsizetype i = 0; i < folders.size() && i < 10; ++i)
             text += u'\n' + folders[i];
         if (folders.size() > 10)

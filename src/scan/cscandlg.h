@@ -88,7 +88,7 @@ private:
 
     std::unique_ptr<DiscWalk> m_pWalk;
     QThread *m_pThread = nullptr;
-    std::atomic<bool> m_bCancel { false };
+    std::atomic<bool> m_bCancel {false};
     QString m_strWalkDrive; // root being walked
 
     CThemedButton *m_btnStart = nullptr;

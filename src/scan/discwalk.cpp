@@ -20,11 +20,10 @@ struct DiscWalk::Entry
 };
 
 DiscWalk::DiscWalk(QString nativeRoot, const QString &driveRoot, QString discNumber)
-    : m_strNativeRoot(std::move(nativeRoot))
-    , m_strDrive(driveRoot.toLower())
-    , m_strDiscNumber(std::move(discNumber))
-{
-}
+    : m_strNativeRoot(std::move(nativeRoot)),
+      m_strDrive(driveRoot.toLower()),
+      m_strDiscNumber(std::move(discNumber))
+{ }
 
 void DiscWalk::SetProgressHandler(std::function<void(const WalkProgress &)> handler,
                                   int nIntervalMs)
@@ -104,14 +103,16 @@ void DiscWalk::walkFolder(int fd, int depth, const QString &catalogFolder)
             if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
                 continue;
             bHaveStat = true;
-            type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG
-                : S_ISLNK(st.st_mode)                             ? DT_LNK
-                                                                  : DT_UNKNOWN;
+            type = S_ISDIR(st.st_mode) ? DT_DIR
+                : S_ISREG(st.st_mode)  ? DT_REG
+                : S_ISLNK(st.st_mode)  ? DT_LNK
+                                       : DT_UNKNOWN;
         }
         Entry item;
         item.native = name;
         if (type == DT_DIR) {
-            item.name = CatalogName(QString::fromUtf8(item.native.data(), qsizetype(item.native.size())));
+            item.name
+                = CatalogName(QString::fromUtf8(item.native.data(), qsizetype(item.native.size())));
             folders.append(std::move(item));
             continue;
         }
@@ -130,7 +131,8 @@ void DiscWalk::walkFolder(int fd, int depth, const QString &catalogFolder)
             continue; // devices, pipes and sockets are not files of a disc
         }
         item.size = qint64(st.st_size);
-        item.name = CatalogName(QString::fromUtf8(item.native.data(), qsizetype(item.native.size())));
+        item.name
+            = CatalogName(QString::fromUtf8(item.native.data(), qsizetype(item.native.size())));
         files.append(std::move(item));
     }
 
@@ -153,7 +155,8 @@ void DiscWalk::walkFolder(int fd, int depth, const QString &catalogFolder)
                                      O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         struct stat st;
         if (childFd >= 0 && ::fstat(childFd, &st) == 0
-            && m_openFolders.contains(QPair<quint64, quint64>(quint64(st.st_dev), quint64(st.st_ino)))) {
+            && m_openFolders.contains(
+                QPair<quint64, quint64>(quint64(st.st_dev), quint64(st.st_ino)))) {
             ::close(childFd); // a folder that contains itself: listed once, not walked again
             m_folders.append({folder.name, depth + 1});
             continue;

@@ -37,22 +37,24 @@ TEST(CdromDrives, OpticalVolumesAndFoldersGetStableShortNames)
         {"/dev/loop3", "/mnt/iso", "iso9660", ""},
         {"/dev/sr2", "/media/data", "ext2", ""}, // a written disc: still the optical drive
     };
-    const QStringList folders {"/tmp/a/discA", "/tmp/b/disca", "/media/cdrom", "/tmp/___",
-                               "/tmp/AVeryLongFolderName", "/tmp/sr0"};
+    const QStringList folders {
+        "/tmp/a/discA", "/tmp/b/disca", "/media/cdrom", "/tmp/___", "/tmp/AVeryLongFolderName",
+        "/tmp/sr0"};
     const QList<CdromDrive> drives = CdromDrivesFrom(volumes, folders);
 
-    EXPECT_EQ(roots(drives), (QStringList {
-                                 "AVERYLONGFOL:\\=/tmp/AVeryLongFolderName",
-                                 "DIR:\\=/tmp/___",
-                                 "DISCA-2:\\=/tmp/b/disca",
-                                 "DISCA:\\=/tmp/a/discA",
-                                 "ISO:\\=/mnt/iso",
-                                 "MYIMAGEISOD:\\=/home/u/My Image.iso.d",
-                                 "SR0-2:\\=/tmp/sr0",
-                                 "SR0:\\=/media/cdrom",
-                                 "SR1:\\=/media/cd1",
-                                 "SR2:\\=/media/data",
-                             }));
+    EXPECT_EQ(roots(drives),
+              (QStringList {
+                  "AVERYLONGFOL:\\=/tmp/AVeryLongFolderName",
+                  "DIR:\\=/tmp/___",
+                  "DISCA-2:\\=/tmp/b/disca",
+                  "DISCA:\\=/tmp/a/discA",
+                  "ISO:\\=/mnt/iso",
+                  "MYIMAGEISOD:\\=/home/u/My Image.iso.d",
+                  "SR0-2:\\=/tmp/sr0",
+                  "SR0:\\=/media/cdrom",
+                  "SR1:\\=/media/cd1",
+                  "SR2:\\=/media/data",
+              }));
     const CdromDrive &sr0 = drives[7];
     EXPECT_EQ(sr0.label, "HOLIDAY");
     EXPECT_EQ(sr0.device, "/dev/sr0");
@@ -69,7 +71,8 @@ TEST(CdromDrives, FoldersFromTheEnvironmentGoAtTheHeadOfTheList)
     QTemporaryDir dir;
     DiscLayout layout(dir.path());
     ASSERT_TRUE(layout.folder("Alpha") && layout.folder("Beta"));
-    const EnvRoots env(layout.path("Beta") + ":" + layout.path("missing") + "::" + layout.path("Alpha"));
+    const EnvRoots env(layout.path("Beta") + ":" + layout.path("missing")
+                       + "::" + layout.path("Alpha"));
 
     QStringList list {QStringLiteral("KEPT:\\")};
     FindCdromDrives(list);
@@ -97,7 +100,8 @@ TEST(DrivePaths, CatalogueFormAndBackResolveLetterCase)
 {
     QTemporaryDir dir;
     DiscLayout disc(dir.path());
-    ASSERT_TRUE(disc.folder("Music") && disc.folder("Music/Live") && disc.file("Music/Live/Song.MP3"));
+    ASSERT_TRUE(disc.folder("Music") && disc.folder("Music/Live")
+                && disc.file("Music/Live/Song.MP3"));
     ASSERT_TRUE(disc.folder("Both") && disc.folder("both") && disc.file("Top.txt"));
     ASSERT_TRUE(disc.folder("a\\b") && disc.file("a\\b/x"));
     const QList<CdromDrive> drives = CdromDrivesFrom({}, {dir.path()});
@@ -111,8 +115,10 @@ TEST(DrivePaths, CatalogueFormAndBackResolveLetterCase)
     EXPECT_EQ(CatalogFolderForPath(drive, dir.path() + "x"), QString());
     EXPECT_EQ(CatalogFolderForPath(drive, disc.path("a\\b")), r + "a/b\\");
 
-    EXPECT_EQ(NativePathForCatalog(drives, r + "music\\live\\song.mp3"), disc.path("Music/Live/Song.MP3"));
-    EXPECT_EQ(NativePathForCatalog(drives, drive.root + "MUSIC\\live\\"), disc.path("Music/Live") + "/");
+    EXPECT_EQ(NativePathForCatalog(drives, r + "music\\live\\song.mp3"),
+              disc.path("Music/Live/Song.MP3"));
+    EXPECT_EQ(NativePathForCatalog(drives, drive.root + "MUSIC\\live\\"),
+              disc.path("Music/Live") + "/");
     EXPECT_EQ(NativePathForCatalog(drives, r + "top.txt"), disc.path("Top.txt"));
     EXPECT_EQ(NativePathForCatalog(drives, r + "both\\"), disc.path("both") + "/");
     EXPECT_EQ(NativePathForCatalog(drives, r + "Both\\"), disc.path("Both") + "/");

@@ -7,8 +7,8 @@
 
 #include <QAccessible>
 #include <QDir>
-#include <QPushButton>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,10 +28,12 @@ protected:
         DiscLayout drives(m_drives.path());
         ASSERT_TRUE(drives.folder("DiscA") && drives.folder("DiscB"));
         DiscLayout a(drives.path("DiscA"));
-        ASSERT_TRUE(a.folder("Music") && a.folder("Music/Live") && a.file("Music/Live/Song.MP3", 1500));
+        ASSERT_TRUE(a.folder("Music") && a.folder("Music/Live")
+                    && a.file("Music/Live/Song.MP3", 1500));
         ASSERT_TRUE(a.file("Music/Intro.mp3", 20) && a.file("Root.txt", 7));
         DiscLayout b(drives.path("DiscB"));
-        ASSERT_TRUE(b.folder("Photos") && b.file("Photos/p1.jpg", 100) && b.file("Photos/p2.jpg", 200));
+        ASSERT_TRUE(b.folder("Photos") && b.file("Photos/p1.jpg", 100)
+                    && b.file("Photos/p2.jpg", 200));
         qputenv("TAVIKON_CDROM_ROOTS",
                 QFile::encodeName(drives.path("DiscB") + ':' + drives.path("DiscA")));
         ASSERT_TRUE(QDir().mkpath(m_home.file("Data")));
@@ -65,7 +67,8 @@ protected:
     {
         QTreeWidgetItem *item = row(root);
         ASSERT_TRUE(item);
-        QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, m_list->visualItemRect(item).center());
+        QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {},
+                          m_list->visualItemRect(item).center());
     }
     void click(const char *button) const
     {
@@ -93,7 +96,8 @@ protected:
         QStringList out;
         for (qsizetype i = m_before.size(); i < m_files.size(); ++i) {
             const CFileData &f = m_files[i];
-            out.append(f.m_strDiscNumber + ' ' + f.m_strDrive + ' ' + f.m_strFolder + f.m_strFileName + ' ' + f.m_strSize);
+            out.append(f.m_strDiscNumber + ' ' + f.m_strDrive + ' ' + f.m_strFolder
+                       + f.m_strFileName + ' ' + f.m_strSize);
         }
         return out;
     }
@@ -114,16 +118,18 @@ TEST_F(ScanDialog, ScanFillsTreeAndRecordsAndSaveWritesTheTree)
 {
     // Rows in ascending order, each showing where the drive is.
     ASSERT_GE(m_list->topLevelItemCount(), 2);
-    EXPECT_LT(m_list->indexOfTopLevelItem(row("DISCA:\\")), m_list->indexOfTopLevelItem(row("DISCB:\\")));
+    EXPECT_LT(m_list->indexOfTopLevelItem(row("DISCA:\\")),
+              m_list->indexOfTopLevelItem(row("DISCB:\\")));
     EXPECT_TRUE(row("DISCA:\\")->text(0).contains(m_drives.filePath("DiscA")));
     const QString cwd = QDir::currentPath();
 
     scan("DISCA:\\");
 
     EXPECT_EQ(treeLines(), (QStringList {"12 Untitled", "\tMusic", "\t\tLive"}));
-    EXPECT_EQ(newRecords(), (QStringList {"12 disca:\\ disca:\\music\\Intro.mp3 20",
-                                          "12 disca:\\ disca:\\music\\live\\Song.MP3 1500",
-                                          "12 disca:\\ disca:\\Root.txt 7"}));
+    EXPECT_EQ(newRecords(),
+              (QStringList {"12 disca:\\ disca:\\music\\Intro.mp3 20",
+                            "12 disca:\\ disca:\\music\\live\\Song.MP3 1500",
+                            "12 disca:\\ disca:\\Root.txt 7"}));
     EXPECT_EQ(m_files.first(), m_before.first());
     EXPECT_EQ(m_dlg->m_bScanned, 1);
     EXPECT_EQ(m_dlg->m_strScannedDrive, "DISCA:\\");
@@ -134,7 +140,8 @@ TEST_F(ScanDialog, ScanFillsTreeAndRecordsAndSaveWritesTheTree)
 
     click("SaveScan");
     EXPECT_EQ(m_dlg->result(), QDialog::Accepted);
-    EXPECT_EQ(m_home.read("Data/TreeTemp.tkdt"), QByteArray("12 Untitled\r\n\tMusic\r\n\t\tLive\r\n"));
+    EXPECT_EQ(m_home.read("Data/TreeTemp.tkdt"),
+              QByteArray("12 Untitled\r\n\tMusic\r\n\t\tLive\r\n"));
     EXPECT_EQ(m_files.size(), m_before.size() + 3);
 }
 
@@ -148,8 +155,9 @@ TEST_F(ScanDialog, RescanReplacesPendingRecordsAndStopDiscardsThem)
 
     scan("DISCB:\\");
     EXPECT_EQ(treeLines(), (QStringList {"12 Untitled", "\tPhotos"}));
-    EXPECT_EQ(newRecords(), (QStringList {"12 discb:\\ discb:\\photos\\p1.jpg 100",
-                                          "12 discb:\\ discb:\\photos\\p2.jpg 200"}));
+    EXPECT_EQ(newRecords(),
+              (QStringList {"12 discb:\\ discb:\\photos\\p1.jpg 100",
+                            "12 discb:\\ discb:\\photos\\p2.jpg 200"}));
     EXPECT_EQ(m_dlg->m_strScannedDrive, "DISCB:\\");
 
     click("StopScan");
@@ -185,8 +193,9 @@ TEST_F(ScanDialog, StartNeedsAChosenDriveAndSaveWithoutScanAddsNothing)
                       QPoint(5, m_list->viewport()->height() - 3));
     EXPECT_TRUE(m_dlg->ChosenDrive().isEmpty());
     click("StartScan");
-    EXPECT_EQ(m_prompter.messages, (QStringList {"Please, click on a disc drive !!!",
-                                                 "Please, click on a disc drive !!!"}));
+    EXPECT_EQ(
+        m_prompter.messages,
+        (QStringList {"Please, click on a disc drive !!!", "Please, click on a disc drive !!!"}));
     EXPECT_EQ(m_dlg->m_bScanned, 0);
 
     click("SaveScan");
@@ -198,7 +207,9 @@ TEST_F(ScanDialog, StartNeedsAChosenDriveAndSaveWithoutScanAddsNothing)
 TEST_F(ScanDialog, SaveThatCannotWriteTheTreeKeepsTheDialogOpen)
 {
     scan("DISCB:\\");
+    // A file where the Data folder should be: nothing can be written below it.
     ASSERT_TRUE(QDir(m_home.file("Data")).removeRecursively());
+    ASSERT_TRUE(m_home.write("Data", "not a folder"));
     click("SaveScan");
     EXPECT_TRUE(m_dlg->isVisible());
     ASSERT_EQ(m_prompter.messages.size(), 1);

@@ -16,7 +16,8 @@ bool DiscLayout::folder(const QByteArray &relative) const
 
 bool DiscLayout::file(const QByteArray &relative, qint64 size) const
 {
-    const int fd = ::open((m_root + '/' + relative).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int fd
+        = ::open((m_root + '/' + relative).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
         return false;
     const bool ok = ::ftruncate(fd, off_t(size)) == 0;

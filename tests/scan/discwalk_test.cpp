@@ -117,15 +117,18 @@ TEST(DiscWalk, OddNamesAreRecordedWithoutBreakingPathsOrTreeLines)
     QStringList paths;
     for (const CFileData &f : walk.Files())
         paths.append(f.m_strFolder + f.m_strFileName);
-    EXPECT_EQ(paths, (QStringList {"o:\\ lead \\  ", "o:\\ lead \\a b.txt", "o:\\..dots\\...",
-                                   "o:\\..dots\\.x", "o:\\back/slash\\x", "o:\\d" + bad + "\\caf" + bad + ".mp3",
-                                   "o:\\new" + bad + "line\\tab" + bad + "here"}));
+    EXPECT_EQ(
+        paths,
+        (QStringList {"o:\\ lead \\  ", "o:\\ lead \\a b.txt", "o:\\..dots\\...", "o:\\..dots\\.x",
+                      "o:\\back/slash\\x", "o:\\d" + bad + "\\caf" + bad + ".mp3",
+                      "o:\\new" + bad + "line\\tab" + bad + "here"}));
     EXPECT_TRUE(disc.clear());
 }
 
 TEST(DiscWalk, UnreadableFoldersKeepTheirPlaceAndAMissingDiscYieldsNothing)
 {
-    DiscWalk missing(QStringLiteral("/nonexistent/drive"), QStringLiteral("E:\\"), QStringLiteral("1"));
+    DiscWalk missing(QStringLiteral("/nonexistent/drive"), QStringLiteral("E:\\"),
+                     QStringLiteral("1"));
     EXPECT_TRUE(missing.Run());
     EXPECT_FALSE(missing.RootReadable());
     EXPECT_TRUE(missing.Files().isEmpty());
