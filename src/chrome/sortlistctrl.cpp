@@ -7,6 +7,7 @@ CSortListCtrl::CSortListCtrl(QWidget *parent) : QTreeWidget(parent), m_pHeader(n
     setHeader(m_pHeader);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
 }
 
 CSortListCtrl::~CSortListCtrl() = default;
