@@ -141,7 +141,8 @@ QString CIconButton::DisplayedToolTip() const
     for (const QString &line : lines)
         escaped.append(line.toHtmlEscaped());
     // Rich text with explicit breaks: the label never grows wider than the longest line.
-    return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(escaped.join(QStringLiteral("<br>")));
+    return QStringLiteral("<p style='white-space:pre'>%1</p>")
+        .arg(escaped.join(QStringLiteral("<br>")));
 }
 
 bool CIconButton::event(QEvent *e)
@@ -241,7 +242,10 @@ void CIconButton::DrawBackground(QPainter &painter, const QStyleOptionButton &op
     }
 }
 
-QColor CIconButton::CaptionColor() const { return CurrentForeground(); }
+QColor CIconButton::CaptionColor() const
+{
+    return CurrentForeground();
+}
 
 void CIconButton::paintEvent(QPaintEvent *)
 {
@@ -257,13 +261,14 @@ void CIconButton::paintEvent(QPaintEvent *)
         content.translate(1, 1);
     const QIcon &icon = m_bMouseOver ? m_iconIn : m_iconOut;
     const QIcon::Mode mode = !isEnabled() ? QIcon::Disabled
-                             : m_bMouseOver ? QIcon::Active
-                                            : QIcon::Normal;
+        : m_bMouseOver                    ? QIcon::Active
+                                          : QIcon::Normal;
     const QString caption = text();
     const QSize iconSz = icon.isNull() ? QSize() : iconSize();
     const int gap = (!icon.isNull() && !caption.isEmpty()) ? 4 : 0;
-    const int textWidth =
-        caption.isEmpty() ? 0 : fontMetrics().horizontalAdvance(QString(caption).remove(QLatin1Char('&')));
+    const int textWidth = caption.isEmpty()
+        ? 0
+        : fontMetrics().horizontalAdvance(QString(caption).remove(QLatin1Char('&')));
     const int total = std::min(iconSz.width() + gap + textWidth, content.width());
     int x = content.left() + (content.width() - total) / 2;
     if (!icon.isNull()) {

@@ -47,15 +47,15 @@ void CMenuItemStyle::drawControl(ControlElement element, const QStyleOption *opt
 
     if (!item->icon.isNull()) {
         const int side = pixelMetric(PM_SmallIconSize, option, widget);
-        const QRect iconRect(r.left() + (kIconColumn - side) / 2 + 2, r.top() + (r.height() - side) / 2,
-                             side, side);
+        const QRect iconRect(r.left() + (kIconColumn - side) / 2 + 2,
+                             r.top() + (r.height() - side) / 2, side, side);
         item->icon.paint(painter, iconRect, Qt::AlignCenter,
                          enabled ? (selected ? QIcon::Selected : QIcon::Normal) : QIcon::Disabled);
     }
 
     const QColor textColor = !enabled ? pal.color(QPalette::Disabled, QPalette::WindowText)
-                             : selected ? pal.color(QPalette::HighlightedText)
-                                        : pal.color(QPalette::WindowText);
+        : selected                    ? pal.color(QPalette::HighlightedText)
+                                      : pal.color(QPalette::WindowText);
     painter->setPen(textColor);
     QString text = item->text;
     QString shortcut;
@@ -66,7 +66,8 @@ void CMenuItemStyle::drawControl(ControlElement element, const QStyleOption *opt
     }
     const QRect textRect = r.adjusted(kIconColumn + 6, 0, -kRightMargin, 0);
     int flags = Qt::AlignVCenter | Qt::TextSingleLine;
-    flags |= styleHint(SH_UnderlineShortcut, option, widget) ? Qt::TextShowMnemonic : Qt::TextHideMnemonic;
+    flags |= styleHint(SH_UnderlineShortcut, option, widget) ? Qt::TextShowMnemonic
+                                                             : Qt::TextHideMnemonic;
     painter->setFont(item->font);
     painter->drawText(textRect, flags | Qt::AlignLeft, text);
     if (!shortcut.isEmpty())
@@ -97,14 +98,17 @@ QSize CMenuItemStyle::sizeFromContents(ContentsType type, const QStyleOption *op
         shortcut = text.mid(tab + 1);
         text.truncate(tab);
     }
-    int width = kIconColumn + 6 + fm.horizontalAdvance(QString(text).remove(QLatin1Char('&'))) + kRightMargin;
+    int width = kIconColumn + 6 + fm.horizontalAdvance(QString(text).remove(QLatin1Char('&')))
+        + kRightMargin;
     if (!shortcut.isEmpty())
         width += kShortcutGap + fm.horizontalAdvance(shortcut);
-    const int height = std::max(fm.height() + 10, pixelMetric(PM_SmallIconSize, option, widget) + 8);
+    const int height
+        = std::max(fm.height() + 10, pixelMetric(PM_SmallIconSize, option, widget) + 8);
     return QSize(std::max(width, 160), height);
 }
 
-int CMenuItemStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+int CMenuItemStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
+                                const QWidget *widget) const
 {
     if (metric == PM_SmallIconSize)
         return 16;

@@ -45,7 +45,10 @@ void COwnerDrawMenu::SetTransparentColor(const QColor &color)
     m_bTransparent = true;
 }
 
-void COwnerDrawMenu::ReleaseTransparentColor() { m_bTransparent = false; }
+void COwnerDrawMenu::ReleaseTransparentColor()
+{
+    m_bTransparent = false;
+}
 
 bool COwnerDrawMenu::SetItemBitmap(int nCommandId, int nBitmapId)
 {

@@ -14,7 +14,10 @@ void CThemedButton::SetThemeHelper(CThemeLoader *pTheme)
     update();
 }
 
-bool CThemedButton::DrawsThemed() const { return m_pTheme && m_pTheme->IsAppThemed(); }
+bool CThemedButton::DrawsThemed() const
+{
+    return m_pTheme && m_pTheme->IsAppThemed();
+}
 
 CThemedButton::ThemeState CThemedButton::CurrentThemeState() const
 {
@@ -39,8 +42,8 @@ void CThemedButton::DrawBackground(QPainter &painter, const QStyleOptionButton &
     // The style gets exactly the one state chosen above, not the mix Qt would pass on.
     QStyleOptionButton panel = option;
     panel.features &= ~(QStyleOptionButton::Flat | QStyleOptionButton::DefaultButton);
-    panel.state &= ~(QStyle::State_Sunken | QStyle::State_Raised | QStyle::State_MouseOver |
-                     QStyle::State_On | QStyle::State_Enabled);
+    panel.state &= ~(QStyle::State_Sunken | QStyle::State_Raised | QStyle::State_MouseOver
+                     | QStyle::State_On | QStyle::State_Enabled);
     switch (CurrentThemeState()) {
     case ThemeState::Normal:
         panel.state |= QStyle::State_Enabled | QStyle::State_Raised;
@@ -66,5 +69,6 @@ QColor CThemedButton::CaptionColor() const
 {
     if (!DrawsThemed())
         return CIconButton::CaptionColor();
-    return palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    return palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                           QPalette::ButtonText);
 }

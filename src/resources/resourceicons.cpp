@@ -60,7 +60,10 @@ QPixmap ResourceBitmap(int id, const QSize &size)
     return icon.pixmap(size, ratio);
 }
 
-bool HasResourceIcon(int id) { return iconFiles().contains(id); }
+bool HasResourceIcon(int id)
+{
+    return iconFiles().contains(id);
+}
 
 QList<int> ResourceIconIds()
 {
