@@ -30,7 +30,7 @@ int CSortHeader::SetSortArrow(int nColumn, bool bAscending)
 QRect CSortHeader::ArrowRect(const QRect &sectionRect) const
 {
     const int h = sectionRect.height();
-    const int side = std::max(5, (h * 2) / 5) | 1; // odd, so the tip sits on a pixel
+    const int side = std::max(7, (h * 9) / 20) | 1; // odd, so the tip sits on a pixel
     const int margin = std::max(4, h / 4);
     return QRect(sectionRect.right() - margin - side + 1, sectionRect.top() + (h - side) / 2, side,
                  side);
@@ -57,9 +57,11 @@ void CSortHeader::paintSection(QPainter *painter, const QRect &rect, int logical
 
     // The triangle: filled in the text colour so it reads on light and dark headers, edged
     // with the 3-D highlight and shadow colours for the etched look.
-    const int l = arrow.left(), r = arrow.right(), t = arrow.top(), b = arrow.bottom();
+    const int l = arrow.left(), r = arrow.right(), t = arrow.top();
     const int mid = l + arrow.width() / 2;
-    const int top = t + arrow.height() / 6, bottom = b - arrow.height() / 6;
+    // A flat triangle, half as high as wide, centred in the square.
+    const int rise = arrow.width() / 2;
+    const int top = t + (arrow.height() - rise) / 2, bottom = top + rise;
     QPolygon tri;
     if (m_bSortAscending)
         tri << QPoint(mid, top) << QPoint(r, bottom) << QPoint(l, bottom);

@@ -14,6 +14,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The build log needs no notes about the headless environment; real failures still show.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &msg) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(msg));
+    });
     QGuiApplication app(argc, argv);
     QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
     const int size = QByteArray(argv[2]).toInt();
