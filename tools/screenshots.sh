@@ -11,6 +11,8 @@
 #
 # The look: QT_STYLE_OVERRIDE=Fusion gives the same style on every machine, and the program
 # reads TAVIKON_PALETTE=light|dark to put Qt's light or our dark palette on the application.
+# chrome-light.png and chrome-dark.png show the buttons in all their states, the sort arrow and
+# the frame menu on their own.
 # There is no window manager under Xvfb, so the window is placed over the whole screen with
 # Qt's -geometry option instead of being maximised.
 set -euo pipefail
@@ -97,7 +99,7 @@ run_once() { # config width height palette png
             wait "$pid" 2>/dev/null || true
             grep -q "could not connect to display" "$5.log" && exit 1
             exit 0
-        ' shoot "$binary" "$w" "$h" "$png" "${png%.png}"
+        ' shoot "$binary" "$w" "$h" "$png" "$work/$(basename "${png%.png}")"
 }
 
 for size in 1366x768 1920x1080; do
@@ -105,3 +107,16 @@ for size in 1366x768 1920x1080; do
         shoot "${size%x*}" "${size#*x}" "$palette"
     done
 done
+
+# The chrome on its own, every button state, the header arrow and two open menus: built from
+# the same build folder as the program when it is a CMake build folder.
+build_dir="$(dirname "$binary")"
+if [ -f "$build_dir/CMakeCache.txt" ] &&
+    cmake --build "$build_dir" --target tavikon_chrome_preview >/dev/null 2>&1; then
+    preview="$(find "$build_dir" -name tavikon_chrome_preview -type f -perm -u+x | head -n 1)"
+    for palette in light dark; do
+        QT_STYLE_OVERRIDE=Fusion TAVIKON_PALETTE="$palette" QT_QPA_PLATFORM=offscreen \
+            "$preview" "$out/chrome-$palette.png" >/dev/null 2>&1 &&
+            echo "$out/chrome-$palette.png"
+    done
+fi
