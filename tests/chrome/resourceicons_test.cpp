@@ -1,7 +1,12 @@
+#include "resources/helpfile.h"
 #include "resources/resourceicons.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -61,4 +66,25 @@ TEST(ResourceIcons, DifferentThingsLookDifferentAndUnknownNumbersAreEmpty)
         EXPECT_TRUE(ResourceIcon(id).isNull()) << id;
     EXPECT_TRUE(ResourceBitmap(151).isNull());
     EXPECT_FALSE(HasResourceIcon(151));
+}
+
+TEST(HelpFile, FoundInTheDesktopDataDirectories)
+{
+    QTemporaryDir data;
+    const QByteArray oldDirs = qgetenv("XDG_DATA_DIRS");
+    const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.filePath(QStringLiteral("nothing-here"))));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(data.path()));
+    EXPECT_TRUE(InstalledHelpFile().isEmpty()
+                || !InstalledHelpFile().startsWith(QDir(data.path()).canonicalPath()));
+
+    ASSERT_TRUE(QDir(data.path()).mkpath(QStringLiteral("doc/tavikon")));
+    QFile help(data.filePath(QStringLiteral("doc/tavikon/help.html")));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write("<html></html>");
+    help.close();
+    const QString found = InstalledHelpFile();
+    qputenv("XDG_DATA_DIRS", oldDirs);
+    qputenv("XDG_DATA_HOME", oldHome);
+    EXPECT_EQ(found, QFileInfo(help).canonicalFilePath());
 }
