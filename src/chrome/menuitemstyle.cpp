@@ -29,7 +29,11 @@ void CMenuItemStyle::drawControl(ControlElement element, const QStyleOption *opt
 
     if (item->menuItemType == QStyleOptionMenuItem::Separator) {
         const int y = r.center().y();
-        painter->setPen(pal.color(QPalette::Mid));
+        // A quarter of the way from the background to the text: visible on light and dark
+        // palettes alike, where the palette's Mid can equal the menu background.
+        const QColor bg = pal.color(QPalette::Window), fg = pal.color(QPalette::WindowText);
+        painter->setPen(QColor((bg.red() * 3 + fg.red()) / 4, (bg.green() * 3 + fg.green()) / 4,
+                               (bg.blue() * 3 + fg.blue()) / 4));
         painter->drawLine(r.left() + kIconColumn, y, r.right() - 4, y);
         painter->restore();
         return;
