@@ -1,14 +1,334 @@
 #include "files/ctavikonview.h"
 
-CTavikonView::CTavikonView(QWidget *parent) : QTreeWidget(parent)
+#include "chrome/sortheader.h"
+#include "files/filelistmodel.h"
+#include "files/listcompare.h"
+#include "platform/appflags.h"
+#include "platform/hints.h"
+#include "platform/prompter.h"
+#include "platform/tokens.h"
+#include "resources/menus.h"
+#include "resources/resource.h"
+#include "store/textnumbers.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kColumnWidths[] = {182, 70, 60};
+// Sizes are shown in units of 2^20 bytes.
+constexpr double kBytesToMB = 1.0 / 1048576.0;
+
+bool sameText(QStringView a, QStringView b)
+{
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Whether a record's folder is the wanted one: its drive root alone when the disc itself is
+// selected (tail is null), else the drive root, the tail and a backslash. Compared without
+// regard to case and without building the path, because this runs for every record.
+bool folderMatches(const CFileData &r, QStringView tail, bool bRoot)
+{
+    const QStringView folder(r.m_strFolder);
+    const QStringView drive(r.m_strDrive);
+    if (bRoot)
+        return sameText(folder, drive);
+    if (folder.size() != drive.size() + tail.size() + 1 || !folder.endsWith(u'\\'))
+        return false;
+    return sameText(folder.first(drive.size()), drive)
+        && sameText(folder.sliced(drive.size(), tail.size()), tail);
+}
+
+FileListRow makeRow(const CFileData &r)
+{
+    FileListRow row;
+    const QString &name = r.m_strFileName;
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot < 0) {
+        row.name = name;
+        row.type = name.toUpper();
+    } else {
+        row.name = name.left(dot);
+        row.type = name.mid(dot + 1).toUpper();
+    }
+    row.size = QString::asprintf("%0.3f MB", double(SizeFromText(r.m_strSize)) * kBytesToMB);
+    row.iconName = name;
+    return row;
+}
+
+const Token *panelToken(int id)
+{
+    switch (id) {
+    case ID_EDIT_CDSCAN:
+        return &Tokens::OnEditCdscan;
+    case ID_EDIT_FINDGAPS:
+        return &Tokens::OnEditFindGaps;
+    case ID_EDIT_DELETECD:
+        return &Tokens::OnEditDeleteCd;
+    case ID_EDIT_CDDBQUERY:
+        return &Tokens::OnEditCddbQuery;
+    case ID_LEND_LENDTO:
+        return &Tokens::OnLendLendto;
+    case ID_LEND_GETBACK:
+        return &Tokens::OnLendGetback;
+    case ID_LEND_SHOWAVAILABLECDS:
+        return &Tokens::OnLendShowavailablecds;
+    case ID_LEND_SHOWNONAVAILABLECDS:
+        return &Tokens::OnLendShownonavailablecds;
+    case ID_SEARCH_NAMESEARCH:
+        return &Tokens::OnSearchNamesearch;
+    case ID_SEARCH_FILESEARCH:
+        return &Tokens::OnSearchFilesearch;
+    case ID_SEARCH_SEARCHCD:
+        return &Tokens::OnSearchSearchcd;
+    case ID_OPTIONS:
+    case ID_DATA_CDINFO:
+        return &Tokens::OnOptions;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+CTavikonView::CTavikonView(QWidget *parent)
+    : QTreeView(parent),
+      m_pHeader(new CSortHeader(this)),
+      m_pModel(new CFileListModel(m_shellIcons, this))
 {
     setObjectName(QStringLiteral("CTavikonView"));
+    setAccessibleName(tr("File List"));
+    setFocusPolicy(Qt::StrongFocus);
+    setHeader(m_pHeader);
+    setModel(m_pModel);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    // Rows of one height let the view lay out and paint only what is visible, whatever
+    // the number of files.
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Sorting stays off (QTreeView's own would also hide the arrow and make the header
+    // unclickable when switched off): a header click sorts with our own rules.
+    setIconSize(CShellIconList::GetImageSize(theAppFlags().m_bSmallIcons != 0));
+    // QTreeView hands its own sorting state to a new header; ours sorts on click anyway.
+    m_pHeader->setSectionsClickable(true);
+    m_pHeader->setSortIndicatorShown(true);
+    m_pHeader->setStretchLastSection(false);
+    m_pHeader->setSectionsMovable(false);
+    for (int c = 0; c < CFileListModel::ColumnCount; ++c)
+        m_pHeader->resizeSection(c, kColumnWidths[c]);
+
+    connect(m_pHeader, &QHeaderView::sectionClicked, this, &CTavikonView::OnColumnClick);
+    connect(this, &QAbstractItemView::doubleClicked, this, [this] { OnOpenFile(); });
+    m_menuRunner = [](QMenu &menu, const QPoint &pos) { return menu.exec(pos); };
 }
 
 CTavikonView::~CTavikonView() = default;
 
-void CTavikonView::OnInitialUpdate() { }
+void CTavikonView::OnInitialUpdate()
+{
+    m_pHeader->SetSortArrow(0, true);
+    theAppFlags().m_bEditAllowed = 1;
+}
 
-void CTavikonView::OnUpdate(CView *, int, const HintArg &) { }
+void CTavikonView::OnUpdate(CView *, int lHint, const HintArg &hint)
+{
+    if (lHint == HINT_SELECTION)
+        m_pCatalog = hint.catalog();
+    if (hint.is(Tokens::Refresh)) {
+        ClearRows();
+        if (m_pCatalog && !m_pCatalog->m_strFolderKey.isEmpty())
+            FillFileList(m_pCatalog->m_pFiles.get(), m_pCatalog->m_strFolderKey);
+    }
+    if (lHint == HINT_CLEAR_FILES)
+        ClearRows();
+    if (lHint == HINT_SHOW_NAMES) {
+        ClearRows();
+        if (const QStringList *names = hint.list()) {
+            std::vector<FileListRow> rows;
+            rows.reserve(size_t(names->size()));
+            // Each name goes on top, so the last one ends up first.
+            for (auto it = names->crbegin(); it != names->crend(); ++it)
+                rows.push_back({*it, QString(), QString(), *it});
+            m_pModel->SetRows(std::move(rows));
+        }
+    }
+    if (lHint == HINT_VIEW_MODE) {
+        if (hint.is(Tokens::OnViewLargeicons))
+            OnViewLargeicons();
+        else if (hint.is(Tokens::OnViewSmallicons))
+            OnViewSmallicons();
+    }
+}
 
-bool CTavikonView::OnCommand(int) { return false; }
+void CTavikonView::FillFileList(const CFileList *pFiles, const QString &strFolderKey)
+{
+    ClearRows();
+    if (!pFiles || !m_pCatalog)
+        return;
+    // Compared on lower-cased copies: the records keep the letter case of the disc, and the
+    // rows show the names as stored.
+    const QString key = strFolderKey.toLower();
+    const qsizetype slash = key.indexOf(u'\\');
+    const bool bRoot = slash < 0;
+    const QStringView tail = bRoot ? QStringView() : QStringView(key).sliced(slash + 1);
+    const QString &strCurNumber = m_pCatalog->m_strCurNumber;
+
+    std::vector<FileListRow> rows;
+    bool bSeen = false;
+    for (const CFileData &r : *pFiles) {
+        const bool bSameDisc = sameText(r.m_strDiscNumber, strCurNumber);
+        if (bSameDisc && folderMatches(r, tail, bRoot)) {
+            bSeen = true;
+            rows.push_back(makeRow(r));
+        }
+        // One disc's records stand together, so nothing after them can match.
+        if (bSeen && !bSameDisc)
+            break;
+    }
+    std::reverse(rows.begin(), rows.end());
+    m_pModel->SetRows(std::move(rows));
+}
+
+void CTavikonView::ClearRows()
+{
+    m_pModel->Clear();
+}
+
+void CTavikonView::OnColumnClick(int nColumn)
+{
+    int *pFlag = nullptr;
+    int nType = 0;
+    switch (nColumn) {
+    case CFileListModel::NameColumn:
+        pFlag = &m_nNameSort;
+        nType = SORT_TEXT;
+        break;
+    case CFileListModel::SizeColumn:
+        pFlag = &m_nSizeSort;
+        nType = SORT_LEADING_NUMBER;
+        break;
+    case CFileListModel::TypeColumn:
+        pFlag = &m_nTypeSort;
+        nType = SORT_TEXT;
+        break;
+    default:
+        return;
+    }
+    const bool bAscending = *pFlag == 1;
+    *pFlag = bAscending ? 0 : 1;
+    m_pHeader->SetSortArrow(nColumn, bAscending);
+    m_pModel->Sort(nColumn, nType, bAscending);
+}
+
+void CTavikonView::OnRClick()
+{
+    if (!m_pCatalog)
+        return;
+    QModelIndexList selected = selectionModel()->selectedRows();
+    std::sort(selected.begin(), selected.end(),
+              [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
+    for (const QModelIndex &index : selected) {
+        const int row = index.row();
+        m_pCatalog->m_lstSelection.prepend(
+            m_pModel->Text(row, CFileListModel::NameColumn) + u'.'
+            + m_pModel->Text(row, CFileListModel::TypeColumn).toLower());
+    }
+}
+
+void CTavikonView::OnOpenFile() { }
+
+void CTavikonView::OnViewLargeicons()
+{
+    setIconSize(CShellIconList::GetImageSize(false));
+    theAppFlags().m_bSmallIcons = 0;
+}
+
+void CTavikonView::OnViewSmallicons()
+{
+    setIconSize(CShellIconList::GetImageSize(true));
+    theAppFlags().m_bSmallIcons = 1;
+}
+
+void CTavikonView::OnAttachCategories()
+{
+    if (theAppFlags().m_bEditAllowed == 0) {
+        AfxMessageBox(QStringLiteral("Unautorised Action!!!"), this);
+        return;
+    }
+    UpdateAllViews(HINT_ATTACH_CATEGORIES, m_pCatalog);
+}
+
+bool CTavikonView::OnCommand(int id)
+{
+    if (const Token *token = panelToken(id)) {
+        UpdateAllViews(HINT_PANEL_COMMAND, *token);
+        return true;
+    }
+    switch (id) {
+    case ID_VIEW_LARGEICONS:
+        OnViewLargeicons();
+        return true;
+    case ID_VIEW_SMALLICONS:
+        OnViewSmallicons();
+        return true;
+    case ID_DATA_OPENFILE:
+    case ID_ACCEL_CTRLENTER:
+        OnOpenFile();
+        return true;
+    case ID_DATABASE_BACKHOME:
+    case ID_ACCEL_BACKHOME:
+        UpdateAllViews(HINT_HOME_REQUEST, m_pCatalog);
+        return true;
+    case ID_DATABASE_LOADFRIEND:
+    case ID_ACCEL_LOADFRIEND:
+        UpdateAllViews(HINT_FRIEND_REQUEST, m_pCatalog);
+        return true;
+    case ID_DATA_ATTACHCATEGORIES:
+        OnAttachCategories();
+        return true;
+    case ID_DATA_VIEWCATEGORIES:
+        return true; // the dialog of attached categories comes with a later version
+    default:
+        return false;
+    }
+}
+
+void CTavikonView::contextMenuEvent(QContextMenuEvent *event)
+{
+    QPoint pos = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        const QRect rect = visualRect(currentIndex());
+        pos = viewport()->mapToGlobal(rect.isValid() ? rect.center() : QPoint(0, 0));
+    }
+    OnRClick();
+    ShowDataMenu(pos);
+    event->accept();
+}
+
+void CTavikonView::ShowDataMenu(const QPoint &globalPos)
+{
+    const std::vector<PopupDef> &popups = MenuResource(IDR_DATA_MENU);
+    if (popups.empty())
+        return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("DataMenu"));
+    menu.setTitle(popups.front().title);
+    for (const MenuItemDef &item : popups.front().items) {
+        if (item.id == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction *action = menu.addAction(item.text);
+        action->setData(item.id);
+    }
+    QAction *chosen = m_menuRunner ? m_menuRunner(menu, globalPos) : nullptr;
+    if (chosen)
+        OnCommand(chosen->data().toInt());
+}

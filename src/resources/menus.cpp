@@ -45,6 +45,7 @@ std::map<int, std::vector<PopupDef>> buildMenus()
     menus[IDR_DATA_MENU] = {{QStringLiteral("Data"),
                              {{QStringLiteral("&Attach Selected Categories"), ID_DATA_ATTACHCATEGORIES},
                               {QStringLiteral("&View and Edit Attached Categories"), ID_DATA_VIEWCATEGORIES},
+                              {QString(), 0},
                               {QStringLiteral("Open File"), ID_DATA_OPENFILE},
                               {QStringLiteral("CD Info"), ID_DATA_CDINFO}}}};
     menus[IDR_CAT_MENU] = {{QStringLiteral("Cat"),

@@ -1,0 +1,122 @@
+#include "files/filelistmodel.h"
+
+#include "files/cshelliconlist.h"
+#include "files/listcompare.h"
+
+CFileListModel::CFileListModel(const CShellIconList &icons, QObject *parent)
+    : QAbstractTableModel(parent), m_icons(icons)
+{ }
+
+CFileListModel::~CFileListModel() = default;
+
+int CFileListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int CFileListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant CFileListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= int(m_rows.size()))
+        return {};
+    const FileListRow &row = m_rows[size_t(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return Text(index.row(), index.column());
+    case Qt::DecorationRole:
+        if (index.column() == NameColumn)
+            return m_icons.GetIcon(row.iconName);
+        return {};
+    case Qt::TextAlignmentRole:
+        return index.column() == NameColumn ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                            : int(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+QVariant CFileListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::DisplayRole) {
+        switch (section) {
+        case NameColumn:
+            return tr("File Name");
+        case SizeColumn:
+            return tr("Size");
+        case TypeColumn:
+            return tr("Type");
+        default:
+            return {};
+        }
+    }
+    if (role == Qt::TextAlignmentRole)
+        return section == NameColumn ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                     : int(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+void CFileListModel::SetRows(std::vector<FileListRow> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+void CFileListModel::Clear()
+{
+    if (m_rows.empty())
+        return;
+    SetRows({});
+}
+
+QString CFileListModel::Text(int row, int column) const
+{
+    if (row < 0 || row >= int(m_rows.size()))
+        return {};
+    const FileListRow &r = m_rows[size_t(row)];
+    switch (column) {
+    case NameColumn:
+        return r.name;
+    case SizeColumn:
+        return r.size;
+    case TypeColumn:
+        return r.type;
+    default:
+        return {};
+    }
+}
+
+void CFileListModel::Sort(int column, int type, bool ascending)
+{
+    if (column < 0 || column >= ColumnCount || m_rows.size() < 2)
+        return;
+    QStringList texts;
+    texts.reserve(qsizetype(m_rows.size()));
+    for (int i = 0; i < int(m_rows.size()); ++i)
+        texts.append(Text(i, column));
+    const QList<int> order = SortedRowOrder(texts, type, ascending);
+
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<FileListRow> sorted;
+    sorted.reserve(m_rows.size());
+    std::vector<int> newRow(m_rows.size());
+    for (int i = 0; i < int(order.size()); ++i) {
+        sorted.push_back(std::move(m_rows[size_t(order[i])]));
+        newRow[size_t(order[i])] = i;
+    }
+    m_rows = std::move(sorted);
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex &index : from)
+        to.append(this->index(newRow[size_t(index.row())], index.column()));
+    changePersistentIndexList(from, to);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}

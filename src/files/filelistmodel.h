@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <vector>
+
+class CShellIconList;
+
+// One row of the file list: the texts of the three columns and the name its icon comes from.
+struct FileListRow
+{
+    QString name; // "File Name": the name before its last "."
+    QString size; // "Size": "%0.3f MB"
+    QString type; // "Type": the extension in upper case
+    QString iconName; // the name the icon is looked up by
+};
+
+// The rows the file list shows. It holds copies of the texts, never the records, so that
+// listing a folder cannot change the catalogue.
+class CFileListModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CFileListModel)
+
+public:
+    enum Column { NameColumn = 0, SizeColumn = 1, TypeColumn = 2, ColumnCount = 3 };
+
+    CFileListModel(const CShellIconList &icons, QObject *parent = nullptr);
+    ~CFileListModel() override;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    void SetRows(std::vector<FileListRow> rows);
+    void Clear();
+    // Text of a cell; empty outside the rows.
+    QString Text(int row, int column) const;
+    // Reorders the rows by one column (compare types of listcompare.h); selection and other
+    // persistent indexes move with their rows.
+    void Sort(int column, int type, bool ascending);
+
+private:
+    const CShellIconList &m_icons;
+    std::vector<FileListRow> m_rows;
+};

@@ -1,0 +1,51 @@
+#include "files/clistsorter.h"
+#include "files/listcompare.h"
+
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList column(const QTreeWidget &list, int c)
+{
+    QStringList texts;
+    for (int i = 0; i < list.topLevelItemCount(); ++i)
+        texts << list.topLevelItem(i)->text(c);
+    return texts;
+}
+
+TEST(CListSorter, SortsOneColumnAndKeepsSelectionAndCurrentRow)
+{
+    QTreeWidget list;
+    list.setColumnCount(2);
+    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (const auto &[name, number] :
+         {std::pair {"Ten", "10"}, {"nine", "9"}, {"Hundred", "100"}, {"one", "1"}})
+        list.addTopLevelItem(
+            new QTreeWidgetItem({QString::fromLatin1(name), QString::fromLatin1(number)}));
+    QTreeWidgetItem *nine = list.topLevelItem(1);
+    QTreeWidgetItem *hundred = list.topLevelItem(2);
+    list.setCurrentItem(nine);
+    hundred->setSelected(true);
+
+    CListSorter byNumber(&list, 1);
+    byNumber.Sort(true, SORT_INT);
+    EXPECT_EQ(column(list, 1), (QStringList {"1", "9", "10", "100"}));
+    byNumber.Sort(false, SORT_INT);
+    EXPECT_EQ(column(list, 1), (QStringList {"100", "10", "9", "1"}));
+    EXPECT_EQ(list.currentItem(), nine);
+    EXPECT_TRUE(nine->isSelected());
+    EXPECT_TRUE(hundred->isSelected());
+    EXPECT_EQ(list.selectedItems().size(), 2);
+
+    CListSorter(&list, 0).Sort(true, SORT_TEXT);
+    EXPECT_EQ(column(list, 0), (QStringList {"Hundred", "nine", "one", "Ten"}));
+
+    // A column the list does not have changes nothing.
+    CListSorter(&list, 5).Sort(true, SORT_TEXT);
+    CListSorter(nullptr, 0).Sort(true, SORT_TEXT);
+    EXPECT_EQ(column(list, 0), (QStringList {"Hundred", "nine", "one", "Ten"}));
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "files/listcompare.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CompareCase
+{
+    const char *first;
+    const char *second;
+    int type; // signed: negative sorts descending
+    int sign; // expected sign of the result
+};
+
+int sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
+
+class CompareRules : public ::testing::TestWithParam<CompareCase>
+{
+};
+
+TEST_P(CompareRules, GiveTheExpectedOrder)
+{
+    const CompareCase &c = GetParam();
+    EXPECT_EQ(
+        sign(CompareListTexts(QString::fromUtf8(c.first), QString::fromUtf8(c.second), c.type)),
+        c.sign)
+        << c.first << " vs " << c.second << " type " << c.type;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllTypes, CompareRules,
+    ::testing::Values(
+        // integers: leading digits only, no text order, no overflow on far-apart values
+        CompareCase {"10", "9", SORT_INT, 1}, CompareCase {"-5", "3", SORT_INT, -1},
+        CompareCase {"12abc", "12", SORT_INT, 0}, CompareCase {"abc", "0", SORT_INT, 0},
+        CompareCase {"2147483647", "-2147483648", SORT_INT, 1},
+        CompareCase {"10", "9", -SORT_INT, -1},
+        // text without regard to case
+        CompareCase {"apple", "Banana", SORT_TEXT, -1}, CompareCase {"ABC", "abc", SORT_TEXT, 0},
+        CompareCase {"Zebra", "apple", SORT_TEXT, 1},
+        CompareCase {"Zebra", "apple", -SORT_TEXT, -1},
+        CompareCase {"Ärger", "ärger", SORT_TEXT, 0},
+        // dates as the program writes them; no date compares equal to anything
+        CompareCase {"December 05 2026", "January 01 2027", SORT_DATE, -1},
+        CompareCase {"January 01 2027", "December 05 2026", SORT_DATE, 1},
+        CompareCase {"March 3, 2020", "March 4, 2020", SORT_DATE, -1},
+        CompareCase {"not a date", "December 05 2026", SORT_DATE, 0},
+        CompareCase {"December 05 2026", "January 01 2027", -SORT_DATE, 1},
+        // decimals: equal counts as greater
+        CompareCase {"1.5", "10", SORT_DECIMAL, -1}, CompareCase {"2", "2", SORT_DECIMAL, 1},
+        CompareCase {"abc", "-1", SORT_DECIMAL, 1}, CompareCase {"1e3", "999.9", SORT_DECIMAL, 1},
+        // the number before the first blank, as in "1.500 MB"
+        CompareCase {"9.000 MB", "10.000 MB", SORT_LEADING_NUMBER, -1},
+        CompareCase {"10.000 MB", "9.000 MB", SORT_LEADING_NUMBER, 1},
+        CompareCase {"5", "1 MB", SORT_LEADING_NUMBER, -1},
+        CompareCase {"9.000 MB", "10.000 MB", -SORT_LEADING_NUMBER, 1},
+        // unknown types leave the order alone
+        CompareCase {"1", "2", 0, 0}, CompareCase {"1", "2", 9, 0}));
+
+TEST(SortedRowOrder, SortsBothWaysAndKeepsEqualRowsInPlace)
+{
+    const QStringList sizes = {"10.000 MB", "9.000 MB", "10.000 MB", "0.001 MB"};
+    EXPECT_EQ(SortedRowOrder(sizes, SORT_LEADING_NUMBER, true), (QList<int> {3, 1, 0, 2}));
+    EXPECT_EQ(SortedRowOrder(sizes, SORT_LEADING_NUMBER, false), (QList<int> {0, 2, 1, 3}));
+
+    const QStringList names = {"b", "B", "a", "A"};
+    EXPECT_EQ(SortedRowOrder(names, SORT_TEXT, true), (QList<int> {2, 3, 0, 1}));
+    EXPECT_EQ(SortedRowOrder(names, SORT_TEXT, false), (QList<int> {0, 1, 2, 3}));
+
+    // Rows that are no dates cannot be placed; the sort still ends and keeps every row.
+    const QStringList dates = {"May 2 2021", "?", "May 1 2021", "", "May 3 2021"};
+    QList<int> order = SortedRowOrder(dates, SORT_DATE, true);
+    std::sort(order.begin(), order.end());
+    EXPECT_EQ(order, (QList<int> {0, 1, 2, 3, 4}));
+
+    EXPECT_EQ(SortedRowOrder({"x", "y"}, 42, true), (QList<int> {0, 1}));
+    EXPECT_TRUE(SortedRowOrder({}, SORT_TEXT, true).isEmpty());
+}
+
+TEST(AtofText, ReadsTheLeadingNumberWithAPointWhateverTheLocale)
+{
+    EXPECT_DOUBLE_EQ(atofText(u"1.5e3x"), 1500.0);
+    EXPECT_DOUBLE_EQ(atofText(u"  -2.25 MB"), -2.25);
+    EXPECT_DOUBLE_EQ(atofText(u".5"), 0.5);
+    EXPECT_DOUBLE_EQ(atofText(u"1e"), 1.0);
+    EXPECT_DOUBLE_EQ(atofText(u"1,5"), 1.0);
+    EXPECT_DOUBLE_EQ(atofText(u"abc"), 0.0);
+    EXPECT_DOUBLE_EQ(atofText(u"-"), 0.0);
+    EXPECT_DOUBLE_EQ(atofText(u""), 0.0);
+}
+
+} // namespace
