@@ -2,7 +2,6 @@
 
 #include "store/codepage1252.h"
 
-#include <QHash>
 
 #include <algorithm>
 #include <cstring>
@@ -193,27 +192,104 @@ private:
 };
 
 // Shares one copy of texts that repeat across records (folder, drive, disc number). Keys
-// are the encoded bytes, which stay valid while the file is read.
+// are the encoded bytes, which stay valid while the file is read. A small open-addressing
+// table with a cheap hash: this runs for several fields of every record, and consecutive
+// records mostly repeat the last text, which is checked first.
 class Interner
 {
 public:
     QString get(QByteArrayView encoded, const char *src, qsizetype n, bool wide,
                 StringArena &arena)
     {
-        auto it = m_table.constFind(encoded);
-        if (it != m_table.constEnd())
-            return *it;
+        if (m_hasLast && encoded == m_lastKey)
+            return m_lastValue;
+        if (m_slots.isEmpty())
+            m_slots.resize(kInitialSlots);
+        const size_t h = hash(encoded);
+        size_t mask = size_t(m_slots.size()) - 1;
+        size_t i = h & mask;
+        while (m_slots[qsizetype(i)].used) {
+            const Slot &slot = m_slots[qsizetype(i)];
+            if (slot.hash == h && slot.key == encoded)
+                return remember(encoded, slot.value);
+            i = (i + 1) & mask;
+        }
         QString s = arena.make(src, n, wide);
         // Texts that never repeat must not grow the table without bound.
-        if (m_table.size() >= kMaxEntries)
-            m_table.clear();
-        m_table.insert(encoded, s);
-        return s;
+        if (m_used >= kMaxEntries) {
+            m_slots.fill(Slot());
+            m_used = 0;
+        } else if (2 * (m_used + 1) > m_slots.size()) {
+            grow();
+        }
+        mask = size_t(m_slots.size()) - 1;
+        i = h & mask;
+        while (m_slots[qsizetype(i)].used)
+            i = (i + 1) & mask;
+        m_slots[qsizetype(i)] = Slot{h, encoded, s, true};
+        ++m_used;
+        return remember(encoded, s);
     }
 
 private:
+    struct Slot
+    {
+        size_t hash = 0;
+        QByteArrayView key;
+        QString value;
+        bool used = false;
+    };
+
+    static size_t hash(QByteArrayView key)
+    {
+        // FNV-1a over 8-byte words: plenty for folder names, far cheaper than a keyed hash.
+        quint64 h = 0xcbf29ce484222325ULL ^ quint64(key.size());
+        const char *p = key.data();
+        qsizetype n = key.size();
+        while (n >= 8) {
+            quint64 w;
+            std::memcpy(&w, p, 8);
+            h = (h ^ w) * 0x100000001b3ULL;
+            h ^= h >> 29;
+            p += 8;
+            n -= 8;
+        }
+        while (n-- > 0)
+            h = (h ^ quint8(*p++)) * 0x100000001b3ULL;
+        h ^= h >> 32;
+        return size_t(h);
+    }
+
+    QString remember(QByteArrayView key, const QString &value)
+    {
+        m_lastKey = key;
+        m_lastValue = value;
+        m_hasLast = true;
+        return value;
+    }
+
+    void grow()
+    {
+        QList<Slot> old = std::move(m_slots);
+        m_slots = QList<Slot>(old.size() * 2);
+        const size_t mask = size_t(m_slots.size()) - 1;
+        for (Slot &slot : old) {
+            if (!slot.used)
+                continue;
+            size_t i = slot.hash & mask;
+            while (m_slots[qsizetype(i)].used)
+                i = (i + 1) & mask;
+            m_slots[qsizetype(i)] = std::move(slot);
+        }
+    }
+
+    static constexpr qsizetype kInitialSlots = 64;
     static constexpr qsizetype kMaxEntries = 1 << 16;
-    QHash<QByteArrayView, QString> m_table;
+    QList<Slot> m_slots;
+    qsizetype m_used = 0;
+    QByteArrayView m_lastKey;
+    QString m_lastValue;
+    bool m_hasLast = false;
 };
 
 class Reader
@@ -266,7 +342,7 @@ public:
 
     bool count(quint32 &n)
     {
-        quint16 w;
+        quint16 w = 0;
         if (!u16(w))
             return false;
         if (w != 0xFFFF) {
@@ -283,13 +359,13 @@ public:
         const qsizetype start = m_pos;
         bool wide = false;
         quint32 n = 0;
-        quint8 b;
+        quint8 b = 0;
         if (!u8(b))
             return false;
         if (b < 0xFF) {
             n = b;
         } else {
-            quint16 w;
+            quint16 w = 0;
             if (!u16(w))
                 return false;
             if (w == kWideMarker) {
@@ -339,11 +415,13 @@ public:
     bool stringList(QStringList &out)
     {
         const qsizetype start = m_pos;
-        quint32 n;
+        quint32 n = 0;
         if (!count(n))
             return false;
         if (n > quint64(remaining())) // every string takes at least one byte
             return fail(QStringLiteral("a list of %1 texts is longer than the file").arg(n), start);
+        if (n == 0)
+            return true;
         out.reserve(out.size() + qsizetype(n));
         for (quint32 i = 0; i < n; ++i) {
             QString s;
@@ -360,7 +438,7 @@ public:
     bool classTag(const char *className)
     {
         const qsizetype start = m_pos;
-        quint16 tag;
+        quint16 tag = 0;
         if (!u16(tag))
             return false;
         if (tag == kClassReferenceTag && m_classSeen)
@@ -368,7 +446,7 @@ public:
         if (tag != kNewClassTag || m_classSeen)
             return fail(QStringLiteral("an unknown object tag %1").arg(tag, 4, 16, QLatin1Char('0')),
                         start);
-        quint16 schema, nameLength;
+        quint16 schema = 0, nameLength = 0;
         if (!u16(schema) || !u16(nameLength))
             return false;
         if (schema != 0)
@@ -483,7 +561,7 @@ QByteArray WriteStringList(const QStringList &strings)
 StoreResult ReadDiscList(QByteArrayView bytes, CDiscList &out)
 {
     Reader in(bytes);
-    quint32 n;
+    quint32 n = 0;
     if (!readCount(in, out, kMinDiscEntry, n))
         return in.result();
     for (quint32 i = 0; i < n; ++i) {
@@ -500,7 +578,7 @@ StoreResult ReadFileList(QByteArrayView bytes, CFileList &out)
 {
     Reader in(bytes);
     Interner discNumbers, folders, drives;
-    quint32 n;
+    quint32 n = 0;
     if (!readCount(in, out, kMinFileEntry, n))
         return in.result();
     using Pool = Reader::Pool;
