@@ -3,8 +3,11 @@
 #include "app/cmainframe.h"
 #include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
+#include "platform/sessionend.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QSessionManager>
 #include <QSettings>
 
 CTavikonApp::CTavikonApp()
@@ -37,7 +40,35 @@ bool CTavikonApp::InitInstance()
     m_pFrame->LoadFrameMenu();
     m_pFrame->setWindowTitle(QStringLiteral("Tavikon - TK "));
     m_pFrame->showMaximized();
+
+    // A signal or the desktop's log-out ends the program the way the close box does, so the
+    // disc tree makes the same save on its way out.
+    m_pSessionEnd = std::make_unique<SessionEndWatcher>();
+    QObject::connect(m_pSessionEnd.get(), &SessionEndWatcher::endRequested, m_pFrame.get(),
+                     [this](int) { EndSession(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, m_pFrame.get(),
+                     [this](QSessionManager &) { EndSession(); });
     return true;
 }
 
-void CTavikonApp::ExitInstance() { m_pFrame.reset(); }
+void CTavikonApp::EndSession()
+{
+    // Modal dialogs (a scan, a question) are rejected first so their event loops unwind.
+    while (QWidget *modal = QApplication::activeModalWidget()) {
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        if (QApplication::activeModalWidget() == modal)
+            break;
+    }
+    if (m_pFrame)
+        m_pFrame->close();
+    QApplication::quit();
+}
+
+void CTavikonApp::ExitInstance()
+{
+    m_pSessionEnd.reset();
+    m_pFrame.reset();
+}

@@ -5,6 +5,7 @@
 #include <memory>
 
 class CMainFrame;
+class SessionEndWatcher;
 
 // The application: sets the shared flags, creates the frame with its four panes and shows it.
 // Lives beside the QApplication that main() makes, so tests can run it too.
@@ -24,7 +25,11 @@ public:
 
     CMainFrame *MainFrame() const { return m_pFrame.get(); }
 
+    // Ends the program as the close box would, from a signal or the desktop's log-out.
+    void EndSession();
+
 private:
     std::unique_ptr<CMainFrame> m_pFrame;
+    std::unique_ptr<SessionEndWatcher> m_pSessionEnd;
     int m_nExitCode = 0;
 };

@@ -1,11 +1,27 @@
 #pragma once
 
+#include "chrome/themeloader.h"
 #include "platform/cview.h"
 
+#include <QStringList>
 #include <QWidget>
 
+#include <memory>
+
+class CCatalog;
+class CDisc;
+class CThemedButton;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QScrollArea;
+
 // The command panel: buttons, the fields of the selected disc, search and lending fields,
-// statistics. Most menu commands and keys end here.
+// statistics. Most menu commands and keys end here, either directly while the panel is the
+// active pane or forwarded by the other panes. The panel checks the input and asks the disc
+// tree to act through the document's notifications; it never owns the catalogue.
 class CComandsView : public QWidget, public CView
 {
     Q_OBJECT
@@ -19,4 +35,115 @@ public:
     void OnUpdate(CView *pSender, int lHint, const HintArg &hint) override;
     bool OnCommand(int id) override;
     QWidget *viewWidget() override { return this; }
+
+    // The actions of the buttons, menus and keys.
+    void OnScan();
+    void OnFindGaps();
+    void OnDeleteCd();
+    void OnCddb();
+    void OnSaveCdData();
+    void OnFindNumber();
+    void OnNameSearch();
+    void OnFileSearch();
+    void OnSearchInCd();
+    void OnLend();
+    void OnGetBack();
+    void OnAvailable();
+    void OnNonAvailable();
+    void OnAddData();
+    void OnCtrlEnter();
+    void OnCdInfo();
+    void OnViewLargeIcons();
+    void OnViewSmallIcons();
+    void OnLoadFriendDatabase();
+    void OnBackToHomeDatabase();
+    void OnHelp();
+
+    // MFC-style exchange between the members below and the controls: true reads the
+    // controls into the members, false shows the members in the controls.
+    void UpdateData(bool bSaveAndValidate);
+
+    int m_bNumberEdited = 0;
+    QString m_strShownNumber;
+    QString m_strDiscCount;
+    QString m_strLastEntry;
+    QString m_strHomeDir;
+    QString m_strCdArtist;
+    QString m_strCdQuality;
+    QString m_strHelpDir;
+    CCatalog *m_pCatalog = nullptr;
+    std::unique_ptr<QStringList> m_pRequest;
+    QString m_strCdNumber;
+    QString m_strCdName;
+    QString m_strFindNumber;
+    QString m_strLend;
+    QString m_strBorrowedFrom;
+    int m_bBorrowEdited = 0;
+    int m_bLendEdited = 0;
+    QString m_strPattern;
+    QString m_strSearchCd;
+    QString m_strCdLocation;
+    int m_nScope = 0;
+    int m_nLastEdit = 0;
+    QString m_strDatabase;
+    std::unique_ptr<QStringList> m_pResult;
+    int m_bAllowed = 0;
+    int m_bEverything = 1;
+    int m_bByCategory = 0;
+
+private:
+    void BuildForm();
+    void SetupButtons();
+    CThemedButton *MakeButton(const char *objectName);
+    QLineEdit *MakeEdit(const char *objectName, const QString &accessibleName);
+    QLineEdit *MakeReadOnlyField(const char *objectName, const QString &accessibleName);
+    void OnFieldEdited(int nField);
+    void OnScopeChanged();
+    void RefillFromCatalog(CCatalog *pCatalog);
+    void RunSearch(const QString &kind);
+    void RunPanelCommand(const HintArg &hint);
+    void EnableEditButtons(bool bEnable);
+    bool EditingLocked() const;
+    CDisc *SelectedDisc() const;
+    // The disc information dialog; a later stage fills it in.
+    void ShowDiscInfoDialog(const CDisc *pDisc);
+
+    CThemeLoader m_themeLoader;
+
+    QScrollArea *m_pScroll = nullptr;
+    QFrame *m_grpFrame = nullptr;
+    QLabel *m_stFrameIcon = nullptr;
+    QLineEdit *m_stDatabase = nullptr;
+    QLineEdit *m_stHomeDir = nullptr;
+    QLineEdit *m_stDiscCount = nullptr;
+    QLineEdit *m_stLastEntry = nullptr;
+    QLineEdit *m_stLocation = nullptr;
+    QLabel *m_stSearchCdCaption = nullptr;
+    QLabel *m_stSearchCd = nullptr;
+
+    QLineEdit *m_edCdNumber = nullptr;
+    QLineEdit *m_edCdName = nullptr;
+    QLineEdit *m_edFindNumber = nullptr;
+    QLineEdit *m_edPattern = nullptr;
+    QLineEdit *m_edLend = nullptr;
+    QLineEdit *m_edBorrowedFrom = nullptr;
+    QLineEdit *m_edCdArtist = nullptr;
+    QLineEdit *m_edCdQuality = nullptr;
+    QRadioButton *m_rbEverything = nullptr;
+    QRadioButton *m_rbByCategory = nullptr;
+
+    CThemedButton *m_btnSearchInCd = nullptr;
+    CThemedButton *m_btnNameSearch = nullptr;
+    CThemedButton *m_btnGetBack = nullptr;
+    CThemedButton *m_btnAddData = nullptr;
+    CThemedButton *m_btnFileSearch = nullptr;
+    CThemedButton *m_btnFindNumber = nullptr;
+    CThemedButton *m_btnScan = nullptr;
+    CThemedButton *m_btnCddb = nullptr;
+    CThemedButton *m_btnGaps = nullptr;
+    CThemedButton *m_btnAvailable = nullptr;
+    CThemedButton *m_btnDelete = nullptr;
+    CThemedButton *m_btnSave = nullptr;
+    CThemedButton *m_btnNonAvailable = nullptr;
+    CThemedButton *m_btnLend = nullptr;
 };

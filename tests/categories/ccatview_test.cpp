@@ -1,0 +1,493 @@
+#include "categories/ccatview.h"
+#include "chrome/sortheader.h"
+#include "chrome/sortlistctrl.h"
+#include "platform/appflags.h"
+#include "platform/ctavikondoc.h"
+#include "platform/hints.h"
+#include "platform/tokens.h"
+#include "resources/resource.h"
+#include "store/ccatalog.h"
+#include "support/fakeprompter.h"
+#include "support/tempdir.h"
+
+#include <QAbstractButton>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <tuple>
+
+// Readable failure output.
+void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+struct Received
+{
+    int lHint;
+    QString token; // text of a token argument
+    QStringList list; // copy of a list argument
+    bool catalog = false;
+};
+
+// Another pane of the window, reduced to a record of what reaches it.
+class StubView final : public CView
+{
+public:
+    void OnUpdate(CView *, int lHint, const HintArg &hint) override
+    {
+        Received r {lHint, {}, {}, hint.catalog() != nullptr};
+        if (const Token *t = hint.token())
+            r.token = QString::fromLatin1(t->text());
+        if (const QStringList *l = hint.list())
+            r.list = *l;
+        got.push_back(r);
+    }
+    QWidget *viewWidget() override { return nullptr; }
+    void send(int lHint, const HintArg &hint) { UpdateAllViews(lHint, hint); }
+
+    std::vector<Received> got;
+};
+
+// The three default discs: disc 1 (selected) carries Drama and Music, disc 2 Games and
+// Drama; two files carry Drama.
+void MakeCatalogue(CCatalog &cat)
+{
+    for (const char *name :
+         {"Music", "Video", "Games", "Movies", "Software", "Action", "Drama", "Komedy"})
+        cat.m_lstCategories.prepend(QString::fromLatin1(name));
+    CDisc one, two;
+    one.m_strNumber = QStringLiteral("1");
+    one.m_strNotes = QStringLiteral("first line\r\nsecond line");
+    one.m_lstCategories = {QStringLiteral("Drama"), QStringLiteral("Music")};
+    two.m_strNumber = QStringLiteral("2");
+    two.m_lstCategories = {QStringLiteral("Games"), QStringLiteral("Drama")};
+    *cat.m_pDiscs = {two, one};
+    CFileData a, b;
+    a.m_strFileName = QStringLiteral("a.mp3");
+    a.m_lstCategories = {QStringLiteral("Drama")};
+    b.m_strFileName = QStringLiteral("b.avi");
+    b.m_lstCategories = {QStringLiteral("Video"), QStringLiteral("Drama")};
+    *cat.m_pFiles = {a, b};
+    cat.m_strCurNumber = QStringLiteral("1");
+}
+
+// The real panel between stub panes, on a fresh working directory, shown offscreen.
+struct Panel
+{
+    TestHome home;
+    QString oldCwd = QDir::currentPath();
+    CTavikonDoc doc;
+    StubView commands, tree, files;
+    CCatView view;
+    CCatalog catalog;
+    std::unique_ptr<FakePrompter> prompter;
+    std::vector<int> menus; // menus the panel tracked
+    int menuChoice = 0;
+
+    Panel()
+    {
+        theAppFlags().reset();
+        QDir::setCurrent(home.path());
+        for (CView *v : {static_cast<CView *>(&commands), static_cast<CView *>(&tree),
+                         static_cast<CView *>(&files), static_cast<CView *>(&view)})
+            doc.AddView(v);
+        {
+            FakePrompter start; // whatever the home start asks is answered with Cancel
+            doc.InitialUpdateAll();
+        }
+        prompter = std::make_unique<FakePrompter>();
+        view.SetMenuTracker([this](int id, const QPoint &) {
+            menus.push_back(id);
+            return menuChoice;
+        });
+        MakeCatalogue(catalog);
+        view.resize(165, 700);
+        view.show();
+        select();
+    }
+    ~Panel()
+    {
+        QDir::setCurrent(oldCwd);
+        theAppFlags().reset();
+    }
+
+    void select() { tree.send(HINT_SELECTION, HintArg(&catalog)); }
+    CSortListCtrl *all() const { return view.findChild<CSortListCtrl *>("allList"); }
+    CSortListCtrl *attached() const { return view.findChild<CSortListCtrl *>("attachedList"); }
+    QLineEdit *newName() const { return view.findChild<QLineEdit *>("newCategoryEdit"); }
+    QPushButton *create() const { return view.findChild<QPushButton *>("createButton"); }
+    QStringList messages() const { return prompter->messages; }
+
+    static QStringList rows(const CSortListCtrl *list)
+    {
+        QStringList texts;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            texts << list->topLevelItem(i)->text(0);
+        return texts;
+    }
+    void pick(const QStringList &names)
+    {
+        all()->clearSelection();
+        for (int i = 0; i < all()->topLevelItemCount(); ++i)
+            if (names.contains(all()->topLevelItem(i)->text(0)))
+                all()->topLevelItem(i)->setSelected(true);
+    }
+    void createNamed(const QString &name)
+    {
+        newName()->setText(name);
+        QTest::mouseClick(create(), Qt::LeftButton);
+    }
+    // Renames through F2 and the in-place editor, as a person does.
+    void rename(const QString &from, const QString &to)
+    {
+        pick({from});
+        ASSERT_TRUE(view.OnCommand(ID_ACCEL_RENAME));
+        QLineEdit *editor = openEditor();
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->text(), from);
+        editor->setText(to);
+        QTest::keyClick(editor, Qt::Key_Return);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return openEditor() == nullptr; }));
+    }
+    // The in-place editor now open; closed ones may linger until they are deleted.
+    QLineEdit *openEditor() const
+    {
+        for (QLineEdit *edit : all()->viewport()->findChildren<QLineEdit *>())
+            if (edit->isVisible())
+                return edit;
+        return nullptr;
+    }
+    bool waitForMessages(qsizetype n)
+    {
+        return QTest::qWaitFor([&] { return prompter->messages.size() >= n; });
+    }
+    std::vector<Received> sentTo(const StubView &v, int lHint) const
+    {
+        std::vector<Received> out;
+        for (const Received &r : v.got)
+            if (r.lHint == lHint)
+                out.push_back(r);
+        return out;
+    }
+};
+
+const QStringList kDefaultRows {"Music",    "Video",  "Games", "Movies",
+                                "Software", "Action", "Drama", "Komedy"};
+
+TEST(CategoryPanel, ShowsOldestFirstAndCreatesBelowWithExactNames)
+{
+    Panel p;
+    EXPECT_EQ(Panel::rows(p.all()), kDefaultRows);
+    EXPECT_EQ(p.all()->headerItem()->text(0), QStringLiteral("Category Sort"));
+    EXPECT_EQ(p.all()->columnWidth(0), 100);
+    EXPECT_FALSE(p.all()->topLevelItem(0)->icon(0).isNull());
+    EXPECT_EQ(p.create()->toolTip(), QStringLiteral("Create New Category"));
+    EXPECT_EQ(p.create()->accessibleName(), QStringLiteral("Create New Category"));
+
+    p.createNamed(QStringLiteral("music")); // differs from "Music" only by case
+    EXPECT_TRUE(p.messages().isEmpty());
+    EXPECT_EQ(Panel::rows(p.all()).last(), QStringLiteral("music"));
+    EXPECT_EQ(p.catalog.m_lstCategories.first(), QStringLiteral("music"));
+    EXPECT_TRUE(p.newName()->text().isEmpty());
+
+    p.createNamed(QStringLiteral("Music"));
+    p.createNamed(QString());
+    EXPECT_EQ(p.messages(), QStringList(2, "This category is already on your list!"));
+    EXPECT_EQ(p.catalog.m_lstCategories.size(), 9);
+    EXPECT_TRUE(p.newName()->text().isEmpty());
+
+    // Later selections do not refill the list; a friend's catalogue does, and so does home.
+    CCatalog friends;
+    friends.m_lstCategories = {QStringLiteral("Jazz")};
+    p.tree.send(HINT_SELECTION, HintArg(&friends));
+    EXPECT_EQ(Panel::rows(p.all()).size(), 9);
+    p.commands.send(HINT_LOAD_FRIEND, HintArg(QStringLiteral("/friend/")));
+    p.tree.send(HINT_SELECTION, HintArg(&friends));
+    EXPECT_EQ(Panel::rows(p.all()), QStringList {"Jazz"});
+    p.select();
+    p.commands.send(HINT_HOME_DATA, HintArg(Tokens::HomeData));
+    EXPECT_EQ(Panel::rows(p.all()).size(), 9);
+}
+
+TEST(CategoryPanel, SelectionShowsTheDiscsCategoriesAndNote)
+{
+    Panel p;
+    auto *note = p.view.findChild<QPlainTextEdit *>("noteEdit");
+    EXPECT_EQ(Panel::rows(p.attached()), (QStringList {"Music", "Drama"}));
+    EXPECT_EQ(note->toPlainText(), QStringLiteral("first line\nsecond line"));
+
+    // A number without a disc empties the attached list and leaves the note alone.
+    p.catalog.m_strCurNumber = QStringLiteral("7");
+    p.select();
+    EXPECT_TRUE(Panel::rows(p.attached()).isEmpty());
+    EXPECT_EQ(note->toPlainText(), QStringLiteral("first line\nsecond line"));
+
+    // Save Note writes the edited text, with the stored line ends, to the selected disc.
+    p.catalog.m_strCurNumber = QStringLiteral("2");
+    p.select();
+    EXPECT_TRUE(note->toPlainText().isEmpty());
+    note->setPlainText(QStringLiteral("lent twice\nscratched"));
+    QTest::mouseClick(p.view.findChild<QPushButton *>("saveNoteButton"), Qt::LeftButton);
+    EXPECT_EQ(p.catalog.FindDisc("2")->m_strNotes, QStringLiteral("lent twice\r\nscratched"));
+    EXPECT_EQ(p.catalog.FindDisc("1")->m_strNotes, QStringLiteral("first line\r\nsecond line"));
+    EXPECT_TRUE(p.sentTo(p.tree, HINT_SEARCH).empty()); // saving the note broadcasts nothing
+}
+
+TEST(CategoryPanel, RenameChangesEveryRecordAndTheAttachedList)
+{
+    Panel p;
+    p.rename(QStringLiteral("Drama"), QStringLiteral("Thriller"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.catalog.m_lstCategories.first() == "Thriller"; }));
+    EXPECT_FALSE(p.catalog.m_lstCategories.contains("Drama"));
+    EXPECT_EQ(Panel::rows(p.all())[6], QStringLiteral("Thriller")); // renamed in place
+    EXPECT_EQ(p.catalog.FindDisc("1")->m_lstCategories, (QStringList {"Thriller", "Music"}));
+    EXPECT_EQ(p.catalog.FindDisc("2")->m_lstCategories, (QStringList {"Thriller", "Games"}));
+    EXPECT_EQ(p.catalog.m_pFiles->at(0).m_lstCategories, QStringList {"Thriller"});
+    EXPECT_EQ(p.catalog.m_pFiles->at(1).m_lstCategories, (QStringList {"Thriller", "Video"}));
+    EXPECT_EQ(Panel::rows(p.attached()), (QStringList {"Music", "Thriller"}));
+
+    // Its own name and another existing name are refused; an empty one changes nothing.
+    const QStringList before = p.catalog.m_lstCategories;
+    p.rename(QStringLiteral("Music"), QString());
+    p.rename(QStringLiteral("Music"), QStringLiteral("Music"));
+    ASSERT_TRUE(p.waitForMessages(1));
+    p.rename(QStringLiteral("Video"), QStringLiteral("Games"));
+    ASSERT_TRUE(p.waitForMessages(2));
+    EXPECT_EQ(p.messages(), QStringList(2, "This category is already on your list!"));
+    EXPECT_EQ(p.catalog.m_lstCategories, before);
+    EXPECT_EQ(Panel::rows(p.all())[1], QStringLiteral("Video"));
+
+    // Escape ends the edit without a word.
+    p.pick({QStringLiteral("Video")});
+    p.view.OnCommand(ID_RENAME);
+    QLineEdit *editor = p.openEditor();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("Clips"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    p.rename(QStringLiteral("Video"), QStringLiteral("Music"));
+    ASSERT_TRUE(p.waitForMessages(3));
+    EXPECT_EQ(p.catalog.m_lstCategories, before);
+}
+
+TEST(CategoryPanel, FriendsDatabaseRefusesRenameAndDeleteAndDisablesCreate)
+{
+    Panel p;
+    p.commands.send(HINT_ENABLE, HintArg(Tokens::EnableFalse));
+    EXPECT_FALSE(p.create()->isEnabled());
+    theAppFlags().m_bEditAllowed = 0;
+
+    p.rename(QStringLiteral("Drama"), QStringLiteral("Thriller"));
+    ASSERT_TRUE(p.waitForMessages(1));
+    p.pick({QStringLiteral("Drama")});
+    EXPECT_TRUE(p.view.OnCommand(ID_DELETE));
+    EXPECT_EQ(p.messages(), (QStringList {"Unautorised Action", "Unautorised Action!!!"}));
+    EXPECT_TRUE(p.prompter->dialogs.isEmpty());
+    EXPECT_TRUE(p.catalog.m_lstCategories.contains("Drama"));
+    EXPECT_EQ(Panel::rows(p.all()), kDefaultRows);
+
+    // Ctrl+Enter still creates while the button is off.
+    p.newName()->setText(QStringLiteral("Jazz"));
+    p.view.OnCommand(ID_ACCEL_CTRLENTER);
+    EXPECT_EQ(p.catalog.m_lstCategories.first(), QStringLiteral("Jazz"));
+
+    p.tree.send(HINT_ENABLE, HintArg(Tokens::EnableTrue));
+    EXPECT_TRUE(p.create()->isEnabled());
+    EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
+}
+
+TEST(CategoryPanel, DeleteAsksThenRemovesFromEveryRecord)
+{
+    Panel p;
+    p.pick({QStringLiteral("Drama")});
+    bool answerOk = false;
+    p.prompter->onDialog([&answerOk](QDialog &dlg) {
+        EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Category Delete ?"));
+        EXPECT_NE(dlg.findChild<QLabel *>("questionLabel"), nullptr);
+        dlg.findChild<QPushButton *>(answerOk ? "okButton" : "cancelButton")->click();
+        return dlg.result();
+    });
+    p.view.OnCommand(ID_ACCEL_DELETE);
+    EXPECT_EQ(p.prompter->dialogs, QStringList {"categoryDeleteDialog"});
+    EXPECT_EQ(p.catalog.m_lstCategories.size(), 8);
+    EXPECT_EQ(Panel::rows(p.attached()), (QStringList {"Music", "Drama"}));
+
+    answerOk = true;
+    p.pick({QStringLiteral("Drama")});
+    p.view.OnCommand(ID_DELETE);
+    EXPECT_FALSE(p.catalog.m_lstCategories.contains("Drama"));
+    EXPECT_EQ(Panel::rows(p.all()).size(), 7);
+    EXPECT_EQ(Panel::rows(p.attached()), QStringList {"Music"});
+    EXPECT_EQ(p.catalog.FindDisc("2")->m_lstCategories, QStringList {"Games"});
+    EXPECT_TRUE(p.catalog.m_pFiles->at(0).m_lstCategories.isEmpty());
+    EXPECT_EQ(p.catalog.m_pFiles->at(1).m_lstCategories, QStringList {"Video"});
+
+    // A category only another disc carries leaves the attached list as it is.
+    p.pick({QStringLiteral("Games")});
+    p.view.OnCommand(ID_DELETE);
+    EXPECT_TRUE(p.catalog.FindDisc("2")->m_lstCategories.isEmpty());
+    EXPECT_EQ(Panel::rows(p.attached()), QStringList {"Music"});
+    EXPECT_TRUE(p.messages().isEmpty());
+}
+
+TEST(CategoryPanel, ViewCdsSendsTheSearchWithTheSelectedCategories)
+{
+    Panel p;
+    p.pick({QStringLiteral("Video"), QStringLiteral("Drama")});
+    EXPECT_TRUE(p.view.OnCommand(ID_CAT_VIEWCDS));
+    auto searches = p.sentTo(p.tree, HINT_SEARCH);
+    ASSERT_EQ(searches.size(), 1u);
+    EXPECT_EQ(searches[0].list, (QStringList {"*", "names", "byCat"}));
+    EXPECT_EQ(p.catalog.m_lstSelection, (QStringList {"Drama", "Video"}));
+
+    // The search chain of the command panel replaces what an earlier step left there.
+    p.catalog.m_lstSelection = QStringList {"a.mp3"};
+    p.pick({QStringLiteral("Music")});
+    p.commands.send(HINT_COLLECT_CATEGORIES, HintArg(Tokens::Cats));
+    EXPECT_EQ(p.catalog.m_lstSelection, QStringList {"Music"});
+    EXPECT_TRUE(p.sentTo(p.tree, HINT_SEARCH).size() == 1u);
+
+    // Ctrl+Enter with an empty field and a double click both view; no selection sends none.
+    p.all()->clearSelection();
+    p.view.OnCommand(ID_ACCEL_CTRLENTER);
+    EXPECT_TRUE(p.catalog.m_lstSelection.isEmpty());
+    const QRect row = p.all()->visualItemRect(p.all()->topLevelItem(3));
+    QTest::mouseClick(p.all()->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(p.all()->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseRelease(p.all()->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(p.sentTo(p.tree, HINT_SEARCH).size(), 3u);
+    EXPECT_EQ(p.catalog.m_lstSelection, QStringList {"Movies"});
+    EXPECT_EQ(p.catalog.m_lstCategories.size(), 8);
+}
+
+TEST(CategoryPanel, MenuCommandsAreForwardedWithTheirTokens)
+{
+    Panel p;
+    const int kPanel = HINT_PANEL_COMMAND, kView = HINT_VIEW_MODE;
+    const std::vector<std::tuple<int, int, const char *>> forwards {
+        {ID_EDIT_CDSCAN, kPanel, "OnEditCdscan"},
+        {ID_EDIT_FINDGAPS, kPanel, "OnEditFindGaps"},
+        {ID_EDIT_DELETECD, kPanel, "OnEditDeleteCd"},
+        {ID_EDIT_CDDBQUERY, kPanel, "OnEditCddbQuery"},
+        {ID_LEND_LENDTO, kPanel, "OnLendLendto"},
+        {ID_LEND_GETBACK, kPanel, "OnLendGetback"},
+        {ID_LEND_SHOWAVAILABLECDS, kPanel, "OnLendShowavailablecds"},
+        {ID_LEND_SHOWNONAVAILABLECDS, kPanel, "OnLendShownonavailablecds"},
+        {ID_SEARCH_NAMESEARCH, kPanel, "OnSearchNamesearch"},
+        {ID_SEARCH_FILESEARCH, kPanel, "OnSearchFilesearch"},
+        {ID_SEARCH_SEARCHCD, kPanel, "OnSearchSearchcd"},
+        {ID_OPTIONS, kPanel, "OnOptions"},
+        {ID_VIEW_LARGEICONS, kView, "OnViewLargeicons"},
+        {ID_VIEW_SMALLICONS, kView, "OnViewSmallicons"},
+        {ID_DATABASE_LOADFRIEND, HINT_FRIEND_REQUEST, ""},
+        {ID_ACCEL_LOADFRIEND, HINT_FRIEND_REQUEST, ""},
+        {ID_DATABASE_BACKHOME, HINT_HOME_REQUEST, ""},
+        {ID_ACCEL_BACKHOME, HINT_HOME_REQUEST, ""}};
+    for (const auto &[id, lHint, token] : forwards) {
+        p.commands.got.clear();
+        EXPECT_TRUE(p.view.OnCommand(id)) << id;
+        ASSERT_EQ(p.commands.got.size(), 1u) << id;
+        EXPECT_EQ(p.commands.got[0].lHint, lHint) << id;
+        EXPECT_EQ(p.commands.got[0].token, QString::fromLatin1(token)) << id;
+        EXPECT_EQ(p.commands.got[0].catalog, !*token) << id; // the requests carry the catalogue
+    }
+    EXPECT_EQ(theAppFlags().m_bSmallIcons, 1); // the file list owns that flag
+    EXPECT_FALSE(p.view.OnCommand(ID_ACCEL_SAVEDATA)); // the command panel's own key
+}
+
+TEST(CategoryPanel, ContextMenusFollowWhereTheUserClicked)
+{
+    Panel p;
+    auto contextMenu
+        = [&](QWidget *where, QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse) {
+              QContextMenuEvent ev(reason, QPoint(5, 5), where->mapToGlobal(QPoint(5, 5)));
+              QCoreApplication::sendEvent(where, &ev);
+          };
+    p.all()->clearSelection();
+    contextMenu(p.all()->viewport());
+    EXPECT_TRUE(p.menus.empty());
+
+    p.pick({QStringLiteral("Games")});
+    contextMenu(p.all(), QContextMenuEvent::Keyboard); // the menu key on the focused list
+    EXPECT_EQ(p.menus, std::vector<int> {IDR_CAT_MENU});
+
+    // A left click on a row of the attached list readies "CD Category" for the next request.
+    const QRect row = p.attached()->visualItemRect(p.attached()->topLevelItem(0));
+    QTest::mouseClick(p.attached()->viewport(), Qt::LeftButton, {}, row.center());
+    p.menuChoice = ID_CAT_VIEWCDS;
+    contextMenu(p.all()->viewport());
+    EXPECT_EQ(p.menus, (std::vector<int> {IDR_CAT_MENU, IDR_CAT_MENU, IDR_CDCAT_MENU}));
+    // The command chosen from the pop-up runs: View CDs was picked from both menus.
+    EXPECT_EQ(p.sentTo(p.tree, HINT_SEARCH).size(), 2u);
+    EXPECT_EQ(p.catalog.m_lstSelection, QStringList {"Games"});
+
+    // Attach and detach are taken but change nothing yet.
+    EXPECT_TRUE(p.view.OnCommand(ID_CAT_ATTACHTOCD));
+    EXPECT_TRUE(p.view.OnCommand(ID_CDCAT_DELETE));
+    EXPECT_EQ(p.catalog.FindDisc("1")->m_lstCategories, (QStringList {"Drama", "Music"}));
+}
+
+TEST(CategoryPanel, HeaderClicksSortTheDisplayOnly)
+{
+    Panel p;
+    p.createNamed(QStringLiteral("action"));
+    CSortHeader *header = p.all()->SortHeader();
+    p.pick({QStringLiteral("Komedy")});
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(0) + 10, header->height() / 2));
+    EXPECT_EQ(Panel::rows(p.all()),
+              (QStringList {"Action", "action", "Drama", "Games", "Komedy", "Movies", "Music",
+                            "Software", "Video"}));
+    EXPECT_TRUE(header->SortAscending());
+    EXPECT_EQ(header->SortColumn(), 0);
+    EXPECT_EQ(p.all()->selectedItems().size(), 1);
+    EXPECT_EQ(p.all()->selectedItems().first()->text(0), QStringLiteral("Komedy"));
+
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(0) + 10, header->height() / 2));
+    EXPECT_EQ(Panel::rows(p.all()).first(), QStringLiteral("Video"));
+    EXPECT_FALSE(header->SortAscending());
+    EXPECT_EQ(p.catalog.m_lstCategories.first(), QStringLiteral("action"));
+    EXPECT_EQ(p.catalog.m_lstCategories.last(), QStringLiteral("Music"));
+}
+
+TEST(CategoryPanel, NothingIsClippedAtTheStartWidthOrWhenResized)
+{
+    Panel p;
+    EXPECT_LE(p.view.minimumSizeHint().width(), 165);
+    EXPECT_LE(p.view.minimumSizeHint().height(), 500);
+    for (const QSize size : {QSize(165, 650), QSize(165, 500), QSize(320, 700)}) {
+        p.view.resize(size);
+        p.view.layout()->activate();
+        for (QWidget *w : p.view.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!w->isVisible())
+                continue;
+            const QRect g = w->geometry();
+            EXPECT_TRUE(p.view.rect().contains(g)) << w->objectName().toStdString();
+            const QSize min = w->minimumSizeHint();
+            EXPECT_GE(g.width(), min.width()) << w->objectName().toStdString();
+            EXPECT_GE(g.height(), min.height()) << w->objectName().toStdString();
+            if (auto *label = qobject_cast<QLabel *>(w)) {
+                EXPECT_GE(g.height(), label->heightForWidth(g.width()))
+                    << label->text().toStdString();
+            }
+            EXPECT_FALSE(w->accessibleName().isEmpty() && !qobject_cast<QLabel *>(w))
+                << w->objectName().toStdString();
+        }
+    }
+}
+
+} // namespace

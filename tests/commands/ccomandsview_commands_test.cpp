@@ -1,0 +1,311 @@
+#include "app/cmainframe.h"
+#include "commands/cfrienddbdlg.h"
+#include "discs/cleftview.h"
+#include "panelharness.h"
+#include "resources/menus.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QGroupBox>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// What each command of the accelerator table and of menu 128 does from the panel, seen as
+// the first broadcast or the message it gives. The pattern "beach" and a typed find number
+// make every action observable.
+struct Expect
+{
+    int id;
+    const char *effect;
+};
+const Expect kCommands[] = {
+    {32781, "0:Scan"},
+    {32811, "0:Scan"},
+    {32834, "0:Missing"},
+    {32812, "0:Missing"},
+    {32813, "0:Delete"},
+    {32835, "msg:Not implemented in this version."},
+    {32814, "msg:Not implemented in this version."},
+    {32836, "0:AllowRequest"},
+    {32838, "23:Cats"},
+    {32822, "23:Cats"},
+    {32839, "23:Cats"},
+    {32823, "23:Cats"},
+    {32840, "23:Cats"},
+    {32824, "23:Cats"},
+    {32841, "11:Bob"},
+    {32818, "11:Bob"},
+    {32842, "none"},
+    {32819, "none"},
+    {32843, "0:Home"},
+    {32820, "0:Home"},
+    {32844, "0:Away"},
+    {32821, "0:Away"},
+    {32847, "11:Bob"},
+    {32809, "57:OnViewLargeicons"},
+    {32810, "57:OnViewSmallicons"},
+    {32789, "none"},
+    {32852, "500:EnableTrue"},
+    {32850, "500:EnableTrue"},
+    {32851, "dialog:CFriendDbDlg"},
+    {32784, "dialog:CFriendDbDlg"},
+    {57667, "msg:help"},
+};
+
+QString effectOf(PanelHarness &p)
+{
+    if (!p.prompter.dialogs.isEmpty())
+        return "dialog:" + p.prompter.dialogs.first();
+    if (!p.prompter.messages.isEmpty())
+        return p.prompter.messages.first().contains("Tavikon.chm")
+            ? QStringLiteral("msg:help")
+            : "msg:" + p.prompter.messages.first();
+    // The forwarded command itself also reaches the tree after the panel; skip it.
+    QStringList sent = p.sent();
+    sent.removeIf([](const QString &hint) { return hint.startsWith("56:"); });
+    return sent.isEmpty() ? QStringLiteral("none") : sent.first();
+}
+
+TEST(CommandPanelKeys, EveryPanelCommandReachesItsAction)
+{
+    for (const Expect &e : kCommands) {
+        PanelHarness p;
+        p.type("patternEdit", "beach");
+        p.type("borrowedFromEdit", "Bob");
+        EXPECT_TRUE(p.view.OnCommand(e.id)) << e.id;
+        EXPECT_EQ(effectOf(p), e.effect) << e.id;
+    }
+    // Commands of the frame and of the other panes are left to them.
+    PanelHarness p;
+    for (int id : {32783, 57664, 32774, 32853, 57669})
+        EXPECT_FALSE(p.view.OnCommand(id)) << id;
+    // Every key of table 128 is either the panel's or one of those.
+    for (const AccelDef &accel : AcceleratorTable()) {
+        if (accel.id == 32774 || accel.id == 32853)
+            continue;
+        EXPECT_TRUE(std::any_of(std::begin(kCommands), std::end(kCommands), [&](const Expect &e) {
+            return e.id == accel.id;
+        })) << accel.id;
+    }
+}
+
+TEST(CommandPanelKeys, ForwardedMenuCommandsRunTheTokensAction)
+{
+    const std::pair<const Token *, const char *> forwarded[] = {
+        {&Tokens::OnEditCdscan, "0:Scan"},
+        {&Tokens::OnEditFindGaps, "0:Missing"},
+        {&Tokens::OnEditDeleteCd, "0:Delete"},
+        {&Tokens::OnEditCddbQuery, "msg:Not implemented in this version."},
+        {&Tokens::OnLendLendto, "11:Bob"},
+        {&Tokens::OnLendGetback, "none"},
+        {&Tokens::OnLendShowavailablecds, "0:Home"},
+        {&Tokens::OnLendShownonavailablecds, "0:Away"},
+        {&Tokens::OnSearchNamesearch, "23:Cats"},
+        {&Tokens::OnSearchFilesearch, "23:Cats"},
+        {&Tokens::OnSearchSearchcd, "23:Cats"},
+        {&Tokens::OnOptions, "none"},
+    };
+    for (const auto &[token, effect] : forwarded) {
+        PanelHarness p;
+        p.type("patternEdit", "beach");
+        p.type("borrowedFromEdit", "Bob");
+        p.files.send(HINT_PANEL_COMMAND, *token);
+        EXPECT_EQ(effectOf(p), effect) << token->text();
+    }
+    PanelHarness p;
+    p.files.send(HINT_PANEL_COMMAND, QStringLiteral("OnEditCdscan")); // text, not the token
+    EXPECT_EQ(effectOf(p), "none");
+}
+
+TEST(CommandPanelKeys, KeysPressedInTheFrameReachThePanelOnlyWhileItIsActive)
+{
+    TestHome home;
+    FakePrompter prompter;
+    theAppFlags().reset();
+    CMainFrame frame;
+    StubView recorder;
+    frame.GetDocument()->AddView(&recorder);
+    frame.resize(1366, 740);
+    frame.show();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+
+    auto *scan = frame.CommandsView()->findChild<QPushButton *>("scanButton");
+    scan->setFocus();
+    QTRY_COMPARE(frame.GetActiveView(), static_cast<CView *>(frame.CommandsView()));
+    QTest::keyClick(scan, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(scan, Qt::Key_W, Qt::ControlModifier);
+    QTest::keyClick(scan, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(recorder.log, (QStringList {"0:Scan", "0:Home", "0:Away"}));
+
+    auto *pattern = frame.CommandsView()->findChild<QLineEdit *>("patternEdit");
+    pattern->setFocus();
+    QTest::keyClicks(pattern, "song");
+    recorder.log.clear();
+    QTest::keyClick(pattern, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(recorder.log, (QStringList {"23:Cats", "5:song|files|all"}));
+
+    // Ctrl+A with the disc tree active is not the tree's key: nothing happens.
+    recorder.log.clear();
+    frame.SetActiveView(frame.LeftView());
+    frame.OnCommand(32839);
+    EXPECT_TRUE(recorder.log.isEmpty());
+    frame.GetDocument()->RemoveView(&recorder);
+}
+
+TEST(CommandPanelFriend, CancellingTheDialogChangesNothing)
+{
+    PanelHarness p;
+    p.prompter.onDialog([](QDialog &dlg) {
+        dlg.findChild<QLineEdit *>("friendNameEdit")->setText("Eva");
+        return int(QDialog::Rejected);
+    });
+    p.view.OnCommand(32851);
+    EXPECT_EQ(p.prompter.dialogs, QStringList {"CFriendDbDlg"});
+    EXPECT_EQ(theAppFlags().m_bHomeDatabase, 1);
+    EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
+    EXPECT_EQ(p.view.m_strDatabase, "Personal");
+    for (QPushButton *b : p.view.findChildren<QPushButton *>())
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+    EXPECT_TRUE(p.sent().isEmpty());
+}
+
+TEST(CommandPanelFriend, LoadingLocksTheEditingButtonsUntilTheWayBackHome)
+{
+    PanelHarness p;
+    const QString folder = QDir(p.home.path()).absolutePath();
+    QString friendName = "Eva";
+    p.prompter.onDialog([&](QDialog &dlg) {
+        auto &friendDlg = static_cast<CFriendDbDlg &>(dlg);
+        EXPECT_EQ(dlg.windowTitle(), "Open Alternative Database");
+        EXPECT_TRUE(friendDlg.findChild<QPushButton *>("loadButton")->isDefault());
+        friendDlg.findChild<QLineEdit *>("friendNameEdit")->setText(friendName);
+        EXPECT_TRUE(friendDlg.SelectFolder(folder));
+        friendDlg.findChild<QPushButton *>("loadButton")->click();
+        return dlg.result();
+    });
+    p.view.OnCommand(32784);
+    EXPECT_EQ(p.sent(), (QStringList {"500:EnableFalse", "100:" + folder + "/"}));
+    EXPECT_EQ(p.edit("databaseField")->text(), "Eva's");
+    EXPECT_EQ(theAppFlags().m_bHomeDatabase, 0);
+    EXPECT_EQ(theAppFlags().m_bEditAllowed, 0);
+    const char *locked[] = {"deleteButton", "getBackButton", "cddbButton",   "scanButton",
+                            "lendButton",   "saveButton",    "addDataButton"};
+    for (const char *name : locked)
+        EXPECT_FALSE(p.button(name)->isEnabled()) << name;
+    EXPECT_TRUE(p.button("findGapsButton")->isEnabled());
+
+    // Keys of the locked buttons do nothing now; a second load is not offered.
+    for (int id : {32781, 32836, 32841, 32842, 32784})
+        p.view.OnCommand(id);
+    EXPECT_TRUE(p.sent().isEmpty());
+    EXPECT_EQ(p.prompter.dialogs.size(), 1);
+
+    // The tree reports a failed load: the buttons come back, the label stays.
+    p.tree.send(HINT_PANEL_ENABLE, &p.catalog);
+    for (const char *name : locked)
+        EXPECT_TRUE(p.button(name)->isEnabled()) << name;
+    EXPECT_EQ(p.view.m_strDatabase, "Eva's");
+
+    p.cats.send(HINT_HOME_REQUEST, &p.catalog);
+    EXPECT_EQ(p.sent(), (QStringList {"500:EnableTrue", "200:HomeData", "400:catalog"}));
+    EXPECT_EQ(p.view.m_strDatabase, "Personal");
+    EXPECT_EQ(theAppFlags().m_bHomeDatabase, 1);
+    EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
+
+    // Without a name the friend is "Friend's"; a request from another pane runs the dialog.
+    friendName.clear();
+    p.tree.send(HINT_FRIEND_REQUEST, &p.catalog);
+    EXPECT_EQ(p.view.m_strDatabase, "Friend's");
+}
+
+TEST(CommandPanelFriend, TheFolderTreeReadsFoldersOnly)
+{
+    TestHome home;
+    QDir(home.path()).mkpath("friend/Data");
+    home.write("friend/Data.dat", "x");
+    CFriendDbDlg dlg;
+    EXPECT_EQ(dlg.m_bConfirmed, 0);
+    EXPECT_TRUE(dlg.m_strFolder.isEmpty() || dlg.m_strFolder.endsWith('/'));
+    auto *tree = dlg.findChild<QTreeView *>("folderTree");
+    ASSERT_TRUE(dlg.SelectFolder(home.file("friend")));
+    const QModelIndex friendDir = tree->currentIndex();
+    tree->expand(friendDir);
+    QTRY_COMPARE(tree->model()->rowCount(friendDir), 1);
+    EXPECT_EQ(tree->model()->index(0, 0, friendDir).data().toString(), "Data");
+    EXPECT_EQ(dlg.m_strFolder, QDir(home.file("friend")).absolutePath() + "/");
+}
+
+TEST(CommandPanelHelp, OpensTheHelpFileOrSaysWhyNot)
+{
+    PanelHarness p;
+    p.view.OnCommand(57667);
+    ASSERT_EQ(p.prompter.messages.size(), 1);
+    EXPECT_TRUE(p.prompter.messages.first().contains("was not found"));
+    EXPECT_TRUE(p.prompter.opened.isEmpty());
+
+    p.prompter.messages.clear();
+    p.home.write("Tavikon.chm", "help");
+    p.view.OnCommand(57667);
+    EXPECT_EQ(p.prompter.opened, QStringList {p.catalog.m_strHomeDir + "Tavikon.chm"});
+    EXPECT_TRUE(p.prompter.messages.isEmpty());
+
+    p.prompter.openResult = false;
+    p.view.OnCommand(57667);
+    ASSERT_EQ(p.prompter.messages.size(), 1);
+    EXPECT_TRUE(p.prompter.messages.first().contains("could open"));
+}
+
+// Every visible control lies inside the form, and the form fits the pane's width.
+void expectNothingClipped(CComandsView &view)
+{
+    auto *scroll = view.findChild<QScrollArea *>("commandsScroll");
+    QWidget *form = scroll->widget();
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << view.width();
+    EXPECT_LE(form->width(), scroll->viewport()->width());
+    for (QWidget *w : form->findChildren<QWidget *>()) {
+        if (!w->isVisible())
+            continue;
+        const QRect inForm(w->mapTo(form, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(form->rect().contains(inForm))
+            << w->objectName().toStdString() << " at width " << view.width();
+        EXPECT_GE(w->width(), w->minimumSizeHint().width())
+            << w->objectName().toStdString() << " at width " << view.width();
+    }
+}
+
+TEST(CommandPanelLayout, GroupsStackInOrderAndNothingIsClipped)
+{
+    PanelHarness p;
+    p.view.resize(255, 700);
+    p.view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&p.view));
+    expectNothingClipped(p.view);
+
+    int lastY = -1;
+    for (const char *name : {"operationsGroup", "cdLabelsGroup", "searchCdGroup",
+                             "searchManagerGroup", "cdManagementGroup"}) {
+        auto *group = p.view.findChild<QGroupBox *>(name);
+        const int y = group->mapTo(&p.view, QPoint(0, 0)).y();
+        EXPECT_GT(y, lastY) << name;
+        lastY = y;
+    }
+    auto *manage = p.view.findChild<QGroupBox *>("cdManagementGroup");
+    auto *stats = p.view.findChild<QGroupBox *>("statisticsGroup");
+    EXPECT_EQ(manage->mapTo(&p.view, QPoint(0, 0)).y(), stats->mapTo(&p.view, QPoint(0, 0)).y());
+    EXPECT_LT(manage->x(), stats->x());
+
+    for (int width : {320, 255}) {
+        p.view.resize(width, 420);
+        QTRY_COMPARE(p.view.width(), width);
+        QCoreApplication::processEvents();
+        expectNothingClipped(p.view);
+    }
+}
+
+} // namespace

@@ -1,0 +1,293 @@
+#include "chrome/themedbutton.h"
+#include "panelharness.h"
+
+#include <QLabel>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CommandPanel, RefillShowsTheSelectedDiscAndKeepsFieldsForAnEmptyCatalogue)
+{
+    PanelHarness p;
+    EXPECT_EQ(p.edit("cdNumberEdit")->text(), "12");
+    EXPECT_EQ(p.edit("cdNameEdit")->text(), "Holiday");
+    EXPECT_EQ(p.edit("cdArtistEdit")->text(), "Holiday artist");
+    EXPECT_EQ(p.edit("cdQualityEdit")->text(), "good");
+    EXPECT_EQ(p.edit("cdLocationField")->text(), "home");
+    EXPECT_EQ(p.edit("discCountField")->text(), "3");
+    EXPECT_EQ(p.edit("lastEntryField")->text(), "12 Holiday");
+    EXPECT_EQ(p.edit("homeDirField")->text(), p.catalog.m_strHomeDir);
+    EXPECT_EQ(p.edit("databaseField")->text(), "Personal");
+    EXPECT_EQ(p.view.findChild<QLabel *>("searchCdLabel")->text(), "12, Holiday");
+    EXPECT_EQ(p.view.m_pCatalog, &p.catalog);
+
+    // A folder of another disc: the name is the disc part of the path; lend is emptied.
+    p.type("lendEdit", "Bob");
+    p.select("7", "Jazz\\Live\\");
+    EXPECT_EQ(p.edit("cdNameEdit")->text(), "Jazz");
+    EXPECT_EQ(p.edit("cdNumberEdit")->text(), "7");
+    EXPECT_EQ(p.edit("cdLocationField")->text(), "Anna");
+    EXPECT_EQ(p.edit("lendEdit")->text(), "");
+    EXPECT_EQ(p.view.m_strShownNumber, "7");
+
+    // With "0" discs only the disc's own fields follow; number and name stay.
+    p.catalog.m_strDiscCount = "0";
+    p.select("3", "Work");
+    EXPECT_EQ(p.edit("cdNumberEdit")->text(), "7");
+    EXPECT_EQ(p.edit("cdArtistEdit")->text(), "Work artist");
+    EXPECT_EQ(p.edit("discCountField")->text(), "3");
+}
+
+TEST(CommandPanel, ButtonsCarryTheirFacesTipsAndNames)
+{
+    PanelHarness p;
+    const QColor hover = CIconButton::HoverColor(p.view.palette().color(QPalette::Button));
+    const QList<CThemedButton *> buttons = p.view.findChildren<CThemedButton *>();
+    EXPECT_EQ(buttons.size(), 14);
+    for (CThemedButton *button : buttons) {
+        const std::string name = button->objectName().toStdString();
+        EXPECT_FALSE(button->toolTip().isEmpty()) << name;
+        EXPECT_EQ(button->GetColor(CIconButton::BTNST_COLOR_BK_IN), hover) << name;
+        EXPECT_NE(button->ThemeHelper(), nullptr) << name;
+        EXPECT_FALSE(button->accessibleName().isEmpty()) << name;
+        EXPECT_TRUE(button->text().isEmpty() != button->icon().isNull()) << name;
+    }
+    EXPECT_EQ(p.button("scanButton")->toolTip(), "Scan New CD Ctrl + Y");
+    EXPECT_EQ(p.button("getBackButton")->toolTip(), "Get CD Back Ctrl + H");
+    EXPECT_EQ(p.button("getBackButton")->text(), "Get Back");
+    EXPECT_TRUE(p.view.findChild<QLabel *>("searchCdLabel")->isHidden());
+    EXPECT_TRUE(p.button("searchInCdButton")->isHidden());
+    EXPECT_FALSE(p.view.findChild<QLabel *>("frameIcon")->pixmap().isNull());
+    for (QLineEdit *field : p.view.findChildren<QLineEdit *>())
+        EXPECT_FALSE(field->accessibleName().isEmpty()) << field->objectName().toStdString();
+}
+
+TEST(CommandPanel, SaveIsRefusedForAFolderBeforeAnythingChanges)
+{
+    PanelHarness p;
+    p.discSelected = false;
+    p.type("cdNameEdit", "Renamed");
+    p.type("cdNumberEdit", "40");
+    p.button("saveButton")->click();
+    EXPECT_EQ(p.prompter.messages, QStringList {"Please, click on the name of the CD!"});
+    EXPECT_EQ(p.sent(), QStringList {"0:AllowRequest"});
+    EXPECT_EQ(p.catalog.m_pDiscs->at(0).m_strName, "Holiday");
+    EXPECT_EQ(p.catalog.m_pDiscs->at(0).m_strNumber, "12");
+}
+
+TEST(CommandPanel, SaveChecksTheNumberAndStoresItAsTyped)
+{
+    PanelHarness p;
+    for (const char *bad : {"0", "-3", "abc"}) {
+        p.prompter.messages.clear();
+        p.type("cdNumberEdit", bad);
+        p.view.OnCommand(32836); // Ctrl+S
+        EXPECT_EQ(p.prompter.messages, QStringList {"Please, type a valid CD Number."}) << bad;
+        EXPECT_EQ(p.sent(), QStringList {"0:AllowRequest"}) << bad;
+        EXPECT_EQ(p.catalog.m_pDiscs->at(0).m_strNumber, "12");
+    }
+    p.prompter.messages.clear();
+    p.type("cdNumberEdit", "12abc");
+    p.type("cdNameEdit", "Summer");
+    p.button("saveButton")->click();
+    EXPECT_TRUE(p.prompter.messages.isEmpty()) << p.prompter.messages.join(';').toStdString();
+    EXPECT_EQ(p.sent(), (QStringList {"0:AllowRequest", "3:disc 12abc"}));
+    const CDisc &disc = p.catalog.m_pDiscs->at(0);
+    EXPECT_EQ(disc.m_strNumber, "12abc");
+    EXPECT_EQ(disc.m_strName, "Summer");
+    EXPECT_EQ(disc.m_strOldNumber, "12");
+    EXPECT_EQ(p.view.m_bNumberEdited, 0);
+}
+
+TEST(CommandPanel, RenumberingOntoAUsedNumberIsRefusedAndChangesNothing)
+{
+    PanelHarness p;
+    // Name first, then a used number: refused as a whole, the field shows 12 again.
+    p.type("cdNameEdit", "Renamed");
+    p.type("cdNumberEdit", "7");
+    p.button("saveButton")->click();
+    EXPECT_EQ(p.prompter.messages, QStringList {"This number is already used."});
+    EXPECT_EQ(p.edit("cdNumberEdit")->text(), "12");
+    EXPECT_EQ(p.sent(), QStringList {"0:AllowRequest"});
+    EXPECT_EQ(p.catalog.m_pDiscs->at(0).m_strName, "Holiday");
+
+    // A used number typed before the name edit is refused as well: no two discs share one.
+    p.prompter.messages.clear();
+    p.type("cdNumberEdit", "3");
+    p.type("cdNameEdit", "Other");
+    p.button("saveButton")->click();
+    EXPECT_EQ(p.prompter.messages, QStringList {"This number is already used."});
+    EXPECT_EQ(p.catalog.m_pDiscs->at(0).m_strNumber, "12");
+
+    // The own number after editing the number field counts as used.
+    p.prompter.messages.clear();
+    p.type("cdNumberEdit", "12");
+    p.button("saveButton")->click();
+    EXPECT_EQ(p.prompter.messages, QStringList {"This number is already used."});
+
+    // Editing only the name never reports a used number.
+    p.prompter.messages.clear();
+    p.sent();
+    p.type("cdNameEdit", "Beach days");
+    p.button("saveButton")->click();
+    EXPECT_TRUE(p.prompter.messages.isEmpty());
+    EXPECT_EQ(p.sent(), (QStringList {"0:AllowRequest", "3:disc 12"}));
+    EXPECT_EQ(p.catalog.m_pDiscs->at(0).m_strName, "Beach days");
+}
+
+TEST(CommandPanel, CtrlEnterRunsTheActionOfTheFieldEditedLast)
+{
+    PanelHarness p;
+    p.view.OnCommand(32847);
+    EXPECT_TRUE(p.sent().isEmpty()); // nothing edited yet
+
+    p.type("cdArtistEdit", "Band");
+    p.type("cdQualityEdit", "mint");
+    p.view.OnCommand(32847);
+    EXPECT_EQ(p.catalog.m_pDiscs->at(0).m_strArtist, "Band");
+    EXPECT_EQ(p.catalog.m_pDiscs->at(0).m_strQuality, "mint");
+    EXPECT_TRUE(p.sent().isEmpty());
+
+    p.type("findNumberEdit", "7");
+    p.view.OnCommand(32847);
+    EXPECT_EQ(p.sent(), QStringList {"4:7"});
+
+    p.type("patternEdit", "beach");
+    p.view.OnCommand(32847);
+    EXPECT_EQ(p.sent(), (QStringList {"23:Cats", "5:beach|files|all"}));
+
+    p.type("lendEdit", "Bob");
+    p.view.OnCommand(32847);
+    EXPECT_EQ(p.sent(), QStringList {"9:Bob"});
+
+    p.type("cdNameEdit", "Trip");
+    p.view.OnCommand(32847);
+    EXPECT_EQ(p.sent(), (QStringList {"0:AllowRequest", "3:disc 12"}));
+
+    // While a friend's catalogue is shown the key does nothing here.
+    theAppFlags().m_bHomeDatabase = 0;
+    p.type("cdNameEdit", "Friend's trip");
+    p.view.OnCommand(32847);
+    EXPECT_TRUE(p.sent().isEmpty());
+    EXPECT_EQ(p.catalog.m_pDiscs->at(0).m_strName, "Trip");
+}
+
+TEST(CommandPanel, LendActsOnThePersonFieldTypedInLast)
+{
+    PanelHarness p;
+    p.type("lendEdit", "Anna");
+    p.type("borrowedFromEdit", "Bob");
+    EXPECT_EQ(p.edit("lendEdit")->text(), "");
+    p.button("lendButton")->click();
+    EXPECT_EQ(p.sent(), QStringList {"11:Bob"});
+    EXPECT_EQ(p.edit("cdLocationField")->text(), "home");
+
+    p.type("lendEdit", "Carl");
+    EXPECT_EQ(p.edit("borrowedFromEdit")->text(), "");
+    p.view.OnCommand(32841); // Ctrl+L
+    EXPECT_EQ(p.sent(), QStringList {"9:Carl"});
+    EXPECT_EQ(p.edit("cdLocationField")->text(), "Carl");
+
+    // An empty name lends nothing, so the shown location stays.
+    p.type("lendEdit", "");
+    p.button("lendButton")->click();
+    EXPECT_EQ(p.sent(), QStringList {"9:"});
+    EXPECT_EQ(p.edit("cdLocationField")->text(), "Carl");
+
+    // Get Back puts the disc home without a broadcast.
+    p.catalog.m_pDiscs->first().m_strLocation = "Carl";
+    p.type("lendEdit", "Dora");
+    p.button("getBackButton")->click();
+    EXPECT_EQ(p.catalog.m_pDiscs->at(0).m_strLocation, "home");
+    EXPECT_EQ(p.edit("cdLocationField")->text(), "home");
+    EXPECT_EQ(p.edit("lendEdit")->text(), "");
+    EXPECT_TRUE(p.sent().isEmpty());
+}
+
+TEST(CommandPanel, SearchesCheckPatternAndScopeBeforeSendingTheRequest)
+{
+    PanelHarness p;
+    p.catalog.m_lstSelection = QStringList {"stale"};
+    p.button("nameSearchButton")->click();
+    EXPECT_EQ(p.prompter.messages, QStringList {"Please, enter a file name to search for."});
+    EXPECT_EQ(p.sent(), QStringList {"23:Cats"});
+    EXPECT_TRUE(p.catalog.m_lstSelection.isEmpty());
+
+    p.prompter.messages.clear();
+    p.type("patternEdit", "*");
+    p.button("nameSearchButton")->click();
+    EXPECT_EQ(p.prompter.messages,
+              QStringList {"Please, use this search pattern only with categories.\nWildcarts are "
+                           "not implemented in this freeware version."});
+    EXPECT_EQ(p.sent(), QStringList {"23:Cats"});
+
+    p.prompter.messages.clear();
+    p.view.findChild<QRadioButton *>("byCategoryRadio")->click();
+    EXPECT_EQ(p.view.m_bByCategory, 1);
+    EXPECT_EQ(p.view.m_bEverything, 0);
+    p.view.OnCommand(32839); // Ctrl+A
+    EXPECT_EQ(p.prompter.messages, QStringList {"Please, select categories."});
+    EXPECT_EQ(p.sent(), QStringList {"23:Cats"});
+
+    p.prompter.messages.clear();
+    p.chosenCategories = {"Photos"};
+    p.button("nameSearchButton")->click();
+    EXPECT_TRUE(p.prompter.messages.isEmpty());
+    EXPECT_EQ(p.sent(), (QStringList {"23:Cats", "5:*|names|byCat"}));
+    EXPECT_EQ(*p.view.m_pRequest, (QStringList {"*", "names", "byCat"}));
+
+    p.view.findChild<QRadioButton *>("everythingRadio")->click();
+    p.type("patternEdit", "Beach");
+    p.button("fileSearchButton")->click();
+    EXPECT_EQ(p.sent(), (QStringList {"23:Cats", "5:Beach|files|all"}));
+}
+
+TEST(CommandPanel, SearchInCdListsMatchingFilesOfTheShownDisc)
+{
+    PanelHarness p;
+    p.view.OnCommand(32840); // Ctrl+D
+    EXPECT_EQ(p.prompter.messages, QStringList {"Please, type the name of the file to search."});
+
+    // Everything: case-insensitive, only disc 12, the file list walked from its tail.
+    p.type("patternEdit", "BEACH");
+    p.view.OnCommand(32824);
+    EXPECT_EQ(p.sent().last(), "55:beach2.png|Beach.JPG");
+
+    p.prompter.messages.clear();
+    p.view.findChild<QRadioButton *>("byCategoryRadio")->click();
+    p.view.OnCommand(32840);
+    EXPECT_EQ(p.prompter.messages, QStringList {"Please, select categories."});
+    EXPECT_EQ(p.sent(), QStringList {"23:Cats"});
+
+    // By category: every chosen category must be on the file; walked from the head.
+    p.chosenCategories = {"Photos"};
+    p.view.OnCommand(32840);
+    EXPECT_EQ(p.sent().last(), "55:Beach.JPG|beach2.png");
+    p.chosenCategories = {"Summer", "Photos"};
+    p.view.OnCommand(32840);
+    EXPECT_EQ(p.sent().last(), "55:Beach.JPG");
+    p.chosenCategories = {"Jazz"};
+    p.view.OnCommand(32840);
+    EXPECT_EQ(p.sent().last(), "55:");
+    EXPECT_TRUE(p.view.m_pResult->isEmpty());
+}
+
+TEST(CommandPanel, CdInfoAndViewModes)
+{
+    PanelHarness p;
+    p.view.OnCommand(32789);
+    EXPECT_TRUE(p.prompter.messages.isEmpty());
+    p.catalog.m_pDiscs->clear();
+    p.view.OnCommand(32789);
+    EXPECT_EQ(p.prompter.messages, QStringList {"No CD on the List"});
+
+    EXPECT_TRUE(p.view.OnCommand(32809));
+    EXPECT_EQ(theAppFlags().m_bSmallIcons, 0);
+    EXPECT_TRUE(p.view.OnCommand(32810));
+    EXPECT_EQ(theAppFlags().m_bSmallIcons, 1);
+    EXPECT_EQ(p.sent(), (QStringList {"57:OnViewLargeicons", "57:OnViewSmallicons"}));
+}
+
+} // namespace
