@@ -9,6 +9,7 @@
 #include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
 #include "platform/prompter.h"
+#include "resources/helpfile.h"
 #include "resources/menus.h"
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
@@ -179,10 +180,16 @@ void CMainFrame::OnAppAbout()
 
 void CMainFrame::OnHelp()
 {
-    // Without the command panel active there is no catalogue-specific help: say where the
-    // help file is expected instead of failing silently.
-    AfxMessageBox(tr("Open the command panel and choose \"Help Themes\" there to read the help."),
-                  this);
+    // The program's own help page, as installed with it.
+    const QString help = InstalledHelpFile();
+    if (help.isEmpty()) {
+        AfxMessageBox(tr("The help is not installed. Install Tavikon with \"cmake --install\" "
+                         "to read it."),
+                      this);
+        return;
+    }
+    if (!Prompter::current().openDocument(help))
+        AfxMessageBox(tr("No program could open the help file %1.").arg(help), this);
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

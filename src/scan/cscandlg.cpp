@@ -1,9 +1,372 @@
 #include "scan/cscandlg.h"
 
+#include "chrome/themedbutton.h"
+#include "platform/prompter.h"
+#include "resources/resourceicons.h"
+#include "scan/cmytree.h"
+#include "scan/discwalk.h"
+#include "store/catalogstore.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QThread>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kRootRole = Qt::UserRole;
+constexpr int kProgressIntervalMs = 50;
+
+QLabel *makeReadout(const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setAccessibleName(name);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setTextFormat(Qt::PlainText);
+    label->setMinimumWidth(200);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    return label;
+}
+
+CThemedButton *makeButton(const char *name, int icon, const QString &tip, QWidget *parent)
+{
+    auto *button = new CThemedButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->SetIcon(icon, icon);
+    button->setIconSize(QSize(32, 32));
+    button->SetTooltipText(tip);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+QString driveRowText(const CdromDrive &drive)
+{
+    QString text = drive.root + QStringLiteral("  ") + drive.mountPoint;
+    if (!drive.label.isEmpty())
+        text += QStringLiteral("  (") + drive.label + u')';
+    return text;
+}
+
+} // namespace
+
 CScanDlg::CScanDlg(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CScanDlg"));
     setWindowTitle(QStringLiteral("Scan Options"));
+    buildControls();
+    fillDriveList();
 }
 
-CScanDlg::~CScanDlg() = default;
+CScanDlg::~CScanDlg()
+{
+    m_bCancel = true;
+    dropWalk();
+}
+
+void CScanDlg::buildControls()
+{
+    m_pTree = new CMyTree(this);
+    m_pTree->setObjectName(QStringLiteral("FolderTree"));
+    m_pTree->setAccessibleName(QStringLiteral("Folders"));
+    m_pTree->setHeaderHidden(true);
+    m_pTree->setIconSize(QSize(16, 16));
+
+    auto *drives = new QGroupBox(QStringLiteral("Drives"), this);
+    m_pDriveList = new QTreeWidget(drives);
+    m_pDriveList->setObjectName(QStringLiteral("DriveList"));
+    m_pDriveList->setAccessibleName(QStringLiteral("Drives"));
+    m_pDriveList->setHeaderLabels({QStringLiteral("Drive")});
+    m_pDriveList->header()->resizeSection(0, 200);
+    m_pDriveList->setRootIsDecorated(false);
+    m_pDriveList->setIconSize(QSize(32, 32));
+    m_pDriveList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pDriveList->viewport()->installEventFilter(this);
+    auto *drivesLayout = new QVBoxLayout(drives);
+    drivesLayout->addWidget(m_pDriveList);
+
+    m_pProgress = new QProgressBar(this);
+    m_pProgress->setObjectName(QStringLiteral("ScanProgress"));
+    m_pProgress->setAccessibleName(QStringLiteral("Scan progress"));
+    m_pProgress->setRange(0, 100);
+    m_pProgress->setValue(0);
+
+    m_pCurFolder = makeReadout(QStringLiteral("Folder"), this);
+    m_pCurFile = makeReadout(QStringLiteral("File"), this);
+    auto *folderCaption = new QLabel(QStringLiteral("Folder"), this);
+    auto *fileCaption = new QLabel(QStringLiteral("File"), this);
+    folderCaption->setBuddy(m_pCurFolder);
+    fileCaption->setBuddy(m_pCurFile);
+
+    m_btnStart = makeButton("StartScan", 180, QStringLiteral("Start Scan Ctrl + S"), this);
+    m_btnStop = makeButton("StopScan", 166, QStringLiteral("Stop Scan Ctrl + X"), this);
+    m_btnSave = makeButton("SaveScan", 181, QStringLiteral("Save Scan Ctrl + H"), this);
+    m_btnStart->setDefault(true);
+    connect(m_btnStart, &QPushButton::clicked, this, &CScanDlg::OnStartScan);
+    connect(m_btnStop, &QPushButton::clicked, this, &CScanDlg::reject);
+    connect(m_btnSave, &QPushButton::clicked, this, &CScanDlg::accept);
+    connect(m_pDriveList, &QTreeWidget::itemSelectionChanged, this,
+            &CScanDlg::onDriveSelectionChanged);
+
+    // The keys the tool tips name.
+    const auto addKey = [this](QKeyCombination key, CThemedButton *button) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isEnabled())
+                button->click();
+        });
+    };
+    addKey(Qt::CTRL | Qt::Key_S, m_btnStart);
+    addKey(Qt::CTRL | Qt::Key_X, m_btnStop);
+    addKey(Qt::CTRL | Qt::Key_H, m_btnSave);
+
+    auto *readouts = new QGridLayout;
+    readouts->addWidget(folderCaption, 0, 0);
+    readouts->addWidget(m_pCurFolder, 0, 1);
+    readouts->addWidget(fileCaption, 1, 0);
+    readouts->addWidget(m_pCurFile, 1, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_btnStart);
+    buttons->addWidget(m_btnStop);
+    buttons->addWidget(m_btnSave);
+    buttons->addStretch();
+    auto *right = new QVBoxLayout;
+    right->addWidget(drives, 1);
+    right->addLayout(readouts);
+    right->addWidget(m_pProgress);
+    right->addLayout(buttons);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(m_pTree, 1);
+    layout->addLayout(right, 1);
+
+    setTabOrder(m_pDriveList, m_btnStart);
+    setTabOrder(m_btnStart, m_btnStop);
+    setTabOrder(m_btnStop, m_btnSave);
+    setTabOrder(m_btnSave, m_pTree);
+    m_pDriveList->setFocus();
+    resize(620, 340);
+}
+
+void CScanDlg::fillDriveList()
+{
+    FindCdromDrives(m_lstDrives);
+    m_drives = QueryCdromDrives();
+    const QIcon icon = ResourceIcon(167);
+    // Each root goes in at the top, so the rows read in ascending order.
+    for (const QString &root : std::as_const(m_lstDrives)) {
+        auto *row = new QTreeWidgetItem;
+        row->setData(0, kRootRole, root);
+        row->setText(0, root);
+        row->setIcon(0, icon);
+        for (const CdromDrive &drive : std::as_const(m_drives)) {
+            if (drive.root == root) {
+                row->setText(0, driveRowText(drive));
+                row->setToolTip(0, driveRowText(drive));
+            }
+        }
+        m_pDriveList->insertTopLevelItem(0, row);
+    }
+}
+
+bool CScanDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click on empty space of the drive list un-chooses the drive.
+    if (watched == m_pDriveList->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (!m_pDriveList->itemAt(mouse->position().toPoint()))
+            m_pDriveList->clearSelection();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CScanDlg::onDriveSelectionChanged()
+{
+    const QList<QTreeWidgetItem *> selected = m_pDriveList->selectedItems();
+    m_strChosenDrive
+        = selected.isEmpty() ? QString() : selected.first()->data(0, kRootRole).toString();
+}
+
+const CdromDrive *CScanDlg::chosenDrive() const
+{
+    for (const CdromDrive &drive : m_drives) {
+        if (drive.root == m_strChosenDrive)
+            return &drive;
+    }
+    return nullptr;
+}
+
+void CScanDlg::OnStartScan()
+{
+    if (IsWalking())
+        return;
+    const CdromDrive *drive = chosenDrive();
+    if (m_strChosenDrive.isEmpty() || !drive) {
+        AfxMessageBox(QStringLiteral("Please, click on a disc drive !!!"), this);
+        return;
+    }
+    m_bScanned = 1;
+    removePendingRecords();
+    m_pTree->clear();
+    m_strRootLabel = QString::number(m_nLastNumber + 1);
+    auto *root = new QTreeWidgetItem(QStringList {m_strRootLabel + QStringLiteral(" Untitled")});
+    root->setIcon(0, ResourceIcon(191));
+    m_pTree->addTopLevelItem(root);
+    m_pProgress->setValue(0);
+    m_strCurFolder.clear();
+    m_strCurFile.clear();
+    m_pCurFolder->clear();
+    m_pCurFile->clear();
+
+    m_strWalkDrive = m_strChosenDrive;
+    m_bCancel = false;
+    m_pWalk = std::make_unique<DiscWalk>(drive->mountPoint, drive->root, m_strRootLabel);
+    m_pWalk->SetCancelFlag(&m_bCancel);
+    // Called on the worker thread; the read-outs are painted on ours, at most every interval.
+    m_pWalk->SetProgressHandler(
+        [this](const WalkProgress &progress) {
+            QMetaObject::invokeMethod(
+                this, [this, progress] { showProgress(progress); }, Qt::QueuedConnection);
+        },
+        kProgressIntervalMs);
+    DiscWalk *walk = m_pWalk.get();
+    m_pThread = QThread::create([walk] { walk->Run(); });
+    connect(m_pThread, &QThread::finished, this, &CScanDlg::onWalkFinished);
+    setWalking(true);
+    m_pThread->start();
+}
+
+void CScanDlg::showProgress(const WalkProgress &progress)
+{
+    if (!IsWalking())
+        return;
+    m_strCurFolder = progress.folder;
+    m_strCurFile = progress.file;
+    m_pCurFolder->setText(m_strCurFolder);
+    m_pCurFile->setText(m_strCurFile);
+    // One step per file, starting over after every 100.
+    m_pProgress->setValue(progress.files == 0 ? 0 : int((progress.files - 1) % 100) + 1);
+}
+
+void CScanDlg::setWalking(bool bWalking)
+{
+    m_btnStart->setEnabled(!bWalking);
+    m_btnSave->setEnabled(!bWalking);
+    m_pDriveList->setEnabled(!bWalking);
+    if (bWalking)
+        m_btnStop->setFocus();
+}
+
+void CScanDlg::onWalkFinished()
+{
+    if (!m_pThread)
+        return; // dropped by Stop
+    m_pThread->wait();
+    m_pThread->deleteLater();
+    m_pThread = nullptr;
+    std::unique_ptr<DiscWalk> walk = std::move(m_pWalk);
+
+    // Rebuild the folders under the root from the walk's depth-first list.
+    QList<QTreeWidgetItem *> parents {m_pTree->topLevelItem(0)};
+    QIcon folderIcon = ResourceIcon(175);
+    folderIcon.addPixmap(ResourceIcon(153).pixmap(16, 16), QIcon::Selected);
+    for (const WalkFolder &folder : walk->Folders()) {
+        parents.resize(qMin<qsizetype>(folder.depth, parents.size()));
+        auto *item = new QTreeWidgetItem(parents.last(), QStringList {folder.label});
+        item->setIcon(0, folderIcon);
+        parents.append(item);
+    }
+    m_pTree->expandItem(m_pTree->topLevelItem(0));
+
+    if (!walk->Files().isEmpty())
+        m_strCurFile = walk->Files().last().m_strFileName;
+    if (m_pFileList) {
+        m_nPendingStart = m_pFileList->size();
+        m_nPendingCount = walk->Files().size();
+        m_pFileList->append(std::move(walk->Files()));
+    }
+    m_pProgress->setValue(100);
+    m_pCurFile->setText(m_strCurFile);
+    m_pCurFolder->setText(m_strCurFolder);
+
+    m_strScannedDrive = m_strWalkDrive;
+    m_strChosenDrive.clear();
+    setWalking(false);
+    // A further scan needs a new choice of drive, which the list shows.
+    m_pDriveList->clearSelection();
+    m_btnSave->setFocus();
+
+    if (!walk->RootReadable()) {
+        AfxMessageBox(QStringLiteral("The disc in %1 could not be read.").arg(m_strScannedDrive),
+                      this);
+    } else if (!walk->UnreadableFolders().isEmpty()) {
+        const QStringList &folders = walk->UnreadableFolders();
+        QString text
+            = QStringLiteral("These folders could not be read; they are kept without their files:");
+        for (qsizetype i = 0; i < folders.size() && i < 10; ++i)
+            text += u'\n' + folders[i];
+        if (folders.size() > 10)
+            text += QStringLiteral("\n...");
+        AfxMessageBox(text, this);
+    }
+    Q_EMIT walkFinished(true);
+}
+
+void CScanDlg::dropWalk()
+{
+    if (!m_pThread)
+        return;
+    QThread *thread = m_pThread;
+    m_pThread = nullptr;
+    thread->disconnect(this);
+    thread->wait();
+    delete thread;
+    m_pWalk.reset();
+}
+
+void CScanDlg::removePendingRecords()
+{
+    if (m_pFileList && m_nPendingCount > 0
+        && m_nPendingStart + m_nPendingCount <= m_pFileList->size())
+        m_pFileList->remove(m_nPendingStart, m_nPendingCount);
+    m_nPendingCount = 0;
+}
+
+bool CScanDlg::SaveTreeTemp()
+{
+    const StoreResult result
+        = WriteWholeFile(m_strHomeDir + QStringLiteral("Data/TreeTemp.tkdt"), m_pTree->TreeText());
+    if (!result)
+        AfxMessageBox(result.message(), this);
+    return result.ok();
+}
+
+void CScanDlg::accept()
+{
+    if (IsWalking())
+        return;
+    // Without the tree file the disc tree would take an older scan's folders for this disc,
+    // so the dialog stays open with the scan pending.
+    if (m_bScanned && !SaveTreeTemp())
+        return;
+    QDialog::accept();
+}
+
+void CScanDlg::reject()
+{
+    const bool bWalking = IsWalking();
+    if (bWalking) {
+        m_bCancel = true;
+        dropWalk();
+        setWalking(false);
+    }
+    removePendingRecords();
+    QDialog::reject();
+    if (bWalking)
+        Q_EMIT walkFinished(false);
+}

@@ -1,13 +1,30 @@
 #pragma once
 
+#include "platform/cdromdrives.h"
 #include "store/ccatalog.h"
 
 #include <QDialog>
 
+#include <atomic>
+#include <memory>
+
+class CMyTree;
+class CThemedButton;
+class DiscWalk;
+class QLabel;
+class QProgressBar;
+class QThread;
+class QTreeWidget;
+struct WalkProgress;
+
 // "Scan Options": the user picks a CD-ROM drive, walks the disc in it into a folder tree and
 // one file record per file, and saves the scan (Data/TreeTemp.tkdt) or throws it away.
 // Opened by the disc tree; the records are appended to the catalogue's file list and are
-// pending until Save.
+// pending until Save: a new Start replaces them, Stop (or Esc, or closing) removes them.
+//
+// The walk runs on a worker thread, because one read of a slow or scratched disc can block
+// for seconds and the window must stay responsive; the records reach the file list on the
+// dialog's thread when the walk is over. Stop during a walk halts it and keeps nothing of it.
 class CScanDlg : public QDialog
 {
     Q_OBJECT
@@ -25,4 +42,61 @@ public:
     // Read by the opener after the dialog closed with Accepted.
     int m_bScanned = 0;
     QString m_strScannedDrive; // catalogue form, e.g. "SR0:\"
+
+    // Start Scan: walks the chosen drive, or asks for a drive when none is chosen.
+    void OnStartScan();
+    // Writes the folder tree to Data/TreeTemp.tkdt under the home directory.
+    bool SaveTreeTemp();
+
+    bool IsWalking() const { return m_pThread != nullptr; }
+    const QString &ChosenDrive() const { return m_strChosenDrive; }
+    const QStringList &Drives() const { return m_lstDrives; }
+
+public Q_SLOTS:
+    // Save Scan: keeps the pending records and writes the tree; ignored during a walk.
+    void accept() override;
+    // Stop Scan: halts a walk and removes the pending records.
+    void reject() override;
+
+Q_SIGNALS:
+    // A walk is over: its records are in the file list (completed) or were dropped.
+    void walkFinished(bool bCompleted);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void fillDriveList();
+    void onDriveSelectionChanged();
+    void onWalkFinished();
+    void showProgress(const WalkProgress &progress);
+    void setWalking(bool bWalking);
+    void dropWalk();
+    void removePendingRecords();
+    const CdromDrive *chosenDrive() const;
+
+    QStringList m_lstDrives; // roots, highest first, as FindCdromDrives gives them
+    QList<CdromDrive> m_drives;
+    QString m_strChosenDrive;
+    QString m_strRootLabel;
+    QString m_strCurFile;
+    QString m_strCurFolder;
+
+    qsizetype m_nPendingStart = 0; // the pending scan's records in m_pFileList
+    qsizetype m_nPendingCount = 0;
+
+    std::unique_ptr<DiscWalk> m_pWalk;
+    QThread *m_pThread = nullptr;
+    std::atomic<bool> m_bCancel {false};
+    QString m_strWalkDrive; // root being walked
+
+    CThemedButton *m_btnStart = nullptr;
+    CThemedButton *m_btnStop = nullptr;
+    CThemedButton *m_btnSave = nullptr;
+    QProgressBar *m_pProgress = nullptr;
+    CMyTree *m_pTree = nullptr;
+    QTreeWidget *m_pDriveList = nullptr;
+    QLabel *m_pCurFile = nullptr;
+    QLabel *m_pCurFolder = nullptr;
 };

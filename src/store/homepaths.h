@@ -1,0 +1,38 @@
+#pragma once
+
+#include "store/storeresult.h"
+
+#include <QString>
+
+// Where the catalogue lives. Path.dat and PathBackUp.dat in the program's configuration
+// directory name the home directory (a native path ending in '/') and its backup directory
+// (no trailing '/'); the catalogue itself is under the home directory.
+
+// $XDG_CONFIG_HOME/tavikon (by default ~/.config/tavikon).
+QString HomeConfigDir();
+QString PathFilePath(); // .../Path.dat
+QString BackupPathFilePath(); // .../PathBackUp.dat
+
+// The backup directory that belongs to a home directory.
+QString BackupDirFor(const QString &home);
+
+struct HomePaths
+{
+    QString home;
+    QString backup;
+};
+
+// Reads both path files. False when Path.dat is missing or names no directory (the first
+// start). A missing PathBackUp.dat gives the home directory's own backup directory.
+bool ReadHomePaths(HomePaths &paths);
+
+// Writes Path.dat with the home directory and PathBackUp.dat with its backup directory.
+StoreResult WriteHomePaths(const QString &home);
+
+// Whether the directory already holds catalogue files under Data/.
+bool HoldsCatalogue(const QString &home);
+
+// Makes Data/, Data/FriendDataBaseDir/ and DataBackUp/ with their four files each, and the
+// default categories in Data/Cat.dat. What exists already is kept, so an existing catalogue
+// in the chosen directory is never overwritten.
+StoreResult LayOutCatalogue(const QString &home);

@@ -1,0 +1,227 @@
+#include "chrome/iconbutton.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QTest>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A shown, active window holding one button, so hover and focus behave as on a desktop.
+struct ButtonWindow
+{
+    QWidget window;
+    CIconButton *button;
+
+    explicit ButtonWindow(const QColor &face = QColor(0xF0, 0xF0, 0xF0))
+    {
+        QPalette pal = window.palette();
+        pal.setColor(QPalette::Button, face);
+        window.setPalette(pal);
+        auto *layout = new QVBoxLayout(&window);
+        button = new CIconButton(&window);
+        button->setObjectName(QStringLiteral("button"));
+        button->setMinimumSize(60, 40);
+        layout->addWidget(button);
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    void enter()
+    {
+        const QPointF inside(button->width() / 2.0, button->height() / 2.0);
+        QEnterEvent e(inside, button->mapTo(&window, inside), button->mapToGlobal(inside));
+        QApplication::sendEvent(button, &e);
+    }
+    void leave()
+    {
+        QEvent e(QEvent::Leave);
+        QApplication::sendEvent(button, &e);
+    }
+    void move(const QPoint &pos, Qt::MouseButtons buttons)
+    {
+        QMouseEvent e(QEvent::MouseMove, pos, button->mapToGlobal(pos), Qt::NoButton, buttons,
+                      Qt::NoModifier);
+        QApplication::sendEvent(button, &e);
+    }
+    // The colour the button painted at a point of its face, clear of border, icon and text.
+    QColor paintedFace() const { return button->grab().toImage().pixelColor(2, 2); }
+};
+
+QWidget *tipLabel()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->inherits("QTipLabel") && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(IconButton, HoverColourIsAddedPerChannelAndStopsAt255)
+{
+    // The light desktop face: one-number addition would carry into the next channel.
+    EXPECT_EQ(CIconButton::HoverColor(QColor(0xF0, 0xF0, 0xF0)), QColor(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(CIconButton::HoverColor(QColor(0xE8, 0x10, 0xF5)), QColor(0xFF, 0x2E, 0xFF));
+    // A dark face gets a lighter shade of itself.
+    EXPECT_EQ(CIconButton::HoverColor(QColor(0x35, 0x35, 0x35)), QColor(0x53, 0x53, 0x53));
+    EXPECT_EQ(CIconButton::HoverColor(QColor(0, 0, 0)), QColor(0x1E, 0x1E, 0x1E));
+}
+
+TEST(IconButton, ColoursStartFromThePaletteAndRefuseBadIndices)
+{
+    ButtonWindow w(QColor(0x40, 0x40, 0x48));
+    CIconButton *b = w.button;
+    const QColor face = b->palette().color(QPalette::Button);
+    const QColor text = b->palette().color(QPalette::ButtonText);
+    for (int i = 0; i < CIconButton::BTNST_MAX_COLORS; ++i)
+        EXPECT_EQ(b->GetColor(i), i % 2 ? text : face) << "colour " << i;
+
+    EXPECT_EQ(b->SetColor(CIconButton::BTNST_COLOR_FG_FOCUS, Qt::red), 0);
+    EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_FG_FOCUS), QColor(Qt::red));
+    for (int bad : {6, 7, 100, -1}) {
+        EXPECT_NE(b->SetColor(bad, Qt::blue), 0) << bad;
+        EXPECT_FALSE(b->GetColor(bad).isValid());
+    }
+    for (int i = 0; i < CIconButton::BTNST_MAX_COLORS; ++i)
+        EXPECT_NE(b->GetColor(i), QColor(Qt::blue)) << "a refused colour changed number " << i;
+}
+
+TEST(IconButton, MouseOverFollowsEnterAndLeaveAndPaintsTheHoverFace)
+{
+    for (const QColor face : {QColor(0xF0, 0xF0, 0xF0), QColor(0x30, 0x32, 0x36)}) {
+        ButtonWindow w(face);
+        CIconButton *b = w.button;
+        b->SetHoverFace();
+        const QColor hover = CIconButton::HoverColor(face);
+        EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_BK_IN), hover);
+        EXPECT_FALSE(b->IsMouseOver());
+        EXPECT_EQ(w.paintedFace(), face);
+
+        w.enter();
+        EXPECT_TRUE(b->IsMouseOver());
+        EXPECT_EQ(b->CurrentBackground(), hover);
+        EXPECT_EQ(w.paintedFace(), hover);
+        // The hover face must be lighter than the face, never the near-black of a carry.
+        EXPECT_GT(hover.lightness(), face.lightness() - 1);
+
+        w.leave();
+        EXPECT_FALSE(b->IsMouseOver());
+        EXPECT_EQ(w.paintedFace(), face);
+    }
+}
+
+TEST(IconButton, DraggingInWithTheLeftButtonIsNotHovering)
+{
+    ButtonWindow w;
+    CIconButton *b = w.button;
+    const QPoint inside(b->width() / 2, b->height() / 2);
+    w.move(inside, Qt::LeftButton);
+    EXPECT_FALSE(b->IsMouseOver());
+    w.move(inside, Qt::NoButton);
+    EXPECT_TRUE(b->IsMouseOver());
+    // Once hovering, holding the button keeps it; moving out clears it.
+    w.move(inside, Qt::LeftButton);
+    EXPECT_TRUE(b->IsMouseOver());
+    w.move(QPoint(-5, -5), Qt::LeftButton);
+    EXPECT_FALSE(b->IsMouseOver());
+    // A disabled button cannot keep a stale hover.
+    w.move(inside, Qt::NoButton);
+    b->setEnabled(false);
+    EXPECT_FALSE(b->IsMouseOver());
+}
+
+TEST(IconButton, StateColoursForFocusPressAndDisabled)
+{
+    ButtonWindow w;
+    CIconButton *b = w.button;
+    b->SetColor(CIconButton::BTNST_COLOR_BK_IN, QColor(0x11, 0x22, 0x33));
+    b->SetColor(CIconButton::BTNST_COLOR_BK_OUT, QColor(0x44, 0x55, 0x66));
+    b->SetColor(CIconButton::BTNST_COLOR_BK_FOCUS, QColor(0x77, 0x88, 0x99));
+    b->SetColor(CIconButton::BTNST_COLOR_FG_FOCUS, QColor(0xAA, 0xBB, 0xCC));
+    b->clearFocus(); // the only focusable widget took the focus when the window opened
+    ASSERT_FALSE(b->hasFocus());
+
+    EXPECT_EQ(w.paintedFace(), QColor(0x44, 0x55, 0x66));
+    b->setFocus();
+    ASSERT_TRUE(b->hasFocus());
+    EXPECT_EQ(w.paintedFace(), QColor(0x77, 0x88, 0x99));
+    EXPECT_EQ(b->CurrentForeground(), QColor(0xAA, 0xBB, 0xCC));
+    b->setDown(true);
+    EXPECT_EQ(w.paintedFace(), QColor(0x11, 0x22, 0x33));
+    b->setDown(false);
+
+    b->setEnabled(false);
+    EXPECT_EQ(b->CurrentForeground(), b->palette().color(QPalette::Disabled, QPalette::ButtonText));
+}
+
+TEST(IconButton, ColoursLeftAloneFollowAPaletteSwitch)
+{
+    ButtonWindow w(QColor(0xF0, 0xF0, 0xF0));
+    CIconButton *b = w.button;
+    b->SetHoverFace();
+    b->SetColor(CIconButton::BTNST_COLOR_BK_FOCUS, Qt::yellow);
+
+    QPalette dark = w.window.palette();
+    dark.setColor(QPalette::Button, QColor(0x3a, 0x3d, 0x42));
+    dark.setColor(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6));
+    w.window.setPalette(dark);
+    EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_BK_OUT), QColor(0x3a, 0x3d, 0x42));
+    EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_FG_OUT), QColor(0xe6, 0xe6, 0xe6));
+    EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_BK_IN), QColor(0x58, 0x5b, 0x60));
+    EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_BK_FOCUS), QColor(Qt::yellow));
+}
+
+TEST(IconButton, ToolTipIsWrappedToTheMaximumWidthAndNamesIconOnlyButtons)
+{
+    ButtonWindow w;
+    CIconButton *b = w.button;
+    b->SetTooltipText(QStringLiteral("Scan New CD Ctrl + Y"));
+    EXPECT_EQ(b->toolTip(), QStringLiteral("Scan New CD Ctrl + Y"));
+    EXPECT_EQ(b->DisplayedToolTip(), QStringLiteral("Scan New CD Ctrl + Y"));
+    EXPECT_EQ(b->accessibleName(), QStringLiteral("Scan New CD Ctrl + Y"));
+
+    QString longTip;
+    for (int i = 0; i < 30; ++i)
+        longTip += QStringLiteral("word%1 <&> ").arg(i);
+    b->SetTooltipText(longTip.trimmed());
+    EXPECT_EQ(b->accessibleName(), longTip.trimmed()) << "the name follows a changed tip";
+    const QString shown = b->DisplayedToolTip();
+    EXPECT_TRUE(shown.contains(QStringLiteral("<br>")));
+    EXPECT_TRUE(shown.contains(QStringLiteral("&lt;&amp;&gt;"))) << "tip text is escaped";
+    QString plain = shown;
+    plain.remove(QRegularExpression(QStringLiteral("</?p[^>]*>")));
+    const QFontMetrics fm(QToolTip::font());
+    for (const QString &line : plain.split(QStringLiteral("<br>"))) {
+        QString unescaped = line;
+        unescaped.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        EXPECT_LE(fm.horizontalAdvance(unescaped), CIconButton::kMaxTipWidth)
+            << unescaped.toStdString();
+    }
+
+    // The tip as Qt shows it stays within the limit.
+    const QPoint at(b->width() / 2, b->height() / 2);
+    QHelpEvent help(QEvent::ToolTip, at, b->mapToGlobal(at));
+    QApplication::sendEvent(b, &help);
+    QWidget *label = nullptr;
+    QTRY_VERIFY((label = tipLabel()) != nullptr);
+    EXPECT_LE(label->width(), CIconButton::kMaxTipWidth);
+    EXPECT_GT(label->height(), 2 * fm.height()) << "the long tip runs over several lines";
+    QToolTip::hideText();
+
+    // A caption names the button; the tip does not override it.
+    CIconButton captioned(&w.window);
+    captioned.setText(QStringLiteral("Get Back"));
+    captioned.SetTooltipText(QStringLiteral("Get CD Back Ctrl + H"));
+    EXPECT_TRUE(captioned.accessibleName().isEmpty()) << "Qt announces the caption itself";
+    EXPECT_EQ(captioned.focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+}

@@ -1,0 +1,65 @@
+#include "chrome/ownerdrawmenu.h"
+
+#include "resources/menus.h"
+#include "resources/resource.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+TEST(OwnerDrawMenu, BuildsMenu128WithTheHelpPictureOnly)
+{
+    QMainWindow frame;
+    COwnerDrawMenu menu;
+    EXPECT_FALSE(menu.LoadMenu(9999, frame.menuBar(), &frame));
+    ASSERT_TRUE(menu.LoadMenu(IDR_MAINFRAME, frame.menuBar(), &frame));
+    menu.SetTransparentColor(QColor(0, 255, 0));
+    EXPECT_TRUE(menu.SetItemBitmap(ID_HELP_FINDER, 249));
+    EXPECT_FALSE(menu.SetItemBitmap(ID_HELP_FINDER + 12345, 249)) << "no such command";
+    menu.ReleaseTransparentColor();
+
+    // Items, captions and command numbers as the menu resource has them.
+    const std::vector<PopupDef> &popups = MenuResource(IDR_MAINFRAME);
+    ASSERT_EQ(frame.menuBar()->actions().size(), qsizetype(popups.size()));
+    int items = 0;
+    for (std::size_t p = 0; p < popups.size(); ++p) {
+        QMenu *pop = frame.menuBar()->actions().at(qsizetype(p))->menu();
+        ASSERT_NE(pop, nullptr);
+        EXPECT_EQ(pop->title(), popups[p].title);
+        const QList<QAction *> acts = pop->actions();
+        ASSERT_EQ(acts.size(), qsizetype(popups[p].items.size()));
+        for (std::size_t i = 0; i < popups[p].items.size(); ++i) {
+            const MenuItemDef &def = popups[p].items[i];
+            if (def.id == 0) {
+                EXPECT_TRUE(acts[qsizetype(i)]->isSeparator());
+                continue;
+            }
+            ++items;
+            EXPECT_EQ(acts[qsizetype(i)]->text(), def.text);
+            EXPECT_EQ(acts[qsizetype(i)]->data().toInt(), def.id);
+            EXPECT_EQ(menu.Action(def.id), acts[qsizetype(i)]);
+            EXPECT_EQ(acts[qsizetype(i)]->icon().isNull(), def.id != ID_HELP_FINDER)
+                << def.text.toStdString();
+        }
+    }
+    EXPECT_EQ(menu.Actions().size(), items);
+
+    // Our item drawing: the Help pop-up paints without trouble and gives its items room.
+    QMenu *help = menu.Action(ID_HELP_FINDER)->associatedObjects().isEmpty()
+        ? nullptr
+        : qobject_cast<QMenu *>(menu.Action(ID_HELP_FINDER)->associatedObjects().first());
+    ASSERT_NE(help, nullptr);
+    help->popup(QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    const QRect item = help->actionGeometry(menu.Action(ID_HELP_FINDER));
+    EXPECT_GE(item.height(), 16 + 4);
+    EXPECT_GE(item.width(),
+              help->fontMetrics().horizontalAdvance(QStringLiteral("Help Themes")) + 16);
+    const QImage image = help->grab().toImage();
+    EXPECT_FALSE(image.isNull());
+    help->hide();
+}

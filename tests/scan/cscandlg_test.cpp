@@ -1,0 +1,256 @@
+#include "disclayout.h"
+#include "support/fakeprompter.h"
+#include "support/tempdir.h"
+
+#include "scan/cmytree.h"
+#include "scan/cscandlg.h"
+
+#include <QAccessible>
+#include <QDir>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Two discs in folders named in TAVIKON_CDROM_ROOTS, a home directory with Data/, and a
+// catalogue file list that already holds one record.
+class ScanDialog : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        DiscLayout drives(m_drives.path());
+        ASSERT_TRUE(drives.folder("DiscA") && drives.folder("DiscB"));
+        DiscLayout a(drives.path("DiscA"));
+        ASSERT_TRUE(a.folder("Music") && a.folder("Music/Live")
+                    && a.file("Music/Live/Song.MP3", 1500));
+        ASSERT_TRUE(a.file("Music/Intro.mp3", 20) && a.file("Root.txt", 7));
+        DiscLayout b(drives.path("DiscB"));
+        ASSERT_TRUE(b.folder("Photos") && b.file("Photos/p1.jpg", 100)
+                    && b.file("Photos/p2.jpg", 200));
+        qputenv("TAVIKON_CDROM_ROOTS",
+                QFile::encodeName(drives.path("DiscB") + ':' + drives.path("DiscA")));
+        ASSERT_TRUE(QDir().mkpath(m_home.file("Data")));
+
+        CFileData old;
+        old.m_strFileName = QStringLiteral("old.txt");
+        old.m_strDiscNumber = QStringLiteral("3");
+        m_files.append(old);
+        m_before = m_files;
+
+        m_dlg = std::make_unique<CScanDlg>();
+        m_dlg->m_nLastNumber = 11;
+        m_dlg->m_strHomeDir = m_home.path() + u'/';
+        m_dlg->m_pFileList = &m_files;
+        m_dlg->show();
+        m_list = m_dlg->findChild<QTreeWidget *>("DriveList");
+        m_tree = m_dlg->findChild<CMyTree *>("FolderTree");
+        ASSERT_TRUE(m_list && m_tree);
+    }
+    void TearDown() override { qunsetenv("TAVIKON_CDROM_ROOTS"); }
+
+    QTreeWidgetItem *row(const QString &root) const
+    {
+        for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+            if (m_list->topLevelItem(i)->text(0).startsWith(root))
+                return m_list->topLevelItem(i);
+        }
+        return nullptr;
+    }
+    void clickDrive(const QString &root) const
+    {
+        QTreeWidgetItem *item = row(root);
+        ASSERT_TRUE(item);
+        QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {},
+                          m_list->visualItemRect(item).center());
+    }
+    void click(const char *button) const
+    {
+        auto *b = m_dlg->findChild<QPushButton *>(QLatin1String(button));
+        ASSERT_TRUE(b);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    void scan(const QString &root)
+    {
+        QSignalSpy finished(m_dlg.get(), &CScanDlg::walkFinished);
+        clickDrive(root);
+        click("StartScan");
+        ASSERT_TRUE(finished.wait(10000));
+        EXPECT_TRUE(finished.first().first().toBool());
+    }
+    QStringList treeLines() const
+    {
+        QStringList out;
+        for (QTreeWidgetItem *i = m_tree->topLevelItem(0); i; i = m_tree->NextItemPreorder(i))
+            out.append(QString(CMyTree::ItemDepth(i), u'\t') + i->text(0));
+        return out;
+    }
+    QStringList newRecords() const
+    {
+        QStringList out;
+        for (qsizetype i = m_before.size(); i < m_files.size(); ++i) {
+            const CFileData &f = m_files[i];
+            out.append(f.m_strDiscNumber + ' ' + f.m_strDrive + ' ' + f.m_strFolder
+                       + f.m_strFileName + ' ' + f.m_strSize);
+        }
+        return out;
+    }
+
+    FakePrompter m_prompter;
+    TestHome m_home;
+    QTemporaryDir m_drives;
+    CFileList m_files;
+    CFileList m_before;
+    std::unique_ptr<CScanDlg> m_dlg;
+    QTreeWidget *m_list = nullptr;
+    CMyTree *m_tree = nullptr;
+};
+
+} // namespace
+
+TEST_F(ScanDialog, ScanFillsTreeAndRecordsAndSaveWritesTheTree)
+{
+    // Rows in ascending order, each showing where the drive is.
+    ASSERT_GE(m_list->topLevelItemCount(), 2);
+    EXPECT_LT(m_list->indexOfTopLevelItem(row("DISCA:\\")),
+              m_list->indexOfTopLevelItem(row("DISCB:\\")));
+    EXPECT_TRUE(row("DISCA:\\")->text(0).contains(m_drives.filePath("DiscA")));
+    const QString cwd = QDir::currentPath();
+
+    scan("DISCA:\\");
+
+    EXPECT_EQ(treeLines(), (QStringList {"12 Untitled", "\tMusic", "\t\tLive"}));
+    EXPECT_EQ(newRecords(),
+              (QStringList {"12 disca:\\ disca:\\music\\Intro.mp3 20",
+                            "12 disca:\\ disca:\\music\\live\\Song.MP3 1500",
+                            "12 disca:\\ disca:\\Root.txt 7"}));
+    EXPECT_EQ(m_files.first(), m_before.first());
+    EXPECT_EQ(m_dlg->m_bScanned, 1);
+    EXPECT_EQ(m_dlg->m_strScannedDrive, "DISCA:\\");
+    EXPECT_TRUE(m_dlg->ChosenDrive().isEmpty());
+    EXPECT_EQ(m_dlg->findChild<QProgressBar *>("ScanProgress")->value(), 100);
+    EXPECT_EQ(QDir::currentPath(), cwd);
+    EXPECT_TRUE(m_prompter.messages.isEmpty());
+
+    click("SaveScan");
+    EXPECT_EQ(m_dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(m_home.read("Data/TreeTemp.tkdt"),
+              QByteArray("12 Untitled\r\n\tMusic\r\n\t\tLive\r\n"));
+    EXPECT_EQ(m_files.size(), m_before.size() + 3);
+}
+
+TEST_F(ScanDialog, RescanReplacesPendingRecordsAndStopDiscardsThem)
+{
+    scan("DISCA:\\");
+    // The drive must be chosen again for a further scan.
+    click("StartScan");
+    EXPECT_EQ(m_prompter.messages, QStringList {"Please, click on a disc drive !!!"});
+    EXPECT_FALSE(m_dlg->IsWalking());
+
+    scan("DISCB:\\");
+    EXPECT_EQ(treeLines(), (QStringList {"12 Untitled", "\tPhotos"}));
+    EXPECT_EQ(newRecords(),
+              (QStringList {"12 discb:\\ discb:\\photos\\p1.jpg 100",
+                            "12 discb:\\ discb:\\photos\\p2.jpg 200"}));
+    EXPECT_EQ(m_dlg->m_strScannedDrive, "DISCB:\\");
+
+    click("StopScan");
+    EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
+    EXPECT_EQ(m_files, m_before);
+}
+
+TEST_F(ScanDialog, StopDuringAWalkHaltsItAndKeepsNothing)
+{
+    QSignalSpy finished(m_dlg.get(), &CScanDlg::walkFinished);
+    clickDrive("DISCA:\\");
+    click("StartScan");
+    EXPECT_TRUE(m_dlg->IsWalking());
+    // Save waits for the walk to end.
+    click("SaveScan");
+    EXPECT_TRUE(m_dlg->isVisible());
+    click("StopScan");
+    EXPECT_FALSE(m_dlg->IsWalking());
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_FALSE(finished.first().first().toBool());
+    EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
+    EXPECT_EQ(m_files, m_before);
+    EXPECT_TRUE(m_home.read("Data/TreeTemp.tkdt").isEmpty());
+}
+
+TEST_F(ScanDialog, StartNeedsAChosenDriveAndSaveWithoutScanAddsNothing)
+{
+    click("StartScan");
+    clickDrive("DISCA:\\");
+    EXPECT_EQ(m_dlg->ChosenDrive(), "DISCA:\\");
+    // A click on empty space of the list un-chooses the drive.
+    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {},
+                      QPoint(5, m_list->viewport()->height() - 3));
+    EXPECT_TRUE(m_dlg->ChosenDrive().isEmpty());
+    click("StartScan");
+    EXPECT_EQ(
+        m_prompter.messages,
+        (QStringList {"Please, click on a disc drive !!!", "Please, click on a disc drive !!!"}));
+    EXPECT_EQ(m_dlg->m_bScanned, 0);
+
+    click("SaveScan");
+    EXPECT_EQ(m_dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(m_files, m_before);
+    EXPECT_FALSE(QFile::exists(m_home.file("Data/TreeTemp.tkdt")));
+}
+
+TEST_F(ScanDialog, SaveThatCannotWriteTheTreeKeepsTheDialogOpen)
+{
+    scan("DISCB:\\");
+    // A file where the Data folder should be: nothing can be written below it.
+    ASSERT_TRUE(QDir(m_home.file("Data")).removeRecursively());
+    ASSERT_TRUE(m_home.write("Data", "not a folder"));
+    click("SaveScan");
+    EXPECT_TRUE(m_dlg->isVisible());
+    ASSERT_EQ(m_prompter.messages.size(), 1);
+    EXPECT_EQ(m_files.size(), m_before.size() + 2); // still pending
+}
+
+TEST_F(ScanDialog, ControlsHaveNamesTipsAndKeys)
+{
+    const QList<QWidget *> widgets = m_dlg->findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            EXPECT_FALSE(w->accessibleName().isEmpty())
+                << w->metaObject()->className() << " " << w->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(m_dlg->findChild<QPushButton *>("StartScan")->toolTip(), "Start Scan Ctrl + S");
+    EXPECT_EQ(m_dlg->findChild<QPushButton *>("StopScan")->toolTip(), "Stop Scan Ctrl + X");
+    EXPECT_EQ(m_dlg->findChild<QPushButton *>("SaveScan")->toolTip(), "Save Scan Ctrl + H");
+    EXPECT_TRUE(m_dlg->findChild<QPushButton *>("StartScan")->isDefault());
+    EXPECT_EQ(m_dlg->windowTitle(), "Scan Options");
+
+    // The drive is chosen and the scan started and saved from the keyboard alone.
+    QApplication::setActiveWindow(m_dlg.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg.get()));
+    m_list->setFocus();
+    QTest::keyClick(m_list, Qt::Key_Down);
+    QTest::keyClick(m_list, Qt::Key_Space);
+    ASSERT_FALSE(m_dlg->ChosenDrive().isEmpty());
+    QSignalSpy finished(m_dlg.get(), &CScanDlg::walkFinished);
+    QTest::keyClick(m_dlg.get(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(finished.wait(10000));
+    QTest::keyClick(m_dlg.get(), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(m_dlg->result(), QDialog::Accepted);
+}
+
+TEST_F(ScanDialog, ADriveWithoutAReadableDiscGivesAnEmptyScanAndAMessage)
+{
+    ASSERT_TRUE(QDir(m_drives.filePath("DiscB")).removeRecursively());
+    scan("DISCB:\\");
+    EXPECT_EQ(treeLines(), QStringList {"12 Untitled"});
+    EXPECT_TRUE(newRecords().isEmpty());
+    EXPECT_EQ(m_prompter.messages, QStringList {"The disc in DISCB:\\ could not be read."});
+    EXPECT_EQ(m_dlg->m_bScanned, 1);
+}

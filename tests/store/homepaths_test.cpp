@@ -1,0 +1,83 @@
+#include "store/archive.h"
+#include "store/catalogstore.h"
+#include "store/homepaths.h"
+
+#include "support/tempdir.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+TEST(HomePaths, PathFilesLiveInTheConfigDirectory)
+{
+    TestHome home;
+    HomePaths paths;
+    EXPECT_FALSE(ReadHomePaths(paths));
+    EXPECT_EQ(HomeConfigDir(), home.file(QStringLiteral("config/tavikon")));
+
+    const QString dir = home.file(QStringLiteral("catalogue")) + u'/';
+    ASSERT_TRUE(WriteHomePaths(dir).ok());
+    EXPECT_EQ(home.read(QStringLiteral("config/tavikon/Path.dat")), dir.toUtf8());
+    EXPECT_EQ(home.read(QStringLiteral("config/tavikon/PathBackUp.dat")), (dir + QStringLiteral("DataBackUp")).toUtf8());
+    ASSERT_TRUE(ReadHomePaths(paths));
+    EXPECT_EQ(paths.home, dir);
+    EXPECT_EQ(paths.backup, dir + QStringLiteral("DataBackUp"));
+
+    // Without PathBackUp.dat the backup is the home directory's own.
+    ASSERT_TRUE(QFile::remove(BackupPathFilePath()));
+    ASSERT_TRUE(home.write(QStringLiteral("config/tavikon/Path.dat"), "/srv/cat\r\nrest"));
+    ASSERT_TRUE(ReadHomePaths(paths));
+    EXPECT_EQ(paths.home, QStringLiteral("/srv/cat/"));
+    EXPECT_EQ(paths.backup, QStringLiteral("/srv/cat/DataBackUp"));
+
+    ASSERT_TRUE(home.write(QStringLiteral("config/tavikon/Path.dat"), ""));
+    EXPECT_FALSE(ReadHomePaths(paths));
+}
+
+TEST(HomePaths, LayoutOfANewCatalogue)
+{
+    TestHome home;
+    const QString dir = home.path() + u'/';
+    EXPECT_FALSE(HoldsCatalogue(dir));
+    ASSERT_TRUE(LayOutCatalogue(dir).ok());
+    EXPECT_TRUE(QFileInfo(dir + QStringLiteral("Data/FriendDataBaseDir")).isDir());
+    for (const char *name : {"Data.dat", "FileData.dat", "Tree.tkdt", "Cat.dat"}) {
+        const QString file = QLatin1String(name);
+        EXPECT_TRUE(QFileInfo::exists(dir + QStringLiteral("DataBackUp/") + file)) << name;
+        EXPECT_EQ(home.read(QStringLiteral("DataBackUp/") + file), QByteArray());
+        if (file != QLatin1String("Cat.dat")) {
+            EXPECT_EQ(home.read(QStringLiteral("Data/") + file), QByteArray()) << name;
+        }
+    }
+    QStringList categories;
+    ASSERT_TRUE(ReadStringList(home.read(QStringLiteral("Data/Cat.dat")), categories).ok());
+    EXPECT_EQ(categories, DEFAULT_CATEGORIES);
+    EXPECT_TRUE(HoldsCatalogue(dir));
+}
+
+// Laying out over an existing catalogue (a re-install, a lost Path.dat) keeps it.
+TEST(HomePaths, ExistingCatalogueIsKept)
+{
+    TestHome home;
+    const QString dir = home.path() + u'/';
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Tree.tkdt"), "1 Kept\r\n"));
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Data.dat"), WriteDiscList({CDisc()})));
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Cat.dat"), WriteStringList({QStringLiteral("Mine")})));
+    ASSERT_TRUE(home.write(QStringLiteral("Data/FileData.dat"), WriteFileList({})));
+    ASSERT_TRUE(home.write(QStringLiteral("DataBackUp/Data.dat"), "old backup"));
+    ASSERT_TRUE(HoldsCatalogue(dir));
+    ASSERT_TRUE(LayOutCatalogue(dir).ok());
+    EXPECT_EQ(home.read(QStringLiteral("Data/Tree.tkdt")), QByteArray("1 Kept\r\n"));
+    EXPECT_EQ(home.read(QStringLiteral("DataBackUp/Data.dat")), QByteArray("old backup"));
+    EXPECT_TRUE(QFileInfo::exists(dir + QStringLiteral("DataBackUp/Cat.dat")));
+
+    CatalogStore store;
+    store.SetActiveDir(dir);
+    store.SetBackupDir(BackupDirFor(dir));
+    CCatalog catalog;
+    QList<TreeTextNode> tree;
+    ASSERT_TRUE(store.LoadCatalog(catalog, tree).ok());
+    EXPECT_EQ(catalog.m_lstCategories, QStringList{QStringLiteral("Mine")});
+    EXPECT_EQ(catalog.m_pDiscs->size(), 1);
+}
