@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -463,6 +465,49 @@ TEST_F(DiscScan, CancelledScanKeepsTheCatalogueButStillSavesIt)
     EXPECT_EQ(view->Catalog()->m_pFiles->size(), 3);
     EXPECT_EQ(discsIn(QStringLiteral("DataBackUp/Data.dat")).size(), 3);
     expectBackupMatchesData();
+}
+
+TEST_F(DiscScan, RealScanSurvivesARestart)
+{
+    // A disc in a folder that stands in for a drive, scanned through the real dialog.
+    const QString drive = home.file(QStringLiteral("drives/Concert"));
+    ASSERT_TRUE(home.write(QStringLiteral("drives/Concert/Live/Song.mp3"), QByteArray(42, 'x')));
+    qputenv("TAVIKON_CDROM_ROOTS", QFile::encodeName(drive));
+    prompter.onDialog([](QDialog &d) {
+        auto &dlg = static_cast<CScanDlg &>(d);
+        dlg.show();
+        auto *drives = dlg.findChild<QTreeWidget *>(QStringLiteral("DriveList"));
+        if (!drives || drives->topLevelItemCount() != 1)
+            return int(QDialog::Rejected);
+        QSignalSpy finished(&dlg, &CScanDlg::walkFinished);
+        QTest::mouseClick(drives->viewport(), Qt::LeftButton, {},
+                          drives->visualItemRect(drives->topLevelItem(0)).center());
+        QTest::mouseClick(dlg.findChild<QPushButton *>(QStringLiteral("StartScan")),
+                          Qt::LeftButton);
+        if (!finished.wait(10000))
+            return int(QDialog::Rejected);
+        QTest::mouseClick(dlg.findChild<QPushButton *>(QStringLiteral("SaveScan")), Qt::LeftButton);
+        return dlg.result();
+    });
+    panel.send(HINT_TOKEN, Tokens::Scan);
+    qunsetenv("TAVIKON_CDROM_ROOTS");
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
+    ASSERT_EQ(view->topLevelItemCount(), 4);
+
+    view.reset();
+    view = std::make_unique<TestLeftView>();
+    doc.AddView(view.get());
+    load();
+    ASSERT_EQ(view->topLevelItemCount(), 4);
+    QTreeWidgetItem *added = view->topLevelItem(3);
+    EXPECT_EQ(added->text(0), QStringLiteral("11 Untitled"));
+    ASSERT_EQ(added->childCount(), 1);
+    EXPECT_EQ(added->child(0)->text(0), QStringLiteral("Live"));
+    ASSERT_EQ(view->Catalog()->m_pDiscs->size(), 4);
+    EXPECT_EQ(view->Catalog()->m_pDiscs->first().m_strNumber, QStringLiteral("11"));
+    ASSERT_EQ(view->Catalog()->m_pFiles->size(), 4);
+    EXPECT_EQ(view->Catalog()->m_pFiles->last().m_strFileName, QStringLiteral("Song.mp3"));
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
 }
 
 TEST_F(DiscTree, TeardownSavesTheHomeCatalogueOnly)
