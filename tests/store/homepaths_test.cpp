@@ -19,7 +19,8 @@ TEST(HomePaths, PathFilesLiveInTheConfigDirectory)
     const QString dir = home.file(QStringLiteral("catalogue")) + u'/';
     ASSERT_TRUE(WriteHomePaths(dir).ok());
     EXPECT_EQ(home.read(QStringLiteral("config/tavikon/Path.dat")), dir.toUtf8());
-    EXPECT_EQ(home.read(QStringLiteral("config/tavikon/PathBackUp.dat")), (dir + QStringLiteral("DataBackUp")).toUtf8());
+    EXPECT_EQ(home.read(QStringLiteral("config/tavikon/PathBackUp.dat")),
+              (dir + QStringLiteral("DataBackUp")).toUtf8());
     ASSERT_TRUE(ReadHomePaths(paths));
     EXPECT_EQ(paths.home, dir);
     EXPECT_EQ(paths.backup, dir + QStringLiteral("DataBackUp"));
@@ -63,7 +64,8 @@ TEST(HomePaths, ExistingCatalogueIsKept)
     const QString dir = home.path() + u'/';
     ASSERT_TRUE(home.write(QStringLiteral("Data/Tree.tkdt"), "1 Kept\r\n"));
     ASSERT_TRUE(home.write(QStringLiteral("Data/Data.dat"), WriteDiscList({CDisc()})));
-    ASSERT_TRUE(home.write(QStringLiteral("Data/Cat.dat"), WriteStringList({QStringLiteral("Mine")})));
+    ASSERT_TRUE(
+        home.write(QStringLiteral("Data/Cat.dat"), WriteStringList({QStringLiteral("Mine")})));
     ASSERT_TRUE(home.write(QStringLiteral("Data/FileData.dat"), WriteFileList({})));
     ASSERT_TRUE(home.write(QStringLiteral("DataBackUp/Data.dat"), "old backup"));
     ASSERT_TRUE(HoldsCatalogue(dir));
@@ -78,6 +80,6 @@ TEST(HomePaths, ExistingCatalogueIsKept)
     CCatalog catalog;
     QList<TreeTextNode> tree;
     ASSERT_TRUE(store.LoadCatalog(catalog, tree).ok());
-    EXPECT_EQ(catalog.m_lstCategories, QStringList{QStringLiteral("Mine")});
+    EXPECT_EQ(catalog.m_lstCategories, QStringList {QStringLiteral("Mine")});
     EXPECT_EQ(catalog.m_pDiscs->size(), 1);
 }
