@@ -55,6 +55,8 @@ TEST(HomePaths, LayoutOfANewCatalogue)
     ASSERT_TRUE(ReadStringList(home.read(QStringLiteral("Data/Cat.dat")), categories).ok());
     EXPECT_EQ(categories, DEFAULT_CATEGORIES);
     EXPECT_TRUE(HoldsCatalogue(dir));
+    // Files written through a temporary file still get the usual permissions, not 0600.
+    EXPECT_TRUE(QFileInfo(dir + QStringLiteral("Data/Cat.dat")).permissions() & QFileDevice::ReadOther);
 }
 
 // Laying out over an existing catalogue (a re-install, a lost Path.dat) keeps it.
