@@ -5,9 +5,8 @@
 #   tools/screenshots.sh OUTDIR [--binary PATH] [--home DIR]
 #
 # --binary  the program to run (default: build/dev/tavikon, else build/release/tavikon)
-# --home    an existing home directory with a catalogue; without it a small demo home is laid
-#           out in a temporary folder (the disc tree text of a few discs; the record files
-#           stay empty until they can be written by the program itself)
+# --home    an existing home directory with a catalogue; without it a demonstration catalogue
+#           of five discs is laid out in a temporary folder (tools/demohome.cpp)
 #
 # The look: QT_STYLE_OVERRIDE=Fusion gives the same style on every machine, and the program
 # reads TAVIKON_PALETTE=light|dark to put Qt's light or our dark palette on the application.
@@ -45,20 +44,10 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 if [ -z "$home" ]; then
-    home="$work/home/"
-    mkdir -p "$home/Data/FriendDataBaseDir" "$home/DataBackUp"
-    # The disc tree as indented text, one TAB per level, CR LF line ends.
-    printf '%b' \
-        '1 Holiday Photos 2019\r\n\tPhotos\r\n\t\tDay1\r\n\t\tDay2\r\n\tVideos\r\n' \
-        '2 Jazz Collection\r\n\tMiles\r\n\tColtrane\r\n' \
-        '3 Backup Documents\r\n\tLetters\r\n\tTax\r\n\t\t2018\r\n\t\t2019\r\n' \
-        '4 Games\r\n\tSetup\r\n' \
-        '5 Family Videos\r\n\tBirthday\r\n' > "$home/Data/Tree.tkdt"
-    for f in Data.dat FileData.dat Cat.dat; do
-        : > "$home/Data/$f"
-        : > "$home/DataBackUp/$f"
-    done
-    cp "$home/Data/Tree.tkdt" "$home/DataBackUp/Tree.tkdt"
+    # A real catalogue of five discs, written by the store itself.
+    build_dir="$(dirname "$binary")"
+    cmake --build "$build_dir" --target tavikon_demohome >/dev/null
+    home="$("$build_dir/tavikon_demohome" "$work/home")"
 fi
 case "$home" in */) ;; *) home="$home/" ;; esac
 

@@ -3,6 +3,7 @@
 #include "app/cmainframe.h"
 #include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
+#include "platform/prompter.h"
 #include "platform/sessionend.h"
 
 #include <QApplication>
@@ -16,9 +17,22 @@ CTavikonApp::CTavikonApp()
     QApplication::setApplicationDisplayName(QStringLiteral("Tavikon"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tavikon"));
+
+    // A signal or the desktop's log-out ends the program the way the close box does, so the
+    // disc tree makes the same save on its way out. Installed first, so that a signal that
+    // comes during the start (while a message box is open) is handled too.
+    m_pSessionEnd = std::make_unique<SessionEndWatcher>();
+    QObject::connect(m_pSessionEnd.get(), &SessionEndWatcher::endRequested, m_pSessionEnd.get(),
+                     [this](int) { EndSession(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, m_pSessionEnd.get(),
+                     [this](QSessionManager &) { EndSession(); });
 }
 
-CTavikonApp::~CTavikonApp() { ExitInstance(); }
+CTavikonApp::~CTavikonApp()
+{
+    ExitInstance();
+    Prompter::SetSessionEnding(false);
+}
 
 bool CTavikonApp::InitInstance()
 {
@@ -39,20 +53,16 @@ bool CTavikonApp::InitInstance()
 
     m_pFrame->LoadFrameMenu();
     m_pFrame->setWindowTitle(QStringLiteral("Tavikon - TK "));
-    m_pFrame->showMaximized();
-
-    // A signal or the desktop's log-out ends the program the way the close box does, so the
-    // disc tree makes the same save on its way out.
-    m_pSessionEnd = std::make_unique<SessionEndWatcher>();
-    QObject::connect(m_pSessionEnd.get(), &SessionEndWatcher::endRequested, m_pFrame.get(),
-                     [this](int) { EndSession(); });
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, m_pFrame.get(),
-                     [this](QSessionManager &) { EndSession(); });
+    if (!m_bEnding)
+        m_pFrame->showMaximized();
     return true;
 }
 
 void CTavikonApp::EndSession()
 {
+    m_bEnding = true;
+    // Nobody is there to answer questions any more.
+    Prompter::SetSessionEnding(true);
     // Modal dialogs (a scan, a question) are rejected first so their event loops unwind.
     while (QWidget *modal = QApplication::activeModalWidget()) {
         if (auto *dialog = qobject_cast<QDialog *>(modal))
@@ -67,8 +77,4 @@ void CTavikonApp::EndSession()
     QApplication::quit();
 }
 
-void CTavikonApp::ExitInstance()
-{
-    m_pSessionEnd.reset();
-    m_pFrame.reset();
-}
+void CTavikonApp::ExitInstance() { m_pFrame.reset(); }

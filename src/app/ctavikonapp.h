@@ -27,9 +27,12 @@ public:
 
     // Ends the program as the close box would, from a signal or the desktop's log-out.
     void EndSession();
+    // True once the session is ending; the event loop then need not run at all.
+    bool IsEnding() const { return m_bEnding; }
 
 private:
     std::unique_ptr<CMainFrame> m_pFrame;
     std::unique_ptr<SessionEndWatcher> m_pSessionEnd;
     int m_nExitCode = 0;
+    bool m_bEnding = false;
 };

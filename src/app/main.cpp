@@ -12,7 +12,8 @@ int main(int argc, char *argv[])
     CTavikonApp app;
     if (!app.InitInstance())
         return app.ExitCode();
-    const int result = QApplication::exec();
+    // A signal during the start has already closed the window; save and end at once.
+    const int result = app.IsEnding() ? 0 : QApplication::exec();
     app.ExitInstance();
     return result;
 }

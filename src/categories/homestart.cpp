@@ -24,7 +24,8 @@ bool StartHomeDirectory(QWidget *dialogParent,
             return false;
         home = dialog.m_strPath;
         if (home.isEmpty()) {
-            AfxMessageBox(QStringLiteral("Please choose a directory for the catalogue."), dialogParent);
+            AfxMessageBox(QStringLiteral("Please choose a directory for the catalogue."),
+                          dialogParent);
             continue;
         }
         kept = HoldsCatalogue(home);

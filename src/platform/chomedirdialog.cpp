@@ -34,8 +34,8 @@ bool isOptical(const QStorageInfo &volume)
 
 bool isNetwork(const QByteArray &type)
 {
-    static const QByteArray kTypes[] = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "fuse.sshfs",
-                                        "9p", "afs", "ceph", "glusterfs"};
+    static const QByteArray kTypes[]
+        = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "fuse.sshfs", "9p", "afs", "ceph", "glusterfs"};
     for (const QByteArray &t : kTypes) {
         if (type == t)
             return true;
@@ -43,7 +43,10 @@ bool isNetwork(const QByteArray &type)
     return false;
 }
 
-QString withSlash(const QString &path) { return path.endsWith(u'/') ? path : path + u'/'; }
+QString withSlash(const QString &path)
+{
+    return path.endsWith(u'/') ? path : path + u'/';
+}
 
 } // namespace
 
@@ -114,7 +117,8 @@ QStringList CHomeDirDialog::CatalogueLocations()
             continue;
         // Fixed disks show up as block devices; anything else counts only when it is a
         // network share (pseudo file systems such as proc or tmpfs are no place for data).
-        const bool fixed = volume.device().startsWith("/dev/") && !volume.device().startsWith("/dev/loop");
+        const bool fixed
+            = volume.device().startsWith("/dev/") && !volume.device().startsWith("/dev/loop");
         if (!fixed && !isNetwork(volume.fileSystemType().toLower()))
             continue;
         add(volume.rootPath());
@@ -141,8 +145,8 @@ void CHomeDirDialog::addPlaceholder(QTreeWidgetItem *item)
 void CHomeDirDialog::fillChildren(QTreeWidgetItem *item)
 {
     const QString path = item->data(0, kPathRole).toString();
-    const QStringList names = QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                                   QDir::Name | QDir::IgnoreCase);
+    const QStringList names
+        = QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : names) {
         const QString childPath = withSlash(path) + name;
         auto *child = new QTreeWidgetItem(item, {name});
@@ -178,5 +182,6 @@ void CHomeDirDialog::OnSelectionChanged()
     const QList<QTreeWidgetItem *> selected = m_pTree->selectedItems();
     if (selected.isEmpty() || selected.first()->data(0, kPlaceholderRole).toBool())
         return;
-    m_strPath = withSlash(QDir::toNativeSeparators(selected.first()->data(0, kPathRole).toString()));
+    m_strPath
+        = withSlash(QDir::toNativeSeparators(selected.first()->data(0, kPathRole).toString()));
 }

@@ -8,6 +8,7 @@
 
 namespace {
 Prompter *g_installed = nullptr;
+bool g_sessionEnding = false;
 }
 
 Prompter::~Prompter()
@@ -24,8 +25,14 @@ Prompter &Prompter::current()
 
 void Prompter::install(Prompter *prompter) { g_installed = prompter; }
 
+void Prompter::SetSessionEnding(bool ending) { g_sessionEnding = ending; }
+
+bool Prompter::SessionEnding() { return g_sessionEnding; }
+
 void DesktopPrompter::message(QWidget *parent, const QString &text)
 {
+    if (g_sessionEnding)
+        return;
     if (!parent)
         parent = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok,
@@ -33,7 +40,10 @@ void DesktopPrompter::message(QWidget *parent, const QString &text)
     box.exec();
 }
 
-int DesktopPrompter::exec(QDialog &dialog) { return dialog.exec(); }
+int DesktopPrompter::exec(QDialog &dialog)
+{
+    return g_sessionEnding ? int(QDialog::Rejected) : dialog.exec();
+}
 
 bool DesktopPrompter::openDocument(const QString &path)
 {

@@ -21,6 +21,11 @@ public:
     virtual bool openDocument(const QString &path) = 0;
 
     static Prompter &current();
+
+    // While the session ends (a signal, the desktop's log-out) nobody answers: messages are
+    // not shown and dialogs are rejected at once.
+    static void SetSessionEnding(bool ending);
+    static bool SessionEnding();
     // Installs a prompter (not owned); nullptr goes back to the desktop one.
     static void install(Prompter *prompter);
 };

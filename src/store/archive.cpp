@@ -2,7 +2,6 @@
 
 #include "store/codepage1252.h"
 
-
 #include <algorithm>
 #include <cstring>
 
@@ -198,8 +197,7 @@ private:
 class Interner
 {
 public:
-    QString get(QByteArrayView encoded, const char *src, qsizetype n, bool wide,
-                StringArena &arena)
+    QString get(QByteArrayView encoded, const char *src, qsizetype n, bool wide, StringArena &arena)
     {
         if (m_hasLast && encoded == m_lastKey)
             return m_lastValue;
@@ -226,7 +224,7 @@ public:
         i = h & mask;
         while (m_slots[qsizetype(i)].used)
             i = (i + 1) & mask;
-        m_slots[qsizetype(i)] = Slot{h, encoded, s, true};
+        m_slots[qsizetype(i)] = Slot {h, encoded, s, true};
         ++m_used;
         return remember(encoded, s);
     }
@@ -393,8 +391,9 @@ public:
         }
         const qint64 bytes = qint64(n) * (wide ? 2 : 1);
         if (bytes > remaining())
-            return fail(QStringLiteral("a text of %1 characters runs past the end of the file").arg(n),
-                        start);
+            return fail(
+                QStringLiteral("a text of %1 characters runs past the end of the file").arg(n),
+                start);
         const char *src = m_data + m_pos;
         m_pos += qsizetype(bytes);
         switch (pool) {
@@ -444,14 +443,16 @@ public:
         if (tag == kClassReferenceTag && m_classSeen)
             return true;
         if (tag != kNewClassTag || m_classSeen)
-            return fail(QStringLiteral("an unknown object tag %1").arg(tag, 4, 16, QLatin1Char('0')),
-                        start);
+            return fail(
+                QStringLiteral("an unknown object tag %1").arg(tag, 4, 16, QLatin1Char('0')),
+                start);
         quint16 schema = 0, nameLength = 0;
         if (!u16(schema) || !u16(nameLength))
             return false;
         if (schema != 0)
-            return fail(QStringLiteral("a record version %1 this program does not know").arg(schema),
-                        start);
+            return fail(
+                QStringLiteral("a record version %1 this program does not know").arg(schema),
+                start);
         if (nameLength > remaining())
             return fail(QStringLiteral("a class name runs past the end of the file"), start);
         const QByteArrayView name(m_data + m_pos, nameLength);
@@ -488,8 +489,7 @@ private:
 constexpr qsizetype kMinDiscEntry = 2 + 11 + 2;
 constexpr qsizetype kMinFileEntry = 2 + 5 + 2;
 
-template<typename List>
-bool readCount(Reader &in, List &out, qsizetype minEntry, quint32 &n)
+template<typename List> bool readCount(Reader &in, List &out, qsizetype minEntry, quint32 &n)
 {
     if (!in.count(n))
         return false;
@@ -504,7 +504,8 @@ bool readDisc(Reader &in, CDisc &d)
     return in.string(d.m_strNumber) && in.string(d.m_strQuality) && in.string(d.m_strNotes)
         && in.string(d.m_strArtist) && in.string(d.m_strName) && in.string(d.m_strLocation)
         && in.string(d.m_strSavedDate) && in.string(d.m_strExtra1) && in.string(d.m_strExtra2)
-        && in.string(d.m_strLendDate) && in.string(d.m_strDrive) && in.stringList(d.m_lstCategories);
+        && in.string(d.m_strLendDate) && in.string(d.m_strDrive)
+        && in.stringList(d.m_lstCategories);
 }
 
 } // namespace

@@ -9,14 +9,17 @@
 
 #include <unistd.h>
 
-const QStringList DEFAULT_CATEGORIES = {
-    QStringLiteral("Komedy"), QStringLiteral("Drama"), QStringLiteral("Action"),
-    QStringLiteral("Software"), QStringLiteral("Movies"), QStringLiteral("Games"),
-    QStringLiteral("Video"), QStringLiteral("Music")};
+const QStringList DEFAULT_CATEGORIES
+    = {QStringLiteral("Komedy"),   QStringLiteral("Drama"),  QStringLiteral("Action"),
+       QStringLiteral("Software"), QStringLiteral("Movies"), QStringLiteral("Games"),
+       QStringLiteral("Video"),    QStringLiteral("Music")};
 
 namespace {
 
-QString native(const QString &path) { return QDir::toNativeSeparators(path); }
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 StoreResult readWholeFile(const QString &path, QByteArray &bytes)
 {
@@ -25,8 +28,9 @@ StoreResult readWholeFile(const QString &path, QByteArray &bytes)
         return StoreResult::failure(
             QStringLiteral("The catalogue file \"%1\" is missing.").arg(native(path)));
     if (!file.open(QIODevice::ReadOnly))
-        return StoreResult::failure(QStringLiteral("The catalogue file \"%1\" cannot be opened: %2.")
-                                        .arg(native(path), file.errorString()));
+        return StoreResult::failure(
+            QStringLiteral("The catalogue file \"%1\" cannot be opened: %2.")
+                .arg(native(path), file.errorString()));
     const qint64 size = file.size();
     QByteArray data;
     if (size > 0) {
@@ -52,8 +56,7 @@ StoreResult readWholeFile(const QString &path, QByteArray &bytes)
     return StoreResult::success();
 }
 
-template<typename Read>
-StoreResult readListFile(const QString &path, Read read)
+template<typename Read> StoreResult readListFile(const QString &path, Read read)
 {
     QByteArray bytes;
     StoreResult r = readWholeFile(path, bytes);
@@ -61,24 +64,29 @@ StoreResult readListFile(const QString &path, Read read)
         return r;
     if (bytes.isEmpty())
         return StoreResult::failure(
-            QStringLiteral("The catalogue file \"%1\" is empty, so it holds no list.").arg(native(path)));
+            QStringLiteral("The catalogue file \"%1\" is empty, so it holds no list.")
+                .arg(native(path)));
     r = read(bytes);
     if (!r)
-        return StoreResult::failure(
-            QStringLiteral("The catalogue file \"%1\" is damaged. %2").arg(native(path), r.message()));
+        return StoreResult::failure(QStringLiteral("The catalogue file \"%1\" is damaged. %2")
+                                        .arg(native(path), r.message()));
     return r;
 }
 
-StoreResult readLists(CCatalog &catalog, const QString &discs,
-                      const QString &categories, const QString &files)
+StoreResult readLists(CCatalog &catalog, const QString &discs, const QString &categories,
+                      const QString &files)
 {
-    StoreResult r = readListFile(discs, [&](const QByteArray &b) { return ReadDiscList(b, *catalog.m_pDiscs); });
+    StoreResult r = readListFile(
+        discs, [&](const QByteArray &b) { return ReadDiscList(b, *catalog.m_pDiscs); });
     if (!r)
         return r;
-    r = readListFile(categories, [&](const QByteArray &b) { return ReadStringList(b, catalog.m_lstCategories); });
+    r = readListFile(categories, [&](const QByteArray &b) {
+        return ReadStringList(b, catalog.m_lstCategories);
+    });
     if (!r)
         return r;
-    return readListFile(files, [&](const QByteArray &b) { return ReadFileList(b, *catalog.m_pFiles); });
+    return readListFile(files,
+                        [&](const QByteArray &b) { return ReadFileList(b, *catalog.m_pFiles); });
 }
 
 StoreResult refusePartial()
@@ -124,8 +132,8 @@ StoreResult CopyWholeFile(const QString &source, const QString &destination)
     QByteArray bytes;
     const StoreResult r = readWholeFile(source, bytes);
     if (!r)
-        return StoreResult::failure(
-            QStringLiteral("%1 The copy \"%2\" is left as it was.").arg(r.message(), native(destination)));
+        return StoreResult::failure(QStringLiteral("%1 The copy \"%2\" is left as it was.")
+                                        .arg(r.message(), native(destination)));
     return WriteWholeFile(destination, bytes);
 }
 
@@ -186,13 +194,15 @@ StoreResult CatalogStore::SaveCatalog(const CCatalog &catalog, const QByteArray 
         if (!r)
             return r;
     }
-    StoreResult r = WriteWholeFile(DataPath(QStringLiteral("Data.dat")), WriteDiscList(*catalog.m_pDiscs));
+    StoreResult r
+        = WriteWholeFile(DataPath(QStringLiteral("Data.dat")), WriteDiscList(*catalog.m_pDiscs));
     if (!r)
         return r;
     r = WriteWholeFile(DataPath(QStringLiteral("FileData.dat")), WriteFileList(*catalog.m_pFiles));
     if (!r)
         return r;
-    return WriteWholeFile(DataPath(QStringLiteral("Cat.dat")), WriteStringList(catalog.m_lstCategories));
+    return WriteWholeFile(DataPath(QStringLiteral("Cat.dat")),
+                          WriteStringList(catalog.m_lstCategories));
 }
 
 StoreResult CatalogStore::BackUpCatalog()
@@ -200,8 +210,8 @@ StoreResult CatalogStore::BackUpCatalog()
     // The files under Data/ may be the damaged ones the load failed on.
     if (!m_bWhole)
         return refusePartial();
-    for (const QString &name : {QStringLiteral("FileData.dat"), QStringLiteral("Data.dat"),
-                               QStringLiteral("Cat.dat")}) {
+    for (const QString &name :
+         {QStringLiteral("FileData.dat"), QStringLiteral("Data.dat"), QStringLiteral("Cat.dat")}) {
         const StoreResult r = CopyWholeFile(DataPath(name), BackupPath(name));
         if (!r)
             return r;

@@ -30,8 +30,8 @@ StoreResult makeDir(const QString &path)
 {
     if (QFileInfo(path).isDir() || QDir().mkpath(path))
         return StoreResult::success();
-    return StoreResult::failure(
-        QStringLiteral("The folder \"%1\" could not be created.").arg(QDir::toNativeSeparators(path)));
+    return StoreResult::failure(QStringLiteral("The folder \"%1\" could not be created.")
+                                    .arg(QDir::toNativeSeparators(path)));
 }
 
 // Creates the file when it does not exist; an existing file is left alone.
@@ -50,11 +50,20 @@ QString HomeConfigDir()
         + QStringLiteral("/tavikon");
 }
 
-QString PathFilePath() { return HomeConfigDir() + QStringLiteral("/Path.dat"); }
+QString PathFilePath()
+{
+    return HomeConfigDir() + QStringLiteral("/Path.dat");
+}
 
-QString BackupPathFilePath() { return HomeConfigDir() + QStringLiteral("/PathBackUp.dat"); }
+QString BackupPathFilePath()
+{
+    return HomeConfigDir() + QStringLiteral("/PathBackUp.dat");
+}
 
-QString BackupDirFor(const QString &home) { return home + QStringLiteral("DataBackUp"); }
+QString BackupDirFor(const QString &home)
+{
+    return home + QStringLiteral("DataBackUp");
+}
 
 bool ReadHomePaths(HomePaths &paths)
 {
@@ -101,9 +110,8 @@ StoreResult LayOutCatalogue(const QString &home)
             return r;
     }
     for (const QString &name : kFiles) {
-        const QByteArray content = name == QLatin1String("Cat.dat")
-            ? WriteStringList(DEFAULT_CATEGORIES)
-            : QByteArray();
+        const QByteArray content
+            = name == QLatin1String("Cat.dat") ? WriteStringList(DEFAULT_CATEGORIES) : QByteArray();
         StoreResult r = makeFile(data + u'/' + name, content);
         if (!r)
             return r;

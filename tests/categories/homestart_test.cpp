@@ -18,7 +18,7 @@ namespace {
 struct Broadcasts
 {
     QList<QPair<int, QString>> sent;
-    std::function<void(int, const QString &)> fn() 
+    std::function<void(int, const QString &)> fn()
     {
         return [this](int hint, const QString &text) { sent.append({hint, text}); };
     }
@@ -57,7 +57,7 @@ TEST(HomeStart, CancelEndsTheStartWithoutTouchingAnything)
     FakePrompter prompter; // rejects every dialog
     Broadcasts b;
     EXPECT_FALSE(StartHomeDirectory(nullptr, b.fn()));
-    EXPECT_EQ(prompter.dialogs, QStringList{QStringLiteral("CHomeDirDialog")});
+    EXPECT_EQ(prompter.dialogs, QStringList {QStringLiteral("CHomeDirDialog")});
     EXPECT_TRUE(b.sent.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(PathFilePath()));
 }
@@ -112,7 +112,8 @@ TEST(HomeStart, DirectoryThatCannotHoldACatalogueAsksAgain)
     EXPECT_FALSE(StartHomeDirectory(nullptr, b.fn()));
     EXPECT_EQ(prompter.dialogs.size(), 2);
     ASSERT_EQ(prompter.messages.size(), 1);
-    EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("plainfile"))) << prompter.messages[0].toStdString();
+    EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("plainfile")))
+        << prompter.messages[0].toStdString();
     EXPECT_FALSE(QFileInfo::exists(PathFilePath()));
     EXPECT_TRUE(b.sent.isEmpty());
 }

@@ -32,11 +32,13 @@ TEST(CHomeDirDialog, ShowsItsTextsAndButtons)
     auto *intro = dialog.findChild<QLabel *>(QStringLiteral("introText"));
     ASSERT_TRUE(intro);
     EXPECT_EQ(intro->text(),
-              QStringLiteral("You don't have a home directory. It is likely that you start Tavikon for the first time "
+              QStringLiteral("You don't have a home directory. It is likely that you start Tavikon "
+                             "for the first time "
                              "or you have used the \"Cancel\" option previously."));
     auto *hint = dialog.findChild<QLabel *>(QStringLiteral("chooseText"));
     ASSERT_TRUE(hint);
-    EXPECT_EQ(hint->text(), QStringLiteral("Choose a home directory by clicking on the name of the directory ."));
+    EXPECT_EQ(hint->text(),
+              QStringLiteral("Choose a home directory by clicking on the name of the directory ."));
     auto *choose = dialog.findChild<QPushButton *>(QStringLiteral("chooseButton"));
     auto *cancel = dialog.findChild<QPushButton *>(QStringLiteral("cancelButton"));
     ASSERT_TRUE(choose && cancel);
@@ -83,7 +85,8 @@ TEST(CHomeDirDialog, OpensFoldersLazilyAndChoosesOne)
     ASSERT_TRUE(tree);
 
     QTreeWidgetItem *item = tree->topLevelItem(0);
-    const QStringList parts = QDir::cleanPath(home.path()).split(u'/', Qt::SkipEmptyParts) + QStringList{"pick"};
+    const QStringList parts
+        = QDir::cleanPath(home.path()).split(u'/', Qt::SkipEmptyParts) + QStringList {"pick"};
     for (const QString &part : parts) {
         item->setExpanded(true);
         item = childNamed(item, part);

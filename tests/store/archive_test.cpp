@@ -50,10 +50,11 @@ CFileList goldenFiles()
     QString odd;
     for (char16_t c : {0x81, 0x8D, 0x8F, 0x90, 0x9D, 0x20AC, 0xFF})
         odd += QChar(c);
-    return {makeFile(QStringLiteral("Track 01.mp3"), QStringLiteral("1"), QStringLiteral("sr0:\\music\\"),
-                     QStringLiteral("4096")),
-            makeFile(QString::fromUtf8("日本語.txt"), QStringLiteral("1"), QStringLiteral("sr0:\\music\\"),
-                     QStringLiteral("12"), {QStringLiteral("Music")}),
+    return {makeFile(QStringLiteral("Track 01.mp3"), QStringLiteral("1"),
+                     QStringLiteral("sr0:\\music\\"), QStringLiteral("4096")),
+            makeFile(QString::fromUtf8("日本語.txt"), QStringLiteral("1"),
+                     QStringLiteral("sr0:\\music\\"), QStringLiteral("12"),
+                     {QStringLiteral("Music")}),
             makeFile(odd, QStringLiteral("2"), QStringLiteral("sr0:\\"), QStringLiteral("-5"))};
 }
 
@@ -75,10 +76,11 @@ TEST(Archive, GoldenFilesReadAndWriteByteForByte)
     EXPECT_EQ(discs[0], fresh);
     EXPECT_TRUE(discs[0].m_strOldNumber.isEmpty());
 
-    const CDiscList two = {makeDisc(QStringLiteral("2"), QStringLiteral("Music"), QStringLiteral("home"), {}),
-                           makeDisc(QStringLiteral("1"), QStringLiteral("Holiday"), QStringLiteral("Anna"),
-                                    {QStringLiteral("Music"), QStringLiteral("Video")},
-                                    QStringLiteral("June 02 2025"))};
+    const CDiscList two
+        = {makeDisc(QStringLiteral("2"), QStringLiteral("Music"), QStringLiteral("home"), {}),
+           makeDisc(QStringLiteral("1"), QStringLiteral("Holiday"), QStringLiteral("Anna"),
+                    {QStringLiteral("Music"), QStringLiteral("Video")},
+                    QStringLiteral("June 02 2025"))};
     const QByteArray twoBytes = golden("two_discs.dat");
     EXPECT_EQ(WriteDiscList(two), twoBytes);
     EXPECT_EQ(twoBytes.count("CDisc"), 1) << "the second disc refers to the class described once";
@@ -101,8 +103,8 @@ TEST(Archive, GoldenFilesReadAndWriteByteForByte)
 
 TEST(Archive, StringPrefixesCountsAndWideForm)
 {
-    const QStringList longOnes = {QString(254, u'a'), QString(255, u'b'), QString(65533, u'c'),
-                                  QString(65534, u'd')};
+    const QStringList longOnes
+        = {QString(254, u'a'), QString(255, u'b'), QString(65533, u'c'), QString(65534, u'd')};
     const QByteArray bytes = golden("long_strings.dat");
     EXPECT_EQ(WriteStringList(longOnes), bytes);
     EXPECT_EQ(bytes.mid(2, 1), QByteArray("\xFE"));
@@ -121,7 +123,8 @@ TEST(Archive, StringPrefixesCountsAndWideForm)
     EXPECT_EQ(read.size(), 65535);
 
     // Only what does not fit the code page takes the wide form; the euro sign fits.
-    const QStringList wide = {QString::fromUtf8("Café ☃"), QString::fromUtf8("Café €"), QString(300, QChar(0x416))};
+    const QStringList wide
+        = {QString::fromUtf8("Café ☃"), QString::fromUtf8("Café €"), QString(300, QChar(0x416))};
     const QByteArray wideBytes = golden("wide_strings.dat");
     EXPECT_EQ(WriteStringList(wide), wideBytes);
     EXPECT_EQ(wideBytes.mid(2, 4), QByteArray("\xFF\xFE\xFF\x06", 4));
@@ -154,10 +157,18 @@ TEST(Archive, RandomCataloguesRoundTrip)
         for (int i = 0; i < n; ++i) {
             char16_t c;
             switch (kind) {
-            case 0: c = char16_t(0x20 + rng() % 95); break;
-            case 1: c = char16_t(rng() % 256); break;
-            case 2: c = char16_t(0x80 + rng() % 0x700); break; // many need the wide form
-            default: c = char16_t(1 + rng() % 0xD7FF); break;
+            case 0:
+                c = char16_t(0x20 + rng() % 95);
+                break;
+            case 1:
+                c = char16_t(rng() % 256);
+                break;
+            case 2:
+                c = char16_t(0x80 + rng() % 0x700);
+                break; // many need the wide form
+            default:
+                c = char16_t(1 + rng() % 0xD7FF);
+                break;
             }
             s += QChar(c);
         }
@@ -262,7 +273,7 @@ TEST(Archive, TruncationKeepsEarlierRecords)
 // Any bytes end in records or a failure: no crash, no hang, no allocation beyond the input.
 TEST(Archive, DamagedBytesFailCleanly)
 {
-    const QByteArray base = golden("two_discs.dat") ;
+    const QByteArray base = golden("two_discs.dat");
     for (qsizetype i = 0; i < base.size(); ++i) {
         for (char v : {'\x00', '\x01', '\x7F', '\x80', '\xFE', '\xFF'}) {
             QByteArray bad = base;
@@ -290,14 +301,27 @@ TEST(Archive, DamagedBytesFailCleanly)
     const Case cases[] = {
         {QByteArray(), "empty"},
         {QByteArray("\xFF\xFF\xFF\xFF\xFF\x7F", 6), "a huge count"},
-        {QByteArray("\x01\x00\xFF\xFF\x01\x00\x05\x00" "CDisc", 13), "schema 1"},
-        {QByteArray("\x01\x00\xFF\xFF\x00\x00\x09\x00" "CFileData", 17), "the wrong class"},
+        {QByteArray("\x01\x00\xFF\xFF\x01\x00\x05\x00"
+                    "CDisc",
+                    13),
+         "schema 1"},
+        {QByteArray("\x01\x00\xFF\xFF\x00\x00\x09\x00"
+                    "CFileData",
+                    17),
+         "the wrong class"},
         {QByteArray("\x01\x00\x01\x80", 4), "a class never described"},
         {QByteArray("\x01\x00\x02\x00", 4), "an object reference"},
-        {QByteArray("\x01\x00\xFF\xFF\x00\x00\xFF\xFF" "CDisc", 13), "a class name past the end"},
-        {QByteArray("\x01\x00\xFF\xFF\x00\x00\x05\x00" "CDisc\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 20),
+        {QByteArray("\x01\x00\xFF\xFF\x00\x00\xFF\xFF"
+                    "CDisc",
+                    13),
+         "a class name past the end"},
+        {QByteArray("\x01\x00\xFF\xFF\x00\x00\x05\x00"
+                    "CDisc\xFF\xFF\xFF\xFF\xFF\xFF\x7F",
+                    20),
          "a huge string"},
-        {QByteArray("\x01\x00\xFF\xFF\x00\x00\x05\x00" "CDisc\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 22),
+        {QByteArray("\x01\x00\xFF\xFF\x00\x00\x05\x00"
+                    "CDisc\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\x7F",
+                    22),
          "a huge wide string"},
     };
     for (const Case &c : cases) {

@@ -118,7 +118,9 @@ TEST_F(StoreFixture, SavedCatalogueLoadsBackAndBackupMatches)
     const QByteArray treeBefore = readFile(store.DataPath(QStringLiteral("Tree.tkdt")));
     ASSERT_TRUE(store.SaveCatalog(loaded, nullptr).ok());
     EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Tree.tkdt"))), treeBefore);
-    EXPECT_TRUE(QDir(dir + QStringLiteral("Data")).entryList({QStringLiteral("*.tmp*"), QStringLiteral("*~")}, QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(dir + QStringLiteral("Data"))
+                    .entryList({QStringLiteral("*.tmp*"), QStringLiteral("*~")}, QDir::Files)
+                    .isEmpty());
 }
 
 // Discs that held no files are a valid catalogue: no restore is asked for.
@@ -150,7 +152,8 @@ TEST_F(StoreFixture, LostDataFileIsRestoredFromBackupAndNeverSavedHalfRead)
     QList<TreeTextNode> tree;
     const StoreResult r = store.LoadCatalog(loaded, tree);
     ASSERT_FALSE(r.ok());
-    EXPECT_TRUE(r.message().contains(QDir::toNativeSeparators(store.DataPath(QStringLiteral("Data.dat")))))
+    EXPECT_TRUE(
+        r.message().contains(QDir::toNativeSeparators(store.DataPath(QStringLiteral("Data.dat")))))
         << r.message().toStdString();
     EXPECT_TRUE(store.NeedsRestore(loaded, !tree.isEmpty()));
     EXPECT_FALSE(store.CanSave());
@@ -168,7 +171,8 @@ TEST_F(StoreFixture, LostDataFileIsRestoredFromBackupAndNeverSavedHalfRead)
     EXPECT_EQ(loaded.m_lstCategories, c.catalog.m_lstCategories);
     EXPECT_FALSE(store.NeedsRestore(loaded, true));
     ASSERT_TRUE(store.SaveCatalog(loaded, nullptr).ok());
-    EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Data.dat"))), readFile(store.BackupPath(QStringLiteral("Data.dat"))));
+    EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Data.dat"))),
+              readFile(store.BackupPath(QStringLiteral("Data.dat"))));
 }
 
 TEST_F(StoreFixture, DamagedFileKeepsRecordsReadAndNamesTheFile)
@@ -199,13 +203,16 @@ TEST(CopyWholeFile, MissingSourceLeavesDestination)
 {
     TestHome home;
     ASSERT_TRUE(home.write(QStringLiteral("dest.dat"), "good backup"));
-    const StoreResult r = CopyWholeFile(home.file(QStringLiteral("nothing.dat")), home.file(QStringLiteral("dest.dat")));
+    const StoreResult r = CopyWholeFile(home.file(QStringLiteral("nothing.dat")),
+                                        home.file(QStringLiteral("dest.dat")));
     EXPECT_FALSE(r.ok());
     EXPECT_TRUE(r.message().contains(QStringLiteral("nothing.dat")));
     EXPECT_EQ(home.read(QStringLiteral("dest.dat")), QByteArray("good backup"));
 
     ASSERT_TRUE(home.write(QStringLiteral("src.dat"), QByteArray("\0\1\2new", 6)));
-    EXPECT_TRUE(CopyWholeFile(home.file(QStringLiteral("src.dat")), home.file(QStringLiteral("dest.dat"))).ok());
+    EXPECT_TRUE(
+        CopyWholeFile(home.file(QStringLiteral("src.dat")), home.file(QStringLiteral("dest.dat")))
+            .ok());
     EXPECT_EQ(home.read(QStringLiteral("dest.dat")), QByteArray("\0\1\2new", 6));
 
     EXPECT_FALSE(WriteWholeFile(home.file(QStringLiteral("no/such/dir/x.dat")), "x").ok());
@@ -259,7 +266,8 @@ TEST_F(StoreFixture, ReadOnlyDirectoryFailsWithoutTouchingFiles)
     QFile::setPermissions(data, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     fill(c, 2, 1);
     const StoreResult r = store.SaveCatalog(c.catalog, &c.tree);
-    QFile::setPermissions(data, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(data,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(r.ok());
     EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Data.dat"))), old);
 }

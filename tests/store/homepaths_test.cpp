@@ -19,7 +19,8 @@ TEST(HomePaths, PathFilesLiveInTheConfigDirectory)
     const QString dir = home.file(QStringLiteral("catalogue")) + u'/';
     ASSERT_TRUE(WriteHomePaths(dir).ok());
     EXPECT_EQ(home.read(QStringLiteral("config/tavikon/Path.dat")), dir.toUtf8());
-    EXPECT_EQ(home.read(QStringLiteral("config/tavikon/PathBackUp.dat")), (dir + QStringLiteral("DataBackUp")).toUtf8());
+    EXPECT_EQ(home.read(QStringLiteral("config/tavikon/PathBackUp.dat")),
+              (dir + QStringLiteral("DataBackUp")).toUtf8());
     ASSERT_TRUE(ReadHomePaths(paths));
     EXPECT_EQ(paths.home, dir);
     EXPECT_EQ(paths.backup, dir + QStringLiteral("DataBackUp"));
@@ -54,6 +55,8 @@ TEST(HomePaths, LayoutOfANewCatalogue)
     ASSERT_TRUE(ReadStringList(home.read(QStringLiteral("Data/Cat.dat")), categories).ok());
     EXPECT_EQ(categories, DEFAULT_CATEGORIES);
     EXPECT_TRUE(HoldsCatalogue(dir));
+    // Files written through a temporary file still get the usual permissions, not 0600.
+    EXPECT_TRUE(QFileInfo(dir + QStringLiteral("Data/Cat.dat")).permissions() & QFileDevice::ReadOther);
 }
 
 // Laying out over an existing catalogue (a re-install, a lost Path.dat) keeps it.
@@ -63,7 +66,8 @@ TEST(HomePaths, ExistingCatalogueIsKept)
     const QString dir = home.path() + u'/';
     ASSERT_TRUE(home.write(QStringLiteral("Data/Tree.tkdt"), "1 Kept\r\n"));
     ASSERT_TRUE(home.write(QStringLiteral("Data/Data.dat"), WriteDiscList({CDisc()})));
-    ASSERT_TRUE(home.write(QStringLiteral("Data/Cat.dat"), WriteStringList({QStringLiteral("Mine")})));
+    ASSERT_TRUE(
+        home.write(QStringLiteral("Data/Cat.dat"), WriteStringList({QStringLiteral("Mine")})));
     ASSERT_TRUE(home.write(QStringLiteral("Data/FileData.dat"), WriteFileList({})));
     ASSERT_TRUE(home.write(QStringLiteral("DataBackUp/Data.dat"), "old backup"));
     ASSERT_TRUE(HoldsCatalogue(dir));
@@ -78,6 +82,6 @@ TEST(HomePaths, ExistingCatalogueIsKept)
     CCatalog catalog;
     QList<TreeTextNode> tree;
     ASSERT_TRUE(store.LoadCatalog(catalog, tree).ok());
-    EXPECT_EQ(catalog.m_lstCategories, QStringList{QStringLiteral("Mine")});
+    EXPECT_EQ(catalog.m_lstCategories, QStringList {QStringLiteral("Mine")});
     EXPECT_EQ(catalog.m_pDiscs->size(), 1);
 }

@@ -9,7 +9,8 @@ QStringList shape(const QList<TreeTextNode> &nodes)
 {
     QStringList out;
     for (const TreeTextNode &n : nodes)
-        out.append(n.label + u'@' + QString::number(n.parent) + (n.disc ? QStringLiteral("*") : QString()));
+        out.append(n.label + u'@' + QString::number(n.parent)
+                   + (n.disc ? QStringLiteral("*") : QString()));
     return out;
 }
 
@@ -17,8 +18,10 @@ QStringList shape(const QList<TreeTextNode> &nodes)
 
 TEST(TreeText, WritesTabsLabelsAndCrLf)
 {
-    const QList<TreeTextLine> lines = {{0, QStringLiteral("1 Holiday")}, {1, QStringLiteral("Photos")},
-                                       {2, QStringLiteral("Day1")}, {0, QStringLiteral("2 Music")},
+    const QList<TreeTextLine> lines = {{0, QStringLiteral("1 Holiday")},
+                                       {1, QStringLiteral("Photos")},
+                                       {2, QStringLiteral("Day1")},
+                                       {0, QStringLiteral("2 Music")},
                                        {1, QStringLiteral("Rock")}};
     const QByteArray text = WriteTreeText(lines);
     EXPECT_EQ(text, QByteArray("1 Holiday\r\n\tPhotos\r\n\t\tDay1\r\n2 Music\r\n\tRock\r\n"));
@@ -32,7 +35,8 @@ TEST(TreeText, ReadsRelativeLevelsAndForgivesOddLines)
 {
     // The first line sets the base level; blank lines are skipped; a jump of two levels
     // makes a child; a line left of the base goes to the top level as a folder.
-    const QByteArray text("\t\t1 A\n\n\t\t\tB\r\n\t\t\t\t\tC\r\t\t\tD\r\n\t\t2 E\r\n\tF\n\t\t\t\r\nG");
+    const QByteArray text(
+        "\t\t1 A\n\n\t\t\tB\r\n\t\t\t\t\tC\r\t\t\tD\r\n\t\t2 E\r\n\tF\n\t\t\t\r\nG");
     EXPECT_EQ(shape(ReadTreeText(text)),
               QStringList({"1 A@-1*", "B@0", "C@1", "D@0", "2 E@-1*", "F@-1", "G@-1"}));
 
@@ -43,12 +47,16 @@ TEST(TreeText, ReadsRelativeLevelsAndForgivesOddLines)
 
 TEST(TreeText, LabelsKeepEveryCharacter)
 {
-    const QList<TreeTextLine> lines = {{0, QString::fromUtf8("3 Café €")}, {1, QString::fromUtf8("日本語")},
-                                       {1, QString::fromUtf8("Ã©")}, {1, QStringLiteral("plain")}};
+    const QList<TreeTextLine> lines = {{0, QString::fromUtf8("3 Café €")},
+                                       {1, QString::fromUtf8("日本語")},
+                                       {1, QString::fromUtf8("Ã©")},
+                                       {1, QStringLiteral("plain")}};
     const QByteArray text = WriteTreeText(lines);
     // Labels that fit Windows-1252 are written in it, the others in UTF-8.
     EXPECT_TRUE(text.startsWith("3 Caf\xE9 \x80\r\n"));
-    EXPECT_TRUE(text.contains("\t" "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E" "\r\n"));
+    EXPECT_TRUE(text.contains("\t"
+                              "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"
+                              "\r\n"));
     const QList<TreeTextNode> back = ReadTreeText(text);
     ASSERT_EQ(back.size(), lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i)
