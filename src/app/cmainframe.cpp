@@ -194,6 +194,10 @@ void CMainFrame::OnHelp()
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    // The document never has unsaved changes to ask about; the disc tree saves on teardown.
+    // The document never has unsaved changes to ask about. The disc tree saves now, while
+    // the window still exists to carry a message about a failed save; its teardown would
+    // save too, but only once.
+    if (m_pLeft)
+        m_pLeft->SaveOnExit();
     event->accept();
 }
