@@ -41,8 +41,12 @@ enum EditedField {
 // the text, so the field being typed in keeps its caret.
 void showText(QLineEdit *edit, const QString &text)
 {
-    if (edit->text() != text)
-        edit->setText(text);
+    if (edit->text() == text)
+        return;
+    edit->setText(text);
+    // A text filled in by the program is read from its start, not its end.
+    if (!edit->hasFocus())
+        edit->setCursorPosition(0);
 }
 
 QLabel *makeLabel(const QString &text, QWidget *buddy)
