@@ -55,6 +55,7 @@ bool CTavikonApp::InitInstance()
     m_pFrame->setWindowTitle(QStringLiteral("Tavikon - TK "));
     if (!m_bEnding)
         m_pFrame->showMaximized();
+    m_bStarted = true;
     return true;
 }
 
@@ -72,9 +73,19 @@ void CTavikonApp::EndSession()
         if (QApplication::activeModalWidget() == modal)
             break;
     }
-    if (m_pFrame)
-        m_pFrame->close();
-    QApplication::quit();
+    // During the start the catalogue may be in the middle of a restore: let the start
+    // finish, main() then skips the event loop and the teardown saves. Once running, close
+    // the window from the event loop, after any rejected dialog has unwound.
+    if (!m_bStarted)
+        return;
+    QMetaObject::invokeMethod(
+        m_pFrame.get(),
+        [this] {
+            if (m_pFrame)
+                m_pFrame->close();
+            QApplication::quit();
+        },
+        Qt::QueuedConnection);
 }
 
 void CTavikonApp::ExitInstance() { m_pFrame.reset(); }

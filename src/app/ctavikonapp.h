@@ -35,4 +35,5 @@ private:
     std::unique_ptr<SessionEndWatcher> m_pSessionEnd;
     int m_nExitCode = 0;
     bool m_bEnding = false;
+    bool m_bStarted = false;
 };

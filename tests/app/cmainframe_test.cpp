@@ -1,6 +1,7 @@
 #include "app/cmainframe.h"
 #include "app/ctavikonapp.h"
 #include "platform/appflags.h"
+#include "platform/chomedirdialog.h"
 #include "resources/menus.h"
 #include "resources/resource.h"
 #include "support/fakeprompter.h"
@@ -30,7 +31,14 @@ struct RunningApp
 
     RunningApp()
     {
-        prompter.onDialog([](QDialog &) { return int(QDialog::Rejected); });
+        // The first start asks for a home directory: our temporary one.
+        prompter.onDialog([this](QDialog &dlg) {
+            auto *chooser = qobject_cast<CHomeDirDialog *>(&dlg);
+            if (!chooser)
+                return int(QDialog::Rejected);
+            chooser->m_strPath = home.path() + u'/';
+            return int(QDialog::Accepted);
+        });
         started = app.InitInstance();
     }
     CMainFrame *frame() const { return app.MainFrame(); }
@@ -48,8 +56,7 @@ QStringList menuTitles(QMenuBar *bar)
 TEST(MainFrame, StartsMaximisedWithCaptionAndFourPanes)
 {
     RunningApp run;
-    if (!run.started)
-        GTEST_SKIP() << "start-up needs a home directory: " << run.prompter.messages.join(';').toStdString();
+    ASSERT_TRUE(run.started) << run.prompter.messages.join(';').toStdString();
     CMainFrame *frame = run.frame();
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavikon - TK "));
     EXPECT_TRUE(frame->windowState() & Qt::WindowMaximized);
@@ -59,6 +66,19 @@ TEST(MainFrame, StartsMaximisedWithCaptionAndFourPanes)
     EXPECT_EQ(splitter->widget(1)->objectName(), QStringLiteral("CLeftView"));
     EXPECT_EQ(splitter->widget(2)->objectName(), QStringLiteral("CTavikonView"));
     EXPECT_EQ(splitter->widget(3)->objectName(), QStringLiteral("CCatView"));
+    EXPECT_TRUE(frame->MenuAction(ID_DATABASE_LOADFRIEND)->isEnabled());
+    EXPECT_FALSE(frame->MenuAction(ID_DATABASE_BACKHOME)->isEnabled());
+}
+
+TEST(MainFrame, CancellingTheFirstStartEndsWithStatusOne)
+{
+    TestHome home;
+    FakePrompter prompter; // rejects the home-directory dialog
+    CTavikonApp app;
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(app.ExitCode(), 1);
+    EXPECT_EQ(app.MainFrame(), nullptr);
+    EXPECT_EQ(prompter.dialogs, QStringList{"CHomeDirDialog"});
 }
 
 TEST(MainFrame, PanesOpenWithTheirInitialWidths)
