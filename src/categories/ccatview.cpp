@@ -313,46 +313,8 @@ bool CCatView::OnCommand(int id)
         OnCtrlEnter();
         return true;
     default:
-        return ForwardMenuCommand(id);
+        return ForwardMenuCommand(id, m_pCatalog);
     }
-}
-
-// The menu-bar commands whose work is done by the command panel or the file list.
-bool CCatView::ForwardMenuCommand(int id)
-{
-    struct Forward
-    {
-        int id;
-        int lHint;
-        const Token *token; // nullptr: the catalogue goes along instead
-    };
-    static const Forward kForwards[] = {
-        {ID_EDIT_CDSCAN, HINT_PANEL_COMMAND, &Tokens::OnEditCdscan},
-        {ID_EDIT_FINDGAPS, HINT_PANEL_COMMAND, &Tokens::OnEditFindGaps},
-        {ID_EDIT_DELETECD, HINT_PANEL_COMMAND, &Tokens::OnEditDeleteCd},
-        {ID_EDIT_CDDBQUERY, HINT_PANEL_COMMAND, &Tokens::OnEditCddbQuery},
-        {ID_LEND_LENDTO, HINT_PANEL_COMMAND, &Tokens::OnLendLendto},
-        {ID_LEND_GETBACK, HINT_PANEL_COMMAND, &Tokens::OnLendGetback},
-        {ID_LEND_SHOWAVAILABLECDS, HINT_PANEL_COMMAND, &Tokens::OnLendShowavailablecds},
-        {ID_LEND_SHOWNONAVAILABLECDS, HINT_PANEL_COMMAND, &Tokens::OnLendShownonavailablecds},
-        {ID_SEARCH_NAMESEARCH, HINT_PANEL_COMMAND, &Tokens::OnSearchNamesearch},
-        {ID_SEARCH_FILESEARCH, HINT_PANEL_COMMAND, &Tokens::OnSearchFilesearch},
-        {ID_SEARCH_SEARCHCD, HINT_PANEL_COMMAND, &Tokens::OnSearchSearchcd},
-        {ID_OPTIONS, HINT_PANEL_COMMAND, &Tokens::OnOptions},
-        {ID_VIEW_LARGEICONS, HINT_VIEW_MODE, &Tokens::OnViewLargeicons},
-        {ID_VIEW_SMALLICONS, HINT_VIEW_MODE, &Tokens::OnViewSmallicons},
-        {ID_DATABASE_LOADFRIEND, HINT_FRIEND_REQUEST, nullptr},
-        {ID_ACCEL_LOADFRIEND, HINT_FRIEND_REQUEST, nullptr},
-        {ID_DATABASE_BACKHOME, HINT_HOME_REQUEST, nullptr},
-        {ID_ACCEL_BACKHOME, HINT_HOME_REQUEST, nullptr},
-    };
-    for (const Forward &f : kForwards) {
-        if (f.id == id) {
-            UpdateAllViews(f.lHint, f.token ? HintArg(*f.token) : HintArg(m_pCatalog));
-            return true;
-        }
-    }
-    return false;
 }
 
 void CCatView::FillList(CSortListCtrl *pList, const QStringList &names)

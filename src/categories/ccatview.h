@@ -57,7 +57,6 @@ private:
     void CollectSelectedCategories();
     void ShowNote(const QString &note);
     void RefillAttachedIfSelected(const CDisc &disc);
-    bool ForwardMenuCommand(int id);
     void TrackPopup(int nMenuId, const QPoint &globalPos);
 
     void OnCreate();

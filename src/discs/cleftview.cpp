@@ -204,28 +204,6 @@ void CLeftView::OnUpdate(CView *, int lHint, const HintArg &hint)
 
 bool CLeftView::OnCommand(int id)
 {
-    // Menu commands whose action belongs to the command panel, whatever pane is active.
-    static const std::pair<int, const Token *> kPanelCommands[] = {
-        {ID_TREE_CDINFO, &Tokens::OnOptions},
-        {ID_OPTIONS, &Tokens::OnOptions},
-        {ID_EDIT_CDSCAN, &Tokens::OnEditCdscan},
-        {ID_EDIT_FINDGAPS, &Tokens::OnEditFindGaps},
-        {ID_EDIT_DELETECD, &Tokens::OnEditDeleteCd},
-        {ID_EDIT_CDDBQUERY, &Tokens::OnEditCddbQuery},
-        {ID_LEND_LENDTO, &Tokens::OnLendLendto},
-        {ID_LEND_GETBACK, &Tokens::OnLendGetback},
-        {ID_LEND_SHOWAVAILABLECDS, &Tokens::OnLendShowavailablecds},
-        {ID_LEND_SHOWNONAVAILABLECDS, &Tokens::OnLendShownonavailablecds},
-        {ID_SEARCH_NAMESEARCH, &Tokens::OnSearchNamesearch},
-        {ID_SEARCH_FILESEARCH, &Tokens::OnSearchFilesearch},
-        {ID_SEARCH_SEARCHCD, &Tokens::OnSearchSearchcd},
-    };
-    for (const auto &[command, token] : kPanelCommands) {
-        if (command == id) {
-            UpdateAllViews(HINT_PANEL_COMMAND, *token);
-            return true;
-        }
-    }
     switch (id) {
     case ID_RENAME:
     case ID_TREE_RENAME:
@@ -235,22 +213,11 @@ bool CLeftView::OnCommand(int id)
     case ID_TREE_DELETE:
         DeleteSelectedDisc();
         return true;
-    case ID_VIEW_LARGEICONS:
-        UpdateAllViews(HINT_VIEW_MODE, Tokens::OnViewLargeicons);
-        return true;
-    case ID_VIEW_SMALLICONS:
-        UpdateAllViews(HINT_VIEW_MODE, Tokens::OnViewSmallicons);
-        return true;
-    case ID_DATABASE_BACKHOME:
-    case ID_ACCEL_BACKHOME:
-        UpdateAllViews(HINT_HOME_REQUEST, m_pCatalog.get());
-        return true;
-    case ID_DATABASE_LOADFRIEND:
-    case ID_ACCEL_LOADFRIEND:
-        UpdateAllViews(HINT_FRIEND_REQUEST, m_pCatalog.get());
+    case ID_TREE_CDINFO:
+        UpdateAllViews(HINT_PANEL_COMMAND, Tokens::OnOptions);
         return true;
     default:
-        return false;
+        return ForwardMenuCommand(id, m_pCatalog.get());
     }
 }
 

@@ -59,39 +59,6 @@ FileListRow makeRow(const CFileData &r)
     return row;
 }
 
-const Token *panelToken(int id)
-{
-    switch (id) {
-    case ID_EDIT_CDSCAN:
-        return &Tokens::OnEditCdscan;
-    case ID_EDIT_FINDGAPS:
-        return &Tokens::OnEditFindGaps;
-    case ID_EDIT_DELETECD:
-        return &Tokens::OnEditDeleteCd;
-    case ID_EDIT_CDDBQUERY:
-        return &Tokens::OnEditCddbQuery;
-    case ID_LEND_LENDTO:
-        return &Tokens::OnLendLendto;
-    case ID_LEND_GETBACK:
-        return &Tokens::OnLendGetback;
-    case ID_LEND_SHOWAVAILABLECDS:
-        return &Tokens::OnLendShowavailablecds;
-    case ID_LEND_SHOWNONAVAILABLECDS:
-        return &Tokens::OnLendShownonavailablecds;
-    case ID_SEARCH_NAMESEARCH:
-        return &Tokens::OnSearchNamesearch;
-    case ID_SEARCH_FILESEARCH:
-        return &Tokens::OnSearchFilesearch;
-    case ID_SEARCH_SEARCHCD:
-        return &Tokens::OnSearchSearchcd;
-    case ID_OPTIONS:
-    case ID_DATA_CDINFO:
-        return &Tokens::OnOptions;
-    default:
-        return nullptr;
-    }
-}
-
 } // namespace
 
 CTavikonView::CTavikonView(QWidget *parent)
@@ -267,10 +234,6 @@ void CTavikonView::OnAttachCategories()
 
 bool CTavikonView::OnCommand(int id)
 {
-    if (const Token *token = panelToken(id)) {
-        UpdateAllViews(HINT_PANEL_COMMAND, *token);
-        return true;
-    }
     switch (id) {
     case ID_VIEW_LARGEICONS:
         OnViewLargeicons();
@@ -282,13 +245,8 @@ bool CTavikonView::OnCommand(int id)
     case ID_ACCEL_CTRLENTER:
         OnOpenFile();
         return true;
-    case ID_DATABASE_BACKHOME:
-    case ID_ACCEL_BACKHOME:
-        UpdateAllViews(HINT_HOME_REQUEST, m_pCatalog);
-        return true;
-    case ID_DATABASE_LOADFRIEND:
-    case ID_ACCEL_LOADFRIEND:
-        UpdateAllViews(HINT_FRIEND_REQUEST, m_pCatalog);
+    case ID_DATA_CDINFO:
+        UpdateAllViews(HINT_PANEL_COMMAND, Tokens::OnOptions);
         return true;
     case ID_DATA_ATTACHCATEGORIES:
         OnAttachCategories();
@@ -296,7 +254,7 @@ bool CTavikonView::OnCommand(int id)
     case ID_DATA_VIEWCATEGORIES:
         return true; // the dialog of attached categories comes with a later version
     default:
-        return false;
+        return ForwardMenuCommand(id, m_pCatalog);
     }
 }
 

@@ -37,6 +37,14 @@ protected:
     // Broadcasts to every other view of the document.
     void UpdateAllViews(int lHint, const HintArg &hint = {});
 
+    // The menu-bar commands whose work another pane does, the same from every pane: the
+    // command panel's actions (HINT_PANEL_COMMAND with their token), the file list's view
+    // modes (HINT_VIEW_MODE) and the database switches (HINT_FRIEND_REQUEST and
+    // HINT_HOME_REQUEST with the catalogue, also for Ctrl+P and Ctrl+Z). False for any other id.
+    bool ForwardMenuCommand(int id, CCatalog *pCatalog);
+    // The command panel's token for a menu-bar command, or nullptr.
+    static const Token *PanelCommandToken(int id);
+
 private:
     friend class CTavikonDoc;
     CTavikonDoc *m_pDocument = nullptr;
