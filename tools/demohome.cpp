@@ -51,27 +51,53 @@ int main(int argc, char **argv)
     }
 
     const QList<Disc> discs = {
-        {"Holiday Photos 2019", "", "Good", "home", "Summer in the mountains.",
+        {"Holiday Photos 2019",
+         "",
+         "Good",
+         "home",
+         "Summer in the mountains.",
          {QStringLiteral("Video")},
          {{1, "Photos", "photos\\", 0, ""},
           {2, "Day1", "photos\\day1\\", 40, "IMG_%1.JPG"},
           {2, "Day2", "photos\\day2\\", 35, "IMG_%1.JPG"},
           {1, "Videos", "videos\\", 6, "Clip %1.mp4"}},
          2},
-        {"Jazz Collection", "Various", "Very good", "Anna", "Lent for the party.",
+        {"Jazz Collection",
+         "Various",
+         "Very good",
+         "Anna",
+         "Lent for the party.",
          {QStringLiteral("Music")},
-         {{1, "Miles", "miles\\", 12, "Track %1.flac"}, {1, "Coltrane", "coltrane\\", 9, "Track %1.flac"}},
+         {{1, "Miles", "miles\\", 12, "Track %1.flac"},
+          {1, "Coltrane", "coltrane\\", 9, "Track %1.flac"}},
          1},
-        {"Backup Documents", "", "", "home", "", {QStringLiteral("Software")},
+        {"Backup Documents",
+         "",
+         "",
+         "home",
+         "",
+         {QStringLiteral("Software")},
          {{1, "Letters", "letters\\", 25, "letter-%1.odt"},
           {1, "Tax", "tax\\", 0, ""},
           {2, "2018", "tax\\2018\\", 8, "statement %1.pdf"},
           {2, "2019", "tax\\2019\\", 11, "statement %1.pdf"}},
          3},
-        {"Games", "", "Scratched", "home", "", {QStringLiteral("Games")},
-         {{1, "Setup", "setup\\", 14, "data%1.cab"}}, 2},
-        {"Family Videos", "", "DVD", "home", "Birthday 2020.", {QStringLiteral("Video"), QStringLiteral("Movies")},
-         {{1, "Birthday", "birthday\\", 5, "VTS_01_%1.VOB"}}, 1},
+        {"Games",
+         "",
+         "Scratched",
+         "home",
+         "",
+         {QStringLiteral("Games")},
+         {{1, "Setup", "setup\\", 14, "data%1.cab"}},
+         2},
+        {"Family Videos",
+         "",
+         "DVD",
+         "home",
+         "Birthday 2020.",
+         {QStringLiteral("Video"), QStringLiteral("Movies")},
+         {{1, "Birthday", "birthday\\", 5, "VTS_01_%1.VOB"}},
+         1},
     };
 
     CCatalog catalog;
@@ -105,7 +131,8 @@ int main(int argc, char **argv)
         };
         for (const Folder &f : d.folders) {
             tree.append({f.depth, QString::fromUtf8(f.name)});
-            addFiles(QStringLiteral("sr0:\\") + QString::fromUtf8(f.path), f.files, QString::fromUtf8(f.pattern));
+            addFiles(QStringLiteral("sr0:\\") + QString::fromUtf8(f.path), f.files,
+                     QString::fromUtf8(f.pattern));
         }
         addFiles(QStringLiteral("sr0:\\"), d.rootFiles, QStringLiteral("readme%1.txt"));
     }

@@ -67,7 +67,10 @@ CMainFrame::CMainFrame(QWidget *parent)
             [this](QWidget *, QWidget *now) { trackFocus(now); });
 }
 
-CMainFrame::~CMainFrame() { DestroyPanes(); }
+CMainFrame::~CMainFrame()
+{
+    DestroyPanes();
+}
 
 void CMainFrame::DestroyPanes()
 {
@@ -98,7 +101,10 @@ void CMainFrame::LoadFrameMenu()
     UpdateMenuStates();
 }
 
-void CMainFrame::SetActiveView(CView *pView) { m_pActiveView = pView; }
+void CMainFrame::SetActiveView(CView *pView)
+{
+    m_pActiveView = pView;
+}
 
 void CMainFrame::trackFocus(QWidget *now)
 {
@@ -162,7 +168,10 @@ bool CMainFrame::IsCommandEnabled(int id) const
     }
 }
 
-QAction *CMainFrame::MenuAction(int id) const { return m_pMenu ? m_pMenu->Action(id) : nullptr; }
+QAction *CMainFrame::MenuAction(int id) const
+{
+    return m_pMenu ? m_pMenu->Action(id) : nullptr;
+}
 
 void CMainFrame::UpdateMenuStates()
 {

@@ -88,4 +88,7 @@ void CTavikonApp::EndSession()
         Qt::QueuedConnection);
 }
 
-void CTavikonApp::ExitInstance() { m_pFrame.reset(); }
+void CTavikonApp::ExitInstance()
+{
+    m_pFrame.reset();
+}

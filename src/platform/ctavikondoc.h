@@ -4,7 +4,6 @@
 
 #include <vector>
 
-
 class CView;
 
 // The hub of the notifications between the panes. It holds no catalogue data; the disc tree

@@ -13,9 +13,15 @@ CView::~CView()
 
 void CView::OnInitialUpdate() { }
 
-bool CView::OnCommand(int) { return false; }
+bool CView::OnCommand(int)
+{
+    return false;
+}
 
-std::optional<bool> CView::OnUpdateCommand(int) const { return std::nullopt; }
+std::optional<bool> CView::OnUpdateCommand(int) const
+{
+    return std::nullopt;
+}
 
 void CView::UpdateAllViews(int lHint, const HintArg &hint)
 {

@@ -9,7 +9,7 @@
 namespace {
 Prompter *g_installed = nullptr;
 bool g_sessionEnding = false;
-}
+} // namespace
 
 Prompter::~Prompter()
 {
@@ -23,11 +23,20 @@ Prompter &Prompter::current()
     return g_installed ? *g_installed : desktop;
 }
 
-void Prompter::install(Prompter *prompter) { g_installed = prompter; }
+void Prompter::install(Prompter *prompter)
+{
+    g_installed = prompter;
+}
 
-void Prompter::SetSessionEnding(bool ending) { g_sessionEnding = ending; }
+void Prompter::SetSessionEnding(bool ending)
+{
+    g_sessionEnding = ending;
+}
 
-bool Prompter::SessionEnding() { return g_sessionEnding; }
+bool Prompter::SessionEnding()
+{
+    return g_sessionEnding;
+}
 
 void DesktopPrompter::message(QWidget *parent, const QString &text)
 {

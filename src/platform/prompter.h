@@ -44,7 +44,10 @@ inline void AfxMessageBox(const QString &text, QWidget *parent = nullptr)
 {
     Prompter::current().message(parent, text);
 }
-inline int ExecDialog(QDialog &dialog) { return Prompter::current().exec(dialog); }
+inline int ExecDialog(QDialog &dialog)
+{
+    return Prompter::current().exec(dialog);
+}
 
 // The caption of every message box.
 inline const char *const kAppTitle = "Tavikon";

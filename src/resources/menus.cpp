@@ -42,19 +42,21 @@ std::map<int, std::vector<PopupDef>> buildMenus()
                              {{QStringLiteral("Delete"), ID_TREE_DELETE},
                               {QStringLiteral("Rename"), ID_TREE_RENAME},
                               {QStringLiteral("CD Info"), ID_TREE_CDINFO}}}};
-    menus[IDR_DATA_MENU] = {{QStringLiteral("Data"),
-                             {{QStringLiteral("&Attach Selected Categories"), ID_DATA_ATTACHCATEGORIES},
-                              {QStringLiteral("&View and Edit Attached Categories"), ID_DATA_VIEWCATEGORIES},
-                              {QString(), 0},
-                              {QStringLiteral("Open File"), ID_DATA_OPENFILE},
-                              {QStringLiteral("CD Info"), ID_DATA_CDINFO}}}};
+    menus[IDR_DATA_MENU]
+        = {{QStringLiteral("Data"),
+            {{QStringLiteral("&Attach Selected Categories"), ID_DATA_ATTACHCATEGORIES},
+             {QStringLiteral("&View and Edit Attached Categories"), ID_DATA_VIEWCATEGORIES},
+             {QString(), 0},
+             {QStringLiteral("Open File"), ID_DATA_OPENFILE},
+             {QStringLiteral("CD Info"), ID_DATA_CDINFO}}}};
     menus[IDR_CAT_MENU] = {{QStringLiteral("Cat"),
                             {{QStringLiteral("&Attach to CD"), ID_CAT_ATTACHTOCD},
                              {QStringLiteral("&Rename\tF2"), ID_RENAME},
                              {QStringLiteral("&Delete"), ID_DELETE},
                              {QString(), 0},
                              {QStringLiteral("View CDs "), ID_CAT_VIEWCDS}}}};
-    menus[IDR_CDCAT_MENU] = {{QStringLiteral("CD Category"), {{QStringLiteral("&Delete"), ID_CDCAT_DELETE}}}};
+    menus[IDR_CDCAT_MENU]
+        = {{QStringLiteral("CD Category"), {{QStringLiteral("&Delete"), ID_CDCAT_DELETE}}}};
     return menus;
 }
 

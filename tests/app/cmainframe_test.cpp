@@ -78,7 +78,7 @@ TEST(MainFrame, CancellingTheFirstStartEndsWithStatusOne)
     EXPECT_FALSE(app.InitInstance());
     EXPECT_EQ(app.ExitCode(), 1);
     EXPECT_EQ(app.MainFrame(), nullptr);
-    EXPECT_EQ(prompter.dialogs, QStringList{"CHomeDirDialog"});
+    EXPECT_EQ(prompter.dialogs, QStringList {"CHomeDirDialog"});
 }
 
 TEST(MainFrame, PanesOpenWithTheirInitialWidths)
@@ -89,7 +89,7 @@ TEST(MainFrame, PanesOpenWithTheirInitialWidths)
     frame.resize(255 + 200 + 320 + 165 + 3 * frame.Splitter()->handleWidth(), 600);
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    EXPECT_EQ(frame.Splitter()->sizes(), (QList<int>{255, 200, 320, 165}));
+    EXPECT_EQ(frame.Splitter()->sizes(), (QList<int> {255, 200, 320, 165}));
 }
 
 TEST(MainFrame, MenuBarHoldsMenu128WithItsEnablingAtStart)
@@ -100,8 +100,8 @@ TEST(MainFrame, MenuBarHoldsMenu128WithItsEnablingAtStart)
     CMainFrame frame;
     frame.LoadFrameMenu();
     EXPECT_EQ(menuTitles(frame.menuBar()),
-              (QStringList{"&Program", "&Edit", "&Lend", "&Search", "&CD Info", "&View", "Database",
-                           "&Help"}));
+              (QStringList {"&Program", "&Edit", "&Lend", "&Search", "&CD Info", "&View",
+                            "Database", "&Help"}));
     // Every item of the resource is there with its command number.
     for (const PopupDef &popup : MenuResource(IDR_MAINFRAME))
         for (const MenuItemDef &item : popup.items)
@@ -148,7 +148,7 @@ TEST(MainFrame, AboutShowsTheVersionWithOneOkButton)
     CMainFrame frame;
     frame.LoadFrameMenu();
     frame.MenuAction(ID_APP_ABOUT)->trigger();
-    EXPECT_EQ(prompter.dialogs, QStringList{"CAboutDlg"});
+    EXPECT_EQ(prompter.dialogs, QStringList {"CAboutDlg"});
     EXPECT_EQ(version, QStringLiteral("Tavikon Version 1.0"));
     EXPECT_EQ(buttons, 1);
 }

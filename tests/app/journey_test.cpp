@@ -44,12 +44,15 @@ FakePrompter::DialogHandler scanDrive(const QString &drive)
                 row = drives->topLevelItem(i);
         if (!row)
             return int(QDialog::Rejected);
-        QTest::mouseClick(drives->viewport(), Qt::LeftButton, {}, drives->visualItemRect(row).center());
+        QTest::mouseClick(drives->viewport(), Qt::LeftButton, {},
+                          drives->visualItemRect(row).center());
         QSignalSpy finished(dlg, &CScanDlg::walkFinished);
-        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("StartScan")), Qt::LeftButton);
+        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("StartScan")),
+                          Qt::LeftButton);
         if (!finished.wait(20000))
             return int(QDialog::Rejected);
-        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("SaveScan")), Qt::LeftButton);
+        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("SaveScan")),
+                          Qt::LeftButton);
         return dlg->result();
     };
 }
@@ -88,13 +91,18 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
 {
     TestHome home;
     FakePrompter prompter;
-    ASSERT_TRUE(home.write(QStringLiteral("drives/Concert/Music/Live/Song.MP3"), QByteArray(3000, 'a')));
-    ASSERT_TRUE(home.write(QStringLiteral("drives/Concert/Music/Live/Intro.mp3"), QByteArray(1000, 'b')));
-    ASSERT_TRUE(home.write(QStringLiteral("drives/Concert/Music/Live/Encore.MP3"), QByteArray(2000, 'c')));
+    ASSERT_TRUE(
+        home.write(QStringLiteral("drives/Concert/Music/Live/Song.MP3"), QByteArray(3000, 'a')));
+    ASSERT_TRUE(
+        home.write(QStringLiteral("drives/Concert/Music/Live/Intro.mp3"), QByteArray(1000, 'b')));
+    ASSERT_TRUE(
+        home.write(QStringLiteral("drives/Concert/Music/Live/Encore.MP3"), QByteArray(2000, 'c')));
     ASSERT_TRUE(home.write(QStringLiteral("drives/Concert/booklet.pdf"), QByteArray(10, 'd')));
-    ASSERT_TRUE(home.write(QStringLiteral("drives/Pictures/Photos/Day1/IMG_0001.JPG"), QByteArray(500, 'e')));
-    qputenv("TAVIKON_CDROM_ROOTS", QFile::encodeName(home.file(QStringLiteral("drives/Concert")) + u':'
-                                                     + home.file(QStringLiteral("drives/Pictures"))));
+    ASSERT_TRUE(home.write(QStringLiteral("drives/Pictures/Photos/Day1/IMG_0001.JPG"),
+                           QByteArray(500, 'e')));
+    qputenv("TAVIKON_CDROM_ROOTS",
+            QFile::encodeName(home.file(QStringLiteral("drives/Concert")) + u':'
+                              + home.file(QStringLiteral("drives/Pictures"))));
     const QString catalogue = home.file(QStringLiteral("catalogue")) + u'/';
     ASSERT_TRUE(QDir().mkpath(catalogue));
 
@@ -104,7 +112,8 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
         if (!dlg)
             return int(QDialog::Rejected);
         dlg->m_strPath = catalogue;
-        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("chooseButton")), Qt::LeftButton);
+        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("chooseButton")),
+                          Qt::LeftButton);
         return dlg->result();
     });
     prompter.onDialog(scanDrive(QStringLiteral("Concert")));
@@ -143,26 +152,33 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
         QHeaderView *header = files->header();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
-        EXPECT_EQ(column(files, 0), (QStringList{"Intro", "Encore", "Song"}));
+        EXPECT_EQ(column(files, 0), (QStringList {"Intro", "Encore", "Song"}));
         EXPECT_EQ(column(files, 1).value(0), QStringLiteral("0.001 MB"));
 
         // A new category.
         CCatView *cats = frame->CatView();
-        typeInto(cats->findChild<QLineEdit *>(QStringLiteral("newCategoryEdit")), QStringLiteral("Jazz"));
-        QTest::mouseClick(cats->findChild<QPushButton *>(QStringLiteral("createButton")), Qt::LeftButton);
-        EXPECT_TRUE(listTexts(cats->findChild<QTreeWidget *>(QStringLiteral("allList"))).contains("Jazz"));
+        typeInto(cats->findChild<QLineEdit *>(QStringLiteral("newCategoryEdit")),
+                 QStringLiteral("Jazz"));
+        QTest::mouseClick(cats->findChild<QPushButton *>(QStringLiteral("createButton")),
+                          Qt::LeftButton);
+        EXPECT_TRUE(
+            listTexts(cats->findChild<QTreeWidget *>(QStringLiteral("allList"))).contains("Jazz"));
 
         // Disc 2: artist and quality in the command panel, a note in the category panel.
         tree->setCurrentItem(tree->topLevelItem(1));
         CComandsView *panel = frame->CommandsView();
-        typeInto(panel->findChild<QLineEdit *>(QStringLiteral("cdArtistEdit")), QStringLiteral("Ansel"));
-        typeInto(panel->findChild<QLineEdit *>(QStringLiteral("cdQualityEdit")), QStringLiteral("Sharp"));
-        QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("addDataButton")), Qt::LeftButton);
+        typeInto(panel->findChild<QLineEdit *>(QStringLiteral("cdArtistEdit")),
+                 QStringLiteral("Ansel"));
+        typeInto(panel->findChild<QLineEdit *>(QStringLiteral("cdQualityEdit")),
+                 QStringLiteral("Sharp"));
+        QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("addDataButton")),
+                          Qt::LeftButton);
         auto *note = cats->findChild<QPlainTextEdit *>(QStringLiteral("noteEdit"));
         note->setFocus();
         note->selectAll();
         QTest::keyClicks(note, QStringLiteral("Mountains"));
-        QTest::mouseClick(cats->findChild<QPushButton *>(QStringLiteral("saveNoteButton")), Qt::LeftButton);
+        QTest::mouseClick(cats->findChild<QPushButton *>(QStringLiteral("saveNoteButton")),
+                          Qt::LeftButton);
 
         frame->MenuAction(ID_PROGRAM_SAVEEXIT)->trigger();
         EXPECT_FALSE(frame->isVisible());
@@ -195,18 +211,22 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
     EXPECT_EQ(prompter.dialogs.size(), dialogsBefore);
     CLeftView *tree = again.MainFrame()->LeftView();
     ASSERT_EQ(tree->topLevelItemCount(), 2);
-    QTreeWidgetItem *live = findChildItem(findChildItem(tree->topLevelItem(0), QStringLiteral("Music")),
-                                          QStringLiteral("Live"));
+    QTreeWidgetItem *live = findChildItem(
+        findChildItem(tree->topLevelItem(0), QStringLiteral("Music")), QStringLiteral("Live"));
     ASSERT_NE(live, nullptr);
     tree->setCurrentItem(live);
     EXPECT_EQ(column(again.MainFrame()->FilesView(), 0).size(), 3);
     EXPECT_TRUE(column(again.MainFrame()->FilesView(), 0).contains(QStringLiteral("Encore")));
     tree->setCurrentItem(tree->topLevelItem(1));
     CComandsView *panel = again.MainFrame()->CommandsView();
-    EXPECT_EQ(panel->findChild<QLineEdit *>(QStringLiteral("cdArtistEdit"))->text(), QStringLiteral("Ansel"));
+    EXPECT_EQ(panel->findChild<QLineEdit *>(QStringLiteral("cdArtistEdit"))->text(),
+              QStringLiteral("Ansel"));
     CCatView *cats = again.MainFrame()->CatView();
-    EXPECT_TRUE(cats->findChild<QPlainTextEdit *>(QStringLiteral("noteEdit"))->toPlainText().contains("Mountains"));
-    EXPECT_TRUE(listTexts(cats->findChild<QTreeWidget *>(QStringLiteral("allList"))).contains("Jazz"));
+    EXPECT_TRUE(cats->findChild<QPlainTextEdit *>(QStringLiteral("noteEdit"))
+                    ->toPlainText()
+                    .contains("Mountains"));
+    EXPECT_TRUE(
+        listTexts(cats->findChild<QTreeWidget *>(QStringLiteral("allList"))).contains("Jazz"));
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
 }
 

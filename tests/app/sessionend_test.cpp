@@ -114,7 +114,8 @@ TEST(SessionEndRunning, LogOutSavesTheChangesMadeBefore)
     app.EndSession();
     QTRY_VERIFY_WITH_TIMEOUT(!frame->isVisible(), 5000);
 
-    for (const QString &file : {dir + QStringLiteral("Data/Data.dat"), BackupDirFor(dir) + QStringLiteral("/Data.dat")}) {
+    for (const QString &file :
+         {dir + QStringLiteral("Data/Data.dat"), BackupDirFor(dir) + QStringLiteral("/Data.dat")}) {
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
         CDiscList discs;

@@ -41,10 +41,10 @@ struct Panes
 {
     QStringList log;
     CTavikonDoc doc;
-    StubView commands{QStringLiteral("commands"), &log};
-    StubView tree{QStringLiteral("tree"), &log};
-    StubView files{QStringLiteral("files"), &log};
-    StubView cats{QStringLiteral("cats"), &log};
+    StubView commands {QStringLiteral("commands"), &log};
+    StubView tree {QStringLiteral("tree"), &log};
+    StubView files {QStringLiteral("files"), &log};
+    StubView cats {QStringLiteral("cats"), &log};
 
     Panes()
     {
@@ -57,7 +57,7 @@ TEST(Broadcast, VisitsViewsInAttachOrderAndSkipsTheSender)
 {
     Panes p;
     p.files.send(HINT_SELECTION);
-    EXPECT_EQ(p.log, (QStringList{"commands<2", "tree<2", "cats<2"}));
+    EXPECT_EQ(p.log, (QStringList {"commands<2", "tree<2", "cats<2"}));
 
     p.log.clear();
     p.doc.UpdateAllViews(nullptr, 77); // an unknown code still reaches everybody, harmlessly
@@ -72,7 +72,8 @@ TEST(Broadcast, NestedBroadcastCompletesBeforeTheOuterOneMovesOn)
     bool discSelected = true;
     p.tree.react = [&](int lHint, const HintArg &hint) {
         if (lHint == HINT_TOKEN && hint.is(Tokens::AllowRequest))
-            p.tree.send(HINT_ALLOW_REPLY, discSelected ? HintArg(Tokens::Yes) : HintArg(Tokens::No));
+            p.tree.send(HINT_ALLOW_REPLY,
+                        discSelected ? HintArg(Tokens::Yes) : HintArg(Tokens::No));
     };
     p.commands.react = [&](int lHint, const HintArg &hint) {
         if (lHint == HINT_ALLOW_REPLY)
@@ -81,8 +82,9 @@ TEST(Broadcast, NestedBroadcastCompletesBeforeTheOuterOneMovesOn)
 
     p.commands.send(HINT_TOKEN, Tokens::AllowRequest);
     EXPECT_EQ(allowed, 1); // the answer is there when the outer broadcast returns
-    EXPECT_EQ(p.log, (QStringList{"tree<0:AllowRequest", "commands<22:Yes", "files<22:Yes",
-                                  "cats<22:Yes", "files<0:AllowRequest", "cats<0:AllowRequest"}));
+    EXPECT_EQ(p.log,
+              (QStringList {"tree<0:AllowRequest", "commands<22:Yes", "files<22:Yes", "cats<22:Yes",
+                            "files<0:AllowRequest", "cats<0:AllowRequest"}));
 
     discSelected = false;
     p.commands.send(HINT_TOKEN, Tokens::AllowRequest);
@@ -91,7 +93,7 @@ TEST(Broadcast, NestedBroadcastCompletesBeforeTheOuterOneMovesOn)
 
 TEST(Broadcast, TokensAreComparedByIdentityNotByText)
 {
-    static constexpr Token lookalike{"Scan"};
+    static constexpr Token lookalike {"Scan"};
     const HintArg fake(lookalike);
     EXPECT_FALSE(fake.is(Tokens::Scan));
     EXPECT_TRUE(HintArg(Tokens::Scan).is(Tokens::Scan));
@@ -116,7 +118,7 @@ TEST(Broadcast, ViewLeavingDuringABroadcastIsNotVisited)
     Panes p;
     p.tree.react = [&](int, const HintArg &) { p.doc.RemoveView(&p.files); };
     p.commands.send(HINT_SELECTION);
-    EXPECT_EQ(p.log, (QStringList{"tree<2", "cats<2"}));
+    EXPECT_EQ(p.log, (QStringList {"tree<2", "cats<2"}));
 }
 
 TEST(Broadcast, DestroyedViewDetachesItself)
@@ -132,7 +134,7 @@ TEST(Broadcast, DestroyedViewDetachesItself)
     }
     EXPECT_EQ(doc.views().size(), 1u);
     doc.UpdateAllViews(nullptr, HINT_SELECTION);
-    EXPECT_EQ(log, QStringList{"stays<2"});
+    EXPECT_EQ(log, QStringList {"stays<2"});
 }
 
 } // namespace

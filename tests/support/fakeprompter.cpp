@@ -2,16 +2,26 @@
 
 #include <QDialog>
 
-FakePrompter::FakePrompter() { Prompter::install(this); }
+FakePrompter::FakePrompter()
+{
+    Prompter::install(this);
+}
 
-FakePrompter::~FakePrompter() { Prompter::install(nullptr); }
+FakePrompter::~FakePrompter()
+{
+    Prompter::install(nullptr);
+}
 
-void FakePrompter::message(QWidget *, const QString &text) { messages.append(text); }
+void FakePrompter::message(QWidget *, const QString &text)
+{
+    messages.append(text);
+}
 
 int FakePrompter::exec(QDialog &dialog)
 {
-    dialogs.append(dialog.objectName().isEmpty() ? QString::fromLatin1(dialog.metaObject()->className())
-                                                 : dialog.objectName());
+    dialogs.append(dialog.objectName().isEmpty()
+                       ? QString::fromLatin1(dialog.metaObject()->className())
+                       : dialog.objectName());
     if (m_handlers.isEmpty())
         return QDialog::Rejected;
     DialogHandler handler = m_handlers.size() > 1 ? m_handlers.takeFirst() : m_handlers.first();

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-TestHome::TestHome() : m_oldConfig(qgetenv("XDG_CONFIG_HOME")), m_hadConfig(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+TestHome::TestHome()
+    : m_oldConfig(qgetenv("XDG_CONFIG_HOME")),
+      m_hadConfig(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
