@@ -39,8 +39,8 @@ protected:
         ASSERT_TRUE(QDir().mkpath(m_home.file("Data")));
 
         CFileData old;
-        old.m_strFileName = QStringLiteral("old.txt");
-        old.m_strDiscNumber = QStringLiteral("3");
+        old.m_strFileName = "old.txt";
+        old.m_strDiscNumber = "3";
         m_files.append(old);
         m_before = m_files;
 
