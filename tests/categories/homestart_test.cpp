@@ -15,13 +15,20 @@
 
 namespace {
 
-struct Broadcasts
+// A fresh configuration and home, with the start's broadcasts recorded.
+class HomeStart : public ::testing::Test
 {
-    QList<QPair<int, QString>> sent;
-    std::function<void(int, const QString &)> fn()
+protected:
+    bool start()
     {
-        return [this](int hint, const QString &text) { sent.append({hint, text}); };
+        return StartHomeDirectory(nullptr, [this](int hint, const QString &text) {
+            sent.append({hint, text});
+        });
     }
+    TestHome home;
+    FakePrompter prompter; // rejects every dialog it has no handler for
+    const QString dir = home.path() + u'/';
+    QList<QPair<int, QString>> sent;
 };
 
 FakePrompter::DialogHandler choose(const QString &path)
@@ -37,83 +44,64 @@ FakePrompter::DialogHandler choose(const QString &path)
 
 } // namespace
 
-TEST(HomeStart, LaterStartSendsBackupDirThenHome)
+TEST_F(HomeStart, LaterStartSendsBackupDirThenHome)
 {
-    TestHome home;
-    FakePrompter prompter;
-    const QString dir = home.path() + QStringLiteral("/cat/");
-    ASSERT_TRUE(WriteHomePaths(dir).ok());
-    Broadcasts b;
-    EXPECT_TRUE(StartHomeDirectory(nullptr, b.fn()));
+    const QString cat = dir + "cat/";
+    ASSERT_TRUE(WriteHomePaths(cat).ok());
+    EXPECT_TRUE(start());
     EXPECT_TRUE(prompter.dialogs.isEmpty());
-    ASSERT_EQ(b.sent.size(), 2);
-    EXPECT_EQ(b.sent[0], qMakePair(HINT_BACKUP_DIR, dir + QStringLiteral("DataBackUp")));
-    EXPECT_EQ(b.sent[1], qMakePair(HINT_LOAD_HOME, dir));
+    ASSERT_EQ(sent.size(), 2);
+    EXPECT_EQ(sent[0], qMakePair(HINT_BACKUP_DIR, cat + "DataBackUp"));
+    EXPECT_EQ(sent[1], qMakePair(HINT_LOAD_HOME, cat));
 }
 
-TEST(HomeStart, CancelEndsTheStartWithoutTouchingAnything)
+TEST_F(HomeStart, CancelEndsTheStartWithoutTouchingAnything)
 {
-    TestHome home;
-    FakePrompter prompter; // rejects every dialog
-    Broadcasts b;
-    EXPECT_FALSE(StartHomeDirectory(nullptr, b.fn()));
-    EXPECT_EQ(prompter.dialogs, QStringList {QStringLiteral("CHomeDirDialog")});
-    EXPECT_TRUE(b.sent.isEmpty());
+    EXPECT_FALSE(start());
+    EXPECT_EQ(prompter.dialogs, QStringList {"CHomeDirDialog"});
+    EXPECT_TRUE(sent.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(PathFilePath()));
 }
 
-TEST(HomeStart, FirstStartLaysOutTheCatalogueAndRemembersIt)
+TEST_F(HomeStart, FirstStartLaysOutTheCatalogueAndRemembersIt)
 {
-    TestHome home;
-    FakePrompter prompter;
-    const QString dir = home.path() + u'/';
     prompter.onDialog(choose(dir));
-    Broadcasts b;
-    ASSERT_TRUE(StartHomeDirectory(nullptr, b.fn()));
+    ASSERT_TRUE(start());
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'\n').toStdString();
-    ASSERT_EQ(b.sent.size(), 2);
-    EXPECT_EQ(b.sent[0], qMakePair(HINT_LOAD_HOME, dir));
-    EXPECT_EQ(b.sent[1], qMakePair(HINT_BACKUP_DIR, dir + QStringLiteral("DataBackUp")));
-    EXPECT_EQ(home.read(QStringLiteral("config/tavikon/Path.dat")), dir.toUtf8());
-    EXPECT_EQ(home.read(QStringLiteral("config/tavikon/PathBackUp.dat")),
-              (dir + QStringLiteral("DataBackUp")).toUtf8());
-    EXPECT_TRUE(QFileInfo(dir + QStringLiteral("Data/FriendDataBaseDir")).isDir());
-    EXPECT_TRUE(QFileInfo::exists(dir + QStringLiteral("DataBackUp/Tree.tkdt")));
-    EXPECT_FALSE(home.read(QStringLiteral("Data/Cat.dat")).isEmpty());
+    ASSERT_EQ(sent.size(), 2);
+    EXPECT_EQ(sent[0], qMakePair(HINT_LOAD_HOME, dir));
+    EXPECT_EQ(sent[1], qMakePair(HINT_BACKUP_DIR, dir + "DataBackUp"));
+    EXPECT_EQ(home.read("config/tavikon/Path.dat"), dir.toUtf8());
+    EXPECT_EQ(home.read("config/tavikon/PathBackUp.dat"), (dir + "DataBackUp").toUtf8());
+    EXPECT_TRUE(QFileInfo(dir + "Data/FriendDataBaseDir").isDir());
+    EXPECT_TRUE(QFileInfo::exists(dir + "DataBackUp/Tree.tkdt"));
+    EXPECT_FALSE(home.read("Data/Cat.dat").isEmpty());
 }
 
-TEST(HomeStart, ChosenDirectoryWithACatalogueKeepsIt)
+TEST_F(HomeStart, ChosenDirectoryWithACatalogueKeepsIt)
 {
-    TestHome home;
-    FakePrompter prompter;
-    const QString dir = home.path() + u'/';
     const QByteArray discs = WriteDiscList({CDisc()});
-    ASSERT_TRUE(home.write(QStringLiteral("Data/Tree.tkdt"), "1 Old\r\n"));
-    ASSERT_TRUE(home.write(QStringLiteral("Data/Data.dat"), discs));
+    ASSERT_TRUE(home.write("Data/Tree.tkdt", "1 Old\r\n"));
+    ASSERT_TRUE(home.write("Data/Data.dat", discs));
     prompter.onDialog(choose(dir));
-    Broadcasts b;
-    ASSERT_TRUE(StartHomeDirectory(nullptr, b.fn()));
-    EXPECT_EQ(home.read(QStringLiteral("Data/Tree.tkdt")), QByteArray("1 Old\r\n"));
-    EXPECT_EQ(home.read(QStringLiteral("Data/Data.dat")), discs);
+    ASSERT_TRUE(start());
+    EXPECT_EQ(home.read("Data/Tree.tkdt"), QByteArray("1 Old\r\n"));
+    EXPECT_EQ(home.read("Data/Data.dat"), discs);
     // The backup directory is known before the load, which may have to restore from it.
-    ASSERT_EQ(b.sent.size(), 2);
-    EXPECT_EQ(b.sent[0].first, HINT_BACKUP_DIR);
-    EXPECT_EQ(b.sent[1], qMakePair(HINT_LOAD_HOME, dir));
+    ASSERT_EQ(sent.size(), 2);
+    EXPECT_EQ(sent[0].first, HINT_BACKUP_DIR);
+    EXPECT_EQ(sent[1], qMakePair(HINT_LOAD_HOME, dir));
 }
 
-TEST(HomeStart, DirectoryThatCannotHoldACatalogueAsksAgain)
+TEST_F(HomeStart, DirectoryThatCannotHoldACatalogueAsksAgain)
 {
-    TestHome home;
-    FakePrompter prompter;
-    ASSERT_TRUE(home.write(QStringLiteral("plainfile"), "x"));
-    prompter.onDialog(choose(home.file(QStringLiteral("plainfile")) + QStringLiteral("/sub/")));
+    ASSERT_TRUE(home.write("plainfile", "x"));
+    prompter.onDialog(choose(home.file("plainfile") + "/sub/"));
     prompter.onDialog([](QDialog &) { return int(QDialog::Rejected); });
-    Broadcasts b;
-    EXPECT_FALSE(StartHomeDirectory(nullptr, b.fn()));
+    EXPECT_FALSE(start());
     EXPECT_EQ(prompter.dialogs.size(), 2);
     ASSERT_EQ(prompter.messages.size(), 1);
-    EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("plainfile")))
-        << prompter.messages[0].toStdString();
+    EXPECT_TRUE(prompter.messages[0].contains("plainfile")) << prompter.messages[0].toStdString();
     EXPECT_FALSE(QFileInfo::exists(PathFilePath()));
-    EXPECT_TRUE(b.sent.isEmpty());
+    EXPECT_TRUE(sent.isEmpty());
 }
