@@ -24,8 +24,7 @@ bool hasMark(const QImage &image, const QRect &area, const QColor &background)
 TEST(SortHeader, SetSortArrowReturnsThePreviousColumn)
 {
     CSortListCtrl list;
-    list.setHeaderLabels(
-        {QStringLiteral("File Name"), QStringLiteral("Size"), QStringLiteral("Type")});
+    list.setHeaderLabels({"File Name", "Size", "Type"});
     CSortHeader *header = list.SortHeader();
     ASSERT_NE(header, nullptr);
     EXPECT_EQ(list.header(), header);
@@ -44,7 +43,7 @@ TEST(SortHeader, SetSortArrowReturnsThePreviousColumn)
 TEST(SortHeader, ArrowIsDrawnOnTheSortedColumnOnlyAndScalesWithHeight)
 {
     CSortListCtrl list;
-    list.setHeaderLabels({QStringLiteral("A"), QStringLiteral("B")});
+    list.setHeaderLabels({"A", "B"});
     list.resize(300, 200);
     CSortHeader *header = list.SortHeader();
     header->resizeSection(0, 120);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 QStringList roots(const QList<CdromDrive> &drives)
@@ -74,7 +76,7 @@ TEST(CdromDrives, FoldersFromTheEnvironmentGoAtTheHeadOfTheList)
     const EnvRoots env(layout.path("Beta") + ":" + layout.path("missing")
                        + "::" + layout.path("Alpha"));
 
-    QStringList list {QStringLiteral("KEPT:\\")};
+    QStringList list {"KEPT:\\"};
     FindCdromDrives(list);
     ASSERT_GE(list.size(), 3);
     EXPECT_EQ(list.last(), "KEPT:\\");
@@ -85,15 +87,12 @@ TEST(CdromDrives, FoldersFromTheEnvironmentGoAtTheHeadOfTheList)
     EXPECT_LT(beta, alpha); // the highest root first
     EXPECT_FALSE(list.contains("MISSING:\\"));
 
-    bool found = false;
-    for (const CdromDrive &d : QueryCdromDrives()) {
-        if (d.root == "ALPHA:\\") {
-            found = true;
-            EXPECT_EQ(d.mountPoint, layout.path("Alpha"));
-            EXPECT_TRUE(d.bFolder);
-        }
-    }
-    EXPECT_TRUE(found);
+    const QList<CdromDrive> drives = QueryCdromDrives();
+    const auto alphaDrive = std::find_if(drives.begin(), drives.end(),
+                                         [](const CdromDrive &d) { return d.root == "ALPHA:\\"; });
+    ASSERT_NE(alphaDrive, drives.end());
+    EXPECT_EQ(alphaDrive->mountPoint, layout.path("Alpha"));
+    EXPECT_TRUE(alphaDrive->bFolder);
 }
 
 TEST(DrivePaths, CatalogueFormAndBackResolveLetterCase)
