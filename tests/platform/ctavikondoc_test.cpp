@@ -2,6 +2,8 @@
 #include "platform/cview.h"
 #include "platform/hints.h"
 #include "platform/tokens.h"
+#include "resources/resource.h"
+#include "store/ccatalog.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,6 +31,7 @@ public:
     }
     QWidget *viewWidget() override { return nullptr; }
     void send(int lHint, const HintArg &hint = {}) { UpdateAllViews(lHint, hint); }
+    bool forward(int id, CCatalog *catalog) { return ForwardMenuCommand(id, catalog); }
 
     std::function<void(int, const HintArg &)> react;
 
@@ -135,6 +138,68 @@ TEST(Broadcast, DestroyedViewDetachesItself)
     EXPECT_EQ(doc.views().size(), 1u);
     doc.UpdateAllViews(nullptr, HINT_SELECTION);
     EXPECT_EQ(log, QStringList {"stays<2"});
+}
+
+} // namespace
+
+namespace {
+
+// Every pane forwards the menu-bar commands through one table: check the whole table once.
+TEST(Broadcast, MenuCommandsForwardToTheirPaneWithTheRightArgument)
+{
+    QStringList log;
+    CTavikonDoc doc;
+    StubView sender(QStringLiteral("tree"), &log);
+    StubView panel(QStringLiteral("panel"), &log);
+    doc.AddView(&panel);
+    doc.AddView(&sender);
+    struct Case
+    {
+        int id;
+        int hint;
+        const Token *token; // nullptr: the catalogue goes along
+    };
+    const Case cases[] = {
+        {ID_EDIT_CDSCAN, HINT_PANEL_COMMAND, &Tokens::OnEditCdscan},
+        {ID_EDIT_FINDGAPS, HINT_PANEL_COMMAND, &Tokens::OnEditFindGaps},
+        {ID_EDIT_DELETECD, HINT_PANEL_COMMAND, &Tokens::OnEditDeleteCd},
+        {ID_EDIT_CDDBQUERY, HINT_PANEL_COMMAND, &Tokens::OnEditCddbQuery},
+        {ID_LEND_LENDTO, HINT_PANEL_COMMAND, &Tokens::OnLendLendto},
+        {ID_LEND_GETBACK, HINT_PANEL_COMMAND, &Tokens::OnLendGetback},
+        {ID_LEND_SHOWAVAILABLECDS, HINT_PANEL_COMMAND, &Tokens::OnLendShowavailablecds},
+        {ID_LEND_SHOWNONAVAILABLECDS, HINT_PANEL_COMMAND, &Tokens::OnLendShownonavailablecds},
+        {ID_SEARCH_NAMESEARCH, HINT_PANEL_COMMAND, &Tokens::OnSearchNamesearch},
+        {ID_SEARCH_FILESEARCH, HINT_PANEL_COMMAND, &Tokens::OnSearchFilesearch},
+        {ID_SEARCH_SEARCHCD, HINT_PANEL_COMMAND, &Tokens::OnSearchSearchcd},
+        {ID_OPTIONS, HINT_PANEL_COMMAND, &Tokens::OnOptions},
+        {ID_VIEW_LARGEICONS, HINT_VIEW_MODE, &Tokens::OnViewLargeicons},
+        {ID_VIEW_SMALLICONS, HINT_VIEW_MODE, &Tokens::OnViewSmallicons},
+        {ID_DATABASE_LOADFRIEND, HINT_FRIEND_REQUEST, nullptr},
+        {ID_ACCEL_LOADFRIEND, HINT_FRIEND_REQUEST, nullptr},
+        {ID_DATABASE_BACKHOME, HINT_HOME_REQUEST, nullptr},
+        {ID_ACCEL_BACKHOME, HINT_HOME_REQUEST, nullptr},
+    };
+    CCatalog catalog;
+    for (const Case &c : cases) {
+        int hint = -1;
+        HintArg::Kind kind = HintArg::Kind::Null;
+        const Token *token = nullptr;
+        CCatalog *got = nullptr;
+        panel.react = [&](int lHint, const HintArg &arg) {
+            hint = lHint;
+            kind = arg.kind();
+            token = arg.token();
+            got = arg.catalog();
+        };
+        EXPECT_TRUE(sender.forward(c.id, &catalog)) << c.id;
+        EXPECT_EQ(hint, c.hint) << c.id;
+        if (c.token)
+            EXPECT_EQ(token, c.token) << c.id;
+        else
+            EXPECT_EQ(got, &catalog) << c.id;
+    }
+    EXPECT_FALSE(sender.forward(ID_APP_ABOUT, &catalog));
+    EXPECT_FALSE(sender.forward(ID_ACCEL_CTRLENTER, &catalog));
 }
 
 } // namespace
