@@ -1,11 +1,13 @@
 // The file list pane against a large catalogue: listing a folder of 20,000 files out of
-// 1,000,000 records until the list is painted, and sorting it by each column.
+// 1,000,000 records until the list is painted, and sorting it by each column. With
+// "--records=N" the catalogue has N records and the folder min(20,000, N/4) files.
 
 #include "files/ctavikonview.h"
 #include "files/filelistmodel.h"
 #include "files/listcompare.h"
 #include "platform/hints.h"
 #include "platform/tokens.h"
+#include "support/benchsize.h"
 #include "support/cataloguegenerator.h"
 #include "support/folderdisc.h"
 
@@ -14,12 +16,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
 
-constexpr int kRecords = 1'000'000;
-constexpr int kFolderFiles = 20'000;
+int kRecords = 1'000'000;
+int kFolderFiles = 20'000;
 
 struct Fixture
 {
@@ -32,7 +35,8 @@ Fixture &fixture()
 {
     static std::unique_ptr<Fixture> f = [] {
         auto fx = std::make_unique<Fixture>();
-        GenerateCatalogue(fx->generated, 998, kRecords - 2 * kFolderFiles);
+        GenerateCatalogue(fx->generated, std::max(1, kRecords / 1000 - 2),
+                          kRecords - 2 * kFolderFiles);
         CCatalog &c = fx->generated.catalog;
         fx->keyAtTail = AddFolderDisc(c, QStringLiteral("1000"), QStringLiteral("Big"),
                                       kFolderFiles, false, 11);
@@ -138,6 +142,8 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    kRecords = TakeRecordCount(argc, argv, kRecords);
+    kFolderFiles = std::min(20'000, kRecords / 4);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

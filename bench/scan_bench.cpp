@@ -1,8 +1,10 @@
 // The walk of a generated disc against find(1) on the same tree in the same run: the file
-// system, not our bookkeeping, should be the cost.
+// system, not our bookkeeping, should be the cost. The tree holds 100,000 files in 5,000
+// folders; "--records=N" makes it N files (one top folder per thousand).
 
 #include "scan/cscandlg.h"
 #include "scan/discwalk.h"
+#include "support/benchsize.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,6 +18,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
@@ -25,7 +28,7 @@
 
 namespace {
 
-constexpr int kTopFolders = 100;
+int kTopFolders = 100;
 constexpr int kSubFolders = 49; // per top folder: 100 + 4,900 = 5,000 folders
 constexpr int kFilesPerFolder = 20; // 100,000 files
 
@@ -176,6 +179,9 @@ BENCHMARK(BM_ScanDialog)->Unit(benchmark::kMillisecond)->UseRealTime()->Iteratio
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const int records
+        = TakeRecordCount(argc, argv, kTopFolders * (kSubFolders + 1) * kFilesPerFolder);
+    kTopFolders = std::max(1, records / ((kSubFolders + 1) * kFilesPerFolder));
     QApplication app(argc, argv);
     QTemporaryDir dir;
     g_root = dir.filePath(QStringLiteral("BENCH"));

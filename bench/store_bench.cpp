@@ -1,9 +1,14 @@
-// Load, save and memory of a large catalogue: 1,000 discs with 1,000,000 file records.
+// Load, save and memory of a large catalogue: by default 1,000 discs with 1,000,000 file
+// records; "--records=N" takes another size (one disc per thousand records).
+// "--write-catalogue=DIR" only lays out the catalogue in DIR, with names.txt (one file name a
+// line) beside it, for the shell baselines of tools/bench.sh.
 
 #include "store/catalogstore.h"
 #include "store/homepaths.h"
+#include "support/benchsize.h"
 #include "support/cataloguegenerator.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -13,11 +18,12 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
-constexpr int kDiscs = 1000;
-constexpr int kFiles = 1000000;
+int kFiles = 1000000;
+int kDiscs = 1000;
 
 const char *const kNames[] = {"Tree.tkdt", "Data.dat", "Cat.dat", "FileData.dat"};
 
@@ -28,9 +34,10 @@ struct Home
     QTemporaryDir dir;
     CatalogStore store;
 
-    Home() : dir(QStringLiteral("/var/tmp/tavikon-bench-XXXXXX"))
+    Home() : Home(QString()) { }
+    explicit Home(const QString &keepIn) : dir(QStringLiteral("/var/tmp/tavikon-bench-XXXXXX"))
     {
-        const QString home = dir.path() + u'/';
+        const QString home = keepIn.isEmpty() ? dir.path() + u'/' : keepIn + u'/';
         LayOutCatalogue(home);
         store.SetActiveDir(home);
         store.SetBackupDir(BackupDirFor(home));
@@ -40,6 +47,15 @@ struct Home
             const StoreResult r = store.SaveCatalog(generated.catalog, &generated.treeText);
             if (!r || !store.BackUpCatalog())
                 std::fprintf(stderr, "setup failed: %s\n", qPrintable(r.message()));
+            if (!keepIn.isEmpty()) {
+                QFile names(home + QStringLiteral("names.txt"));
+                if (names.open(QIODevice::WriteOnly)) {
+                    QByteArray text;
+                    for (const CFileData &f : *generated.catalog.m_pFiles)
+                        text += f.m_strFileName.toUtf8() + '\n';
+                    names.write(text);
+                }
+            }
         }
         malloc_trim(0);
     }
@@ -150,4 +166,22 @@ BENCHMARK(BM_MemoryPerRecord)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    kFiles = TakeRecordCount(argc, argv, kFiles);
+    kDiscs = kFiles >= 1000 ? kFiles / 1000 : 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--write-catalogue=", 18) == 0) {
+            const QString dir = QString::fromLocal8Bit(argv[i] + 18);
+            QDir().mkpath(dir);
+            Home keep(dir);
+            return 0;
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

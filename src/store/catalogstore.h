@@ -19,9 +19,12 @@ StoreResult WriteWholeFile(const QString &path, const QByteArray &bytes);
 // leaves the destination untouched and fails.
 StoreResult CopyWholeFile(const QString &source, const QString &destination);
 
-// Reads and writes the catalogue files of one directory and its backup mirror. Every file is
-// written to a temporary file beside it and renamed over the old one, so a crash or a full
-// disk leaves the previous file whole. The disc tree view owns one and drives it.
+// Reads and writes the catalogue files of one directory and its backup mirror. A save or a
+// backup replaces its files together: all are written to temporaries first and a small
+// marker file decides when the new set counts, so a crash or a full disk at any point leaves
+// either the previous catalogue or the new one, whole (see catalogstore.cpp). The next
+// load, restore or save finishes or drops an interrupted replacement before anything else.
+// The disc tree view owns one and drives it.
 //
 // Paths are native: the active directory ends with '/', files live under its "Data/"; the
 // backup directory has no trailing '/'.
@@ -37,6 +40,7 @@ public:
 
     QString DataPath(const QString &name) const; // active dir + "Data/" + name
     QString BackupPath(const QString &name) const; // backup dir + "/" + name
+    QString DataDir() const; // active dir + "Data"
 
     // Empties the catalogue's lists, reads Data/Tree.tkdt into `tree`, and then either sets
     // the default categories (no tree item: a new catalogue) or reads Data.dat, Cat.dat and

@@ -6,10 +6,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sched.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -218,56 +224,212 @@ TEST(CopyWholeFile, MissingSourceLeavesDestination)
     EXPECT_FALSE(WriteWholeFile(home.file(QStringLiteral("no/such/dir/x.dat")), "x").ok());
 }
 
-// A save cut short by a full disk (here a file-size limit) reports failure and leaves the
-// previous catalogue whole and loadable.
+// The four catalogue files of a directory, by name.
+QMap<QString, QByteArray> filesOf(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(dir).entryList(QDir::Files))
+        files.insert(name, readFile(dir + u'/' + name));
+    return files;
+}
+
+// Sets or clears the immutable flag, which stops even the superuser from changing a
+// directory's entries. False where the file system or the rights do not allow it.
+bool setImmutable(const QString &path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+
+bool sameCatalogue(const CCatalog &a, const CCatalog &b)
+{
+    return *a.m_pDiscs == *b.m_pDiscs && *a.m_pFiles == *b.m_pFiles
+        && a.m_lstCategories == b.m_lstCategories;
+}
+
+void setFileSizeLimit(rlim_t bytes)
+{
+    // The hard limit stays open so that the child can lift the soft one again.
+    rlimit limit {bytes, RLIM_INFINITY};
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+// A save or backup cut short by a full disk (here a file-size limit, at several sizes from
+// nothing at all to one byte short of the largest file) reports failure, names the file,
+// leaves the previous files whole and nothing beside them, keeps the catalogue in memory, and
+// the next save that can write puts that catalogue on disk whole.
 TEST_F(StoreFixture, SaveFailingHalfwayKeepsPreviousCatalogue)
 {
     Catalogue before;
     fill(before, 2, 3);
-    save(before);
-    const QByteArray oldFiles = readFile(store.DataPath(QStringLiteral("FileData.dat")));
-
     Catalogue big;
-    fill(big, 20, 400); // far beyond the limit below
-    ASSERT_GT(WriteFileList(*big.catalog.m_pFiles).size(), 64 * 1024);
+    fill(big, 20, 400); // far beyond the limits below
+    const qsizetype largest = WriteFileList(*big.catalog.m_pFiles).size();
+    ASSERT_GT(largest, 64 * 1024);
+    const QString dataDir = dir + QStringLiteral("Data");
+    const QString backupDir = BackupDirFor(dir);
+
+    for (const rlim_t limit : {rlim_t(0), rlim_t(1), rlim_t(300), rlim_t(4096), rlim_t(32 * 1024),
+                               rlim_t(largest - 1)}) {
+        save(before);
+        const auto oldData = filesOf(dataDir);
+        const auto oldBackup = filesOf(backupDir);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            Catalogue copy;
+            fill(copy, 20, 400);
+            setFileSizeLimit(limit);
+            const StoreResult saved = store.SaveCatalog(big.catalog, &big.tree);
+            if (saved.ok())
+                _exit(1);
+            if (!saved.message().contains(QStringLiteral("could not be written"))
+                || !(saved.message().contains(QStringLiteral(".dat"))
+                     || saved.message().contains(QStringLiteral("Tree.tkdt"))))
+                _exit(2);
+            if (!sameCatalogue(big.catalog, copy.catalog) || big.tree != copy.tree)
+                _exit(3);
+            if (filesOf(dataDir) != oldData)
+                _exit(4);
+            setFileSizeLimit(RLIM_INFINITY);
+            if (!store.SaveCatalog(big.catalog, &big.tree).ok())
+                _exit(5);
+            // The backup copies what Data/ now holds; under the limit it must fail the same way.
+            setFileSizeLimit(limit);
+            if (store.BackUpCatalog().ok())
+                _exit(6);
+            if (filesOf(backupDir) != oldBackup)
+                _exit(7);
+            setFileSizeLimit(RLIM_INFINITY);
+            _exit(store.BackUpCatalog().ok() ? 0 : 8);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status)) << "limit " << limit;
+        // 1: success reported, 2: unclear message, 3: memory changed, 4: Data/ touched,
+        // 5: next save failed, 6: backup success reported, 7: backup touched, 8: next backup
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "limit " << limit;
+
+        CCatalog loaded;
+        QList<TreeTextNode> tree;
+        ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok()) << "limit " << limit;
+        EXPECT_TRUE(sameCatalogue(loaded, big.catalog)) << "limit " << limit;
+        EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Tree.tkdt"))), big.tree);
+        CCatalog restored;
+        ASSERT_TRUE(store.RestoreCatalog(restored).ok());
+        EXPECT_TRUE(sameCatalogue(restored, big.catalog)) << "limit " << limit;
+    }
+}
+
+// A catalogue directory that cannot be written: one whose place is taken by a plain file
+// (which stops the superuser too), and one made read-only. The save fails with a message, the
+// lists in memory stay, and the next save to a writable directory writes them whole.
+TEST_F(StoreFixture, UnwritableDirectoryFailsWithoutTouchingFiles)
+{
+    Catalogue c;
+    fill(c, 1, 1);
+    save(c);
+    Catalogue next;
+    fill(next, 3, 2);
+    Catalogue copy;
+    fill(copy, 3, 2);
+
+    TestHome other;
+    ASSERT_TRUE(other.write(QStringLiteral("Data"), "a file, not a folder"));
+    CatalogStore blocked;
+    blocked.SetActiveDir(other.path() + u'/');
+    blocked.SetBackupDir(other.path() + QStringLiteral("/Data/DataBackUp"));
+    StoreResult r = blocked.SaveCatalog(next.catalog, &next.tree);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.message().contains(QStringLiteral("could not be written")))
+        << r.message().toStdString();
+    r = blocked.BackUpCatalog();
+    EXPECT_FALSE(r.ok());
+    EXPECT_FALSE(r.message().isEmpty());
+    EXPECT_EQ(other.read(QStringLiteral("Data")), QByteArray("a file, not a folder"));
+    EXPECT_TRUE(sameCatalogue(next.catalog, copy.catalog));
+
+    // A read-only directory: mode bits for ordinary users, the immutable flag for root.
+    const QString data = dir + QStringLiteral("Data");
+    const auto oldFiles = filesOf(data);
+    const bool root = geteuid() == 0;
+    if (!root) {
+        QFile::setPermissions(data, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    } else if (!setImmutable(data, true)) {
+        GTEST_SKIP() << "running as root on a file system without the immutable flag: "
+                        "nothing here can make a write into an existing directory fail";
+    }
+    r = store.SaveCatalog(next.catalog, &next.tree);
+    if (root)
+        setImmutable(data, false);
+    else
+        QFile::setPermissions(
+            data, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.message().contains(QStringLiteral("could not be written")))
+        << r.message().toStdString();
+    EXPECT_EQ(filesOf(data), oldFiles);
+    EXPECT_TRUE(sameCatalogue(next.catalog, copy.catalog));
+
+    ASSERT_TRUE(store.SaveCatalog(next.catalog, &next.tree).ok());
+    CCatalog loaded;
+    QList<TreeTextNode> tree;
+    ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
+    EXPECT_TRUE(sameCatalogue(loaded, copy.catalog));
+}
+
+// A real full disk: a small tmpfs in a private mount namespace of a child process. Skipped
+// where the system allows no such mount.
+TEST_F(StoreFixture, FullDiskKeepsPreviousCatalogue)
+{
+    Catalogue small, big;
+    fill(small, 2, 3);
+    fill(big, 20, 400);
+    TestHome mountPoint;
+    const QByteArray where = QFile::encodeName(mountPoint.path());
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit {32 * 1024, 32 * 1024};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const StoreResult saved = store.SaveCatalog(big.catalog, &big.tree);
-        const bool named = saved.message().contains(QStringLiteral("FileData.dat"));
-        _exit(saved.ok() ? 1 : named ? 0 : 2);
+        const int flags = CLONE_NEWNS | (geteuid() == 0 ? 0 : CLONE_NEWUSER);
+        if (unshare(flags) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || mount("tavikon-test", where.constData(), "tmpfs", 0, "size=128k") != 0)
+            _exit(77);
+        const QString home = mountPoint.path() + u'/';
+        CatalogStore full;
+        full.SetActiveDir(home);
+        full.SetBackupDir(BackupDirFor(home));
+        if (!LayOutCatalogue(home).ok() || !full.SaveCatalog(small.catalog, &small.tree).ok()
+            || !full.BackUpCatalog().ok())
+            _exit(10);
+        const auto oldData = filesOf(home + QStringLiteral("Data"));
+        const StoreResult r = full.SaveCatalog(big.catalog, &big.tree);
+        if (r.ok())
+            _exit(1);
+        if (!r.message().contains(QStringLiteral("could not be written")))
+            _exit(2);
+        if (filesOf(home + QStringLiteral("Data")) != oldData)
+            _exit(4); // also catches temporaries left to fill the disk
+        CCatalog loaded;
+        QList<TreeTextNode> tree;
+        if (!full.LoadCatalog(loaded, tree).ok() || !sameCatalogue(loaded, small.catalog))
+            _exit(5);
+        // The space the failed save took is free again.
+        _exit(full.SaveCatalog(small.catalog, &small.tree).ok() ? 0 : 6);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported success, 2: message does not name the file";
-
-    EXPECT_EQ(readFile(store.DataPath(QStringLiteral("FileData.dat"))), oldFiles);
-    EXPECT_TRUE(QDir(dir + QStringLiteral("Data")).entryList(QDir::Files).size() == 4)
-        << QDir(dir + QStringLiteral("Data")).entryList(QDir::Files).join(u' ').toStdString();
-    CCatalog loaded;
-    QList<TreeTextNode> tree;
-    ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
-    EXPECT_EQ(*loaded.m_pFiles, *before.catalog.m_pFiles);
-}
-
-TEST_F(StoreFixture, ReadOnlyDirectoryFailsWithoutTouchingFiles)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
-    Catalogue c;
-    fill(c, 1, 1);
-    save(c);
-    const QByteArray old = readFile(store.DataPath(QStringLiteral("Data.dat")));
-    const QString data = dir + QStringLiteral("Data");
-    QFile::setPermissions(data, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    fill(c, 2, 1);
-    const StoreResult r = store.SaveCatalog(c.catalog, &c.tree);
-    QFile::setPermissions(data,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_FALSE(r.ok());
-    EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Data.dat"))), old);
+    if (WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "no private tmpfs mount is allowed here";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
