@@ -2,8 +2,10 @@
 // over a catalogue of a million file records.
 
 #include "discs/cleftview.h"
+#include "files/ctavikonview.h"
 #include "platform/ctavikondoc.h"
 #include "support/cataloguegenerator.h"
+#include "support/folderdisc.h"
 
 #include <QApplication>
 
@@ -83,6 +85,45 @@ void BM_SelectionChange(benchmark::State &state)
     state.counters["broadcasts"] = double(files.received);
 }
 BENCHMARK(BM_SelectionChange)->Unit(benchmark::kMicrosecond);
+
+// The whole selection change as the user has it: the integrity check, the broadcasts and the
+// real file list refilling and painting a folder of 1,000 files, the disc being the last of
+// a million file records.
+void BM_SelectionChangeWithFileList(benchmark::State &state)
+{
+    const GeneratedCatalogue &gen = bigCatalogue();
+    CTavikonDoc doc;
+    SilentView panel;
+    CLeftView view;
+    CTavikonView files;
+    doc.AddView(&panel);
+    doc.AddView(&view);
+    doc.AddView(&files);
+    files.OnInitialUpdate();
+    *view.Catalog()->m_pDiscs = *gen.catalog.m_pDiscs;
+    *view.Catalog()->m_pFiles = *gen.catalog.m_pFiles;
+    AddFolderDisc(*view.Catalog(), QStringLiteral("1001"), QStringLiteral("big"), 1000, false);
+    view.AppendTreeText(gen.treeText + QByteArray("1001 Big\r\n\tbig\r\n"));
+    view.resize(255, 800);
+    files.resize(320, 800);
+    view.show();
+    files.show();
+    QApplication::processEvents();
+
+    QTreeWidgetItem *disc = view.topLevelItem(view.topLevelItemCount() - 1);
+    QTreeWidgetItem *big = disc->child(0);
+    bool toBig = true;
+    int listed = 0;
+    for (auto _ : state) {
+        view.setCurrentItem(toBig ? big : disc);
+        files.repaint();
+        if (toBig)
+            listed = files.model()->rowCount();
+        toBig = !toBig;
+    }
+    state.counters["rows"] = double(listed);
+}
+BENCHMARK(BM_SelectionChangeWithFileList)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
