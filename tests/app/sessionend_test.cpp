@@ -35,16 +35,11 @@ bool catchesSignal(qint64 pid, int signalNumber)
     return false;
 }
 
-class SessionEnd : public ::testing::TestWithParam<int>
+// A home directory with a catalogue of one disc, saved and backed up, named in Path.dat.
+bool writeOneDiscHome(const QString &dir)
 {
-};
-
-TEST_P(SessionEnd, SignalSavesTheCatalogueLikeTheCloseBox)
-{
-    TestHome home;
-    const QString dir = home.file(QStringLiteral("catalogue")) + u'/';
-    ASSERT_TRUE(LayOutCatalogue(dir).ok());
-    ASSERT_TRUE(WriteHomePaths(dir).ok());
+    if (!LayOutCatalogue(dir).ok() || !WriteHomePaths(dir).ok())
+        return false;
     CCatalog catalog;
     CDisc disc;
     disc.m_strNumber = QStringLiteral("1");
@@ -55,8 +50,18 @@ TEST_P(SessionEnd, SignalSavesTheCatalogueLikeTheCloseBox)
     store.SetActiveDir(dir);
     store.SetBackupDir(BackupDirFor(dir));
     const QByteArray tree = WriteTreeText({{0, QStringLiteral("1 Kept")}});
-    ASSERT_TRUE(store.SaveCatalog(catalog, &tree).ok());
-    ASSERT_TRUE(store.BackUpCatalog().ok());
+    return store.SaveCatalog(catalog, &tree).ok() && store.BackUpCatalog().ok();
+}
+
+class SessionEnd : public ::testing::TestWithParam<int>
+{
+};
+
+TEST_P(SessionEnd, SignalSavesTheCatalogueLikeTheCloseBox)
+{
+    TestHome home;
+    const QString dir = home.file(QStringLiteral("catalogue")) + u'/';
+    ASSERT_TRUE(writeOneDiscHome(dir));
     // Data.dat lost: the program restores it from the backup and writes it back on the way out.
     ASSERT_TRUE(QFile::remove(dir + QStringLiteral("Data/Data.dat")));
 
@@ -93,18 +98,7 @@ TEST(SessionEndRunning, LogOutSavesTheChangesMadeBefore)
     TestHome home;
     FakePrompter prompter;
     const QString dir = home.file(QStringLiteral("catalogue")) + u'/';
-    ASSERT_TRUE(LayOutCatalogue(dir).ok());
-    ASSERT_TRUE(WriteHomePaths(dir).ok());
-    CCatalog catalog;
-    CDisc disc;
-    disc.m_strNumber = QStringLiteral("1");
-    catalog.m_pDiscs->append(disc);
-    CatalogStore store;
-    store.SetActiveDir(dir);
-    store.SetBackupDir(BackupDirFor(dir));
-    const QByteArray tree = WriteTreeText({{0, QStringLiteral("1 Disc")}});
-    ASSERT_TRUE(store.SaveCatalog(catalog, &tree).ok());
-    ASSERT_TRUE(store.BackUpCatalog().ok());
+    ASSERT_TRUE(writeOneDiscHome(dir));
 
     CTavikonApp app;
     ASSERT_TRUE(app.InitInstance());
