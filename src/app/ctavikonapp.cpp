@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QScreen>
 #include <QSessionManager>
 #include <QSettings>
 
@@ -53,8 +54,13 @@ bool CTavikonApp::InitInstance()
 
     m_pFrame->LoadFrameMenu();
     m_pFrame->setWindowTitle(QStringLiteral("Tavikon - TK "));
-    if (!m_bEnding)
+    if (!m_bEnding) {
+        // The size to come back to from maximised, and the size where no window manager
+        // maximises at all: most of the screen.
+        if (const QScreen *screen = m_pFrame->screen())
+            m_pFrame->resize(screen->availableGeometry().size() * 9 / 10);
         m_pFrame->showMaximized();
+    }
     m_bStarted = true;
     return true;
 }
