@@ -4,8 +4,19 @@
 #include <QStyleOptionMenuItem>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
+
+// A menu text carries its key after a tab ("&Rename\tF2"): the caption and the key apart.
+std::pair<QString, QString> splitShortcut(const QString &text)
+{
+    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    if (tab < 0)
+        return {text, QString()};
+    return {text.left(tab), text.mid(tab + 1)};
+}
+
 constexpr int kIconColumn = 26; // picture column, also the left margin of texts without one
 constexpr int kRightMargin = 14;
 constexpr int kShortcutGap = 28;
@@ -61,13 +72,7 @@ void CMenuItemStyle::drawControl(ControlElement element, const QStyleOption *opt
         : selected                    ? pal.color(QPalette::HighlightedText)
                                       : pal.color(QPalette::WindowText);
     painter->setPen(textColor);
-    QString text = item->text;
-    QString shortcut;
-    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-    if (tab >= 0) {
-        shortcut = text.mid(tab + 1);
-        text.truncate(tab);
-    }
+    const auto [text, shortcut] = splitShortcut(item->text);
     const QRect textRect = r.adjusted(kIconColumn + 6, 0, -kRightMargin, 0);
     int flags = Qt::AlignVCenter | Qt::TextSingleLine;
     flags |= styleHint(SH_UnderlineShortcut, option, widget) ? Qt::TextShowMnemonic
@@ -95,13 +100,7 @@ QSize CMenuItemStyle::sizeFromContents(ContentsType type, const QStyleOption *op
     if (item->menuItemType == QStyleOptionMenuItem::Separator)
         return QSize(kIconColumn * 2, 9);
     const QFontMetrics fm(item->font);
-    QString text = item->text;
-    QString shortcut;
-    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-    if (tab >= 0) {
-        shortcut = text.mid(tab + 1);
-        text.truncate(tab);
-    }
+    const auto [text, shortcut] = splitShortcut(item->text);
     int width = kIconColumn + 6 + fm.horizontalAdvance(QString(text).remove(QLatin1Char('&')))
         + kRightMargin;
     if (!shortcut.isEmpty())
