@@ -10,7 +10,6 @@
 #include <QDialog>
 #include <QScreen>
 #include <QSessionManager>
-#include <QSettings>
 
 CTavikonApp::CTavikonApp()
 {
@@ -41,8 +40,8 @@ bool CTavikonApp::InitInstance()
 
     // Profile settings live under the key the program has always used.
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QSettings settings;
-    settings.setValue(QStringLiteral("Settings/RecentFileListSize"), 4);
+    // Nothing is kept there yet (the recent-file list of four is never shown), so the start
+    // writes no settings file.
 
     m_pFrame = std::make_unique<CMainFrame>();
     m_pFrame->GetDocument()->InitialUpdateAll();
