@@ -117,12 +117,11 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
 
     // First start: the home-directory dialog is answered with our directory.
     prompter.onDialog([&](QDialog &d) {
-        auto *dlg = qobject_cast<CHomeDirDialog *>(&d);
-        if (!dlg)
-            return int(QDialog::Rejected);
-        dlg->m_strPath = catalogue;
-        click(dlg, "chooseButton");
-        return dlg->result();
+        if (auto *dlg = qobject_cast<CHomeDirDialog *>(&d)) {
+            dlg->m_strPath = catalogue;
+            click(dlg, "chooseButton");
+        }
+        return d.result(); // any other dialog here is rejected
     });
     prompter.onDialog(scanDrive(QStringLiteral("Concert")));
     prompter.onDialog(scanDrive(QStringLiteral("Pictures")));
