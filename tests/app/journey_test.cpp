@@ -29,40 +29,44 @@
 
 namespace {
 
+void click(QWidget *pane, const char *button)
+{
+    QTest::mouseClick(pane->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+}
+
 // Answers the scan dialog: picks the drive whose row mentions `drive`, scans and saves.
 FakePrompter::DialogHandler scanDrive(const QString &drive)
 {
     return [drive](QDialog &d) {
         auto *dlg = qobject_cast<CScanDlg *>(&d);
-        if (!dlg)
+        auto *drives = dlg ? dlg->findChild<QTreeWidget *>(QStringLiteral("DriveList")) : nullptr;
+        const auto rows
+            = drives ? drives->findItems(drive, Qt::MatchContains) : QList<QTreeWidgetItem *> {};
+        if (rows.isEmpty())
             return int(QDialog::Rejected);
         dlg->show();
-        auto *drives = dlg->findChild<QTreeWidget *>(QStringLiteral("DriveList"));
-        QTreeWidgetItem *row = nullptr;
-        for (int i = 0; drives && i < drives->topLevelItemCount(); ++i)
-            if (drives->topLevelItem(i)->text(0).contains(drive, Qt::CaseInsensitive))
-                row = drives->topLevelItem(i);
-        if (!row)
-            return int(QDialog::Rejected);
         QTest::mouseClick(drives->viewport(), Qt::LeftButton, {},
-                          drives->visualItemRect(row).center());
+                          drives->visualItemRect(rows[0]).center());
         QSignalSpy finished(dlg, &CScanDlg::walkFinished);
-        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("StartScan")),
-                          Qt::LeftButton);
+        click(dlg, "StartScan");
         if (!finished.wait(20000))
             return int(QDialog::Rejected);
-        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("SaveScan")),
-                          Qt::LeftButton);
+        click(dlg, "SaveScan");
         return dlg->result();
     };
 }
 
-QTreeWidgetItem *findChildItem(QTreeWidgetItem *parent, const QString &label)
+// The item at a path of labels under `parent`, or null.
+QTreeWidgetItem *findChildItem(QTreeWidgetItem *parent, const QStringList &path)
 {
-    for (int i = 0; i < parent->childCount(); ++i)
-        if (parent->child(i)->text(0) == label)
-            return parent->child(i);
-    return nullptr;
+    for (const QString &label : path) {
+        QTreeWidgetItem *next = nullptr;
+        for (int i = 0; parent && i < parent->childCount(); ++i)
+            if (parent->child(i)->text(0) == label)
+                next = parent->child(i);
+        parent = next;
+    }
+    return parent;
 }
 
 QStringList column(const CTavikonView *files, int col)
@@ -81,25 +85,30 @@ QStringList listTexts(const QTreeWidget *list)
     return texts;
 }
 
-void typeInto(QWidget *edit, const QString &text)
+void typeInto(QWidget *pane, const char *edit, const QString &text)
 {
-    edit->setFocus();
-    QTest::keyClicks(edit, text);
+    QWidget *w = pane->findChild<QWidget *>(QLatin1String(edit));
+    w->setFocus();
+    QTest::keyClicks(w, text);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 TEST(Journey, FirstStartScanBrowseEditRestart)
 {
     TestHome home;
     FakePrompter prompter;
-    ASSERT_TRUE(
-        home.write(QStringLiteral("drives/Concert/Music/Live/Song.MP3"), QByteArray(3000, 'a')));
-    ASSERT_TRUE(
-        home.write(QStringLiteral("drives/Concert/Music/Live/Intro.mp3"), QByteArray(1000, 'b')));
-    ASSERT_TRUE(
-        home.write(QStringLiteral("drives/Concert/Music/Live/Encore.MP3"), QByteArray(2000, 'c')));
-    ASSERT_TRUE(home.write(QStringLiteral("drives/Concert/booklet.pdf"), QByteArray(10, 'd')));
-    ASSERT_TRUE(home.write(QStringLiteral("drives/Pictures/Photos/Day1/IMG_0001.JPG"),
-                           QByteArray(500, 'e')));
+    const std::pair<const char *, int> discFiles[] = {{"Concert/Music/Live/Song.MP3", 3000},
+                                                      {"Concert/Music/Live/Intro.mp3", 1000},
+                                                      {"Concert/Music/Live/Encore.MP3", 2000},
+                                                      {"Concert/booklet.pdf", 10},
+                                                      {"Pictures/Photos/Day1/IMG_0001.JPG", 500}};
+    for (const auto &[path, size] : discFiles)
+        ASSERT_TRUE(home.write("drives/" + QLatin1String(path), QByteArray(size, 'a')));
     qputenv("TAVIKON_CDROM_ROOTS",
             QFile::encodeName(home.file(QStringLiteral("drives/Concert")) + u':'
                               + home.file(QStringLiteral("drives/Pictures"))));
@@ -108,13 +117,11 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
 
     // First start: the home-directory dialog is answered with our directory.
     prompter.onDialog([&](QDialog &d) {
-        auto *dlg = qobject_cast<CHomeDirDialog *>(&d);
-        if (!dlg)
-            return int(QDialog::Rejected);
-        dlg->m_strPath = catalogue;
-        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("chooseButton")),
-                          Qt::LeftButton);
-        return dlg->result();
+        if (auto *dlg = qobject_cast<CHomeDirDialog *>(&d)) {
+            dlg->m_strPath = catalogue;
+            click(dlg, "chooseButton");
+        }
+        return d.result(); // any other dialog here is rejected
     });
     prompter.onDialog(scanDrive(QStringLiteral("Concert")));
     prompter.onDialog(scanDrive(QStringLiteral("Pictures")));
@@ -129,24 +136,18 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
         EXPECT_TRUE(QFile::exists(catalogue + QStringLiteral("Data/Cat.dat")));
 
         // Scan both discs from the command panel's button.
-        auto *scan = frame->CommandsView()->findChild<QPushButton *>(QStringLiteral("scanButton"));
-        ASSERT_NE(scan, nullptr);
-        QTest::mouseClick(scan, Qt::LeftButton);
-        QTest::mouseClick(scan, Qt::LeftButton);
+        click(frame->CommandsView(), "scanButton");
+        click(frame->CommandsView(), "scanButton");
         CLeftView *tree = frame->LeftView();
-        ASSERT_EQ(tree->topLevelItemCount(), 2) << prompter.messages.join('|').toStdString();
-        EXPECT_EQ(tree->topLevelItem(0)->text(0), QStringLiteral("1 Untitled"));
-        EXPECT_EQ(tree->topLevelItem(1)->text(0), QStringLiteral("2 Untitled"));
+        EXPECT_EQ(listTexts(tree), (QStringList {"1 Untitled", "2 Untitled"}))
+            << prompter.messages.join('|').toStdString();
 
         // Browse disc 1 down to Music\Live; the files appear with their case and sizes.
-        QTreeWidgetItem *music = findChildItem(tree->topLevelItem(0), QStringLiteral("Music"));
-        ASSERT_NE(music, nullptr);
-        QTreeWidgetItem *live = findChildItem(music, QStringLiteral("Live"));
+        QTreeWidgetItem *live
+            = findChildItem(tree->invisibleRootItem(), {"1 Untitled", "Music", "Live"});
         ASSERT_NE(live, nullptr);
         tree->setCurrentItem(live);
         CTavikonView *files = frame->FilesView();
-        EXPECT_EQ(column(files, 0).size(), 3);
-        EXPECT_TRUE(column(files, 0).contains(QStringLiteral("Song")));
 
         // Sort by size with a click on the header: smallest first.
         QHeaderView *header = files->header();
@@ -157,28 +158,20 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
 
         // A new category.
         CCatView *cats = frame->CatView();
-        typeInto(cats->findChild<QLineEdit *>(QStringLiteral("newCategoryEdit")),
-                 QStringLiteral("Jazz"));
-        QTest::mouseClick(cats->findChild<QPushButton *>(QStringLiteral("createButton")),
-                          Qt::LeftButton);
+        typeInto(cats, "newCategoryEdit", QStringLiteral("Jazz"));
+        click(cats, "createButton");
         EXPECT_TRUE(
             listTexts(cats->findChild<QTreeWidget *>(QStringLiteral("allList"))).contains("Jazz"));
 
         // Disc 2: artist and quality in the command panel, a note in the category panel.
         tree->setCurrentItem(tree->topLevelItem(1));
         CComandsView *panel = frame->CommandsView();
-        typeInto(panel->findChild<QLineEdit *>(QStringLiteral("cdArtistEdit")),
-                 QStringLiteral("Ansel"));
-        typeInto(panel->findChild<QLineEdit *>(QStringLiteral("cdQualityEdit")),
-                 QStringLiteral("Sharp"));
-        QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("addDataButton")),
-                          Qt::LeftButton);
-        auto *note = cats->findChild<QPlainTextEdit *>(QStringLiteral("noteEdit"));
-        note->setFocus();
-        note->selectAll();
-        QTest::keyClicks(note, QStringLiteral("Mountains"));
-        QTest::mouseClick(cats->findChild<QPushButton *>(QStringLiteral("saveNoteButton")),
-                          Qt::LeftButton);
+        typeInto(panel, "cdArtistEdit", QStringLiteral("Ansel"));
+        typeInto(panel, "cdQualityEdit", QStringLiteral("Sharp"));
+        click(panel, "addDataButton");
+        cats->findChild<QPlainTextEdit *>(QStringLiteral("noteEdit"))->selectAll();
+        typeInto(cats, "noteEdit", QStringLiteral("Mountains"));
+        click(cats, "saveNoteButton");
 
         frame->MenuAction(ID_PROGRAM_SAVEEXIT)->trigger();
         EXPECT_FALSE(frame->isVisible());
@@ -188,21 +181,13 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
 
     // In the files: two discs, the newest first, with the fields as left.
     CDiscList discs;
-    {
-        QFile f(catalogue + QStringLiteral("Data/Data.dat"));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        ASSERT_TRUE(ReadDiscList(f.readAll(), discs).ok());
-    }
+    const QByteArray data = fileBytes(catalogue + QStringLiteral("Data/Data.dat"));
+    ASSERT_TRUE(ReadDiscList(data, discs).ok());
     ASSERT_EQ(discs.size(), 2);
-    EXPECT_EQ(discs[0].m_strNumber, QStringLiteral("2"));
-    EXPECT_EQ(discs[0].m_strArtist, QStringLiteral("Ansel"));
-    EXPECT_EQ(discs[0].m_strQuality, QStringLiteral("Sharp"));
+    EXPECT_EQ(QStringList({discs[0].m_strNumber, discs[0].m_strArtist, discs[0].m_strQuality}),
+              QStringList({"2", "Ansel", "Sharp"}));
     EXPECT_TRUE(discs[0].m_strNotes.contains(QStringLiteral("Mountains")));
-    QFile backup(catalogue + QStringLiteral("DataBackUp/Data.dat"));
-    ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
-    QFile data(catalogue + QStringLiteral("Data/Data.dat"));
-    ASSERT_TRUE(data.open(QIODevice::ReadOnly));
-    EXPECT_EQ(backup.readAll(), data.readAll());
+    EXPECT_EQ(fileBytes(catalogue + QStringLiteral("DataBackUp/Data.dat")), data);
 
     // And on screen after a restart, without being asked for a home directory again.
     const int dialogsBefore = int(prompter.dialogs.size());
@@ -211,12 +196,13 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
     EXPECT_EQ(prompter.dialogs.size(), dialogsBefore);
     CLeftView *tree = again.MainFrame()->LeftView();
     ASSERT_EQ(tree->topLevelItemCount(), 2);
-    QTreeWidgetItem *live = findChildItem(
-        findChildItem(tree->topLevelItem(0), QStringLiteral("Music")), QStringLiteral("Live"));
+    QTreeWidgetItem *live
+        = findChildItem(tree->invisibleRootItem(), {"1 Untitled", "Music", "Live"});
     ASSERT_NE(live, nullptr);
     tree->setCurrentItem(live);
-    EXPECT_EQ(column(again.MainFrame()->FilesView(), 0).size(), 3);
-    EXPECT_TRUE(column(again.MainFrame()->FilesView(), 0).contains(QStringLiteral("Encore")));
+    QStringList names = column(again.MainFrame()->FilesView(), 0);
+    names.sort();
+    EXPECT_EQ(names, (QStringList {"Encore", "Intro", "Song"}));
     tree->setCurrentItem(tree->topLevelItem(1));
     CComandsView *panel = again.MainFrame()->CommandsView();
     EXPECT_EQ(panel->findChild<QLineEdit *>(QStringLiteral("cdArtistEdit"))->text(),

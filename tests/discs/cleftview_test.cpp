@@ -72,15 +72,14 @@ protected:
         menuTexts.clear();
         for (QAction *a : menu.actions())
             menuTexts << a->text();
-        return choose >= 0 ? menu.actions().value(choose) : nullptr;
+        return menu.actions().value(choose);
     }
 };
 
 CDisc disc(const QString &number, const QString &name)
 {
     CDisc d;
-    d.m_strNumber = number;
-    d.m_strName = name;
+    std::tie(d.m_strNumber, d.m_strName) = std::tie(number, name);
     return d;
 }
 
@@ -144,10 +143,7 @@ protected:
         load();
     }
     QByteArray bytes(const QString &relative) const { return home.read("home/" + relative); }
-    bool exists(const QString &relative) const
-    {
-        return QFile::exists(home.file("home/" + relative));
-    }
+    bool exists(const QString &rel) const { return QFile::exists(home.file("home/" + rel)); }
     CDiscList discsIn(const QString &relative) const
     {
         CDiscList out;
@@ -172,23 +168,18 @@ TEST_F(DiscTree, TokensAreMatchedByAddressAndAllowRequestAnswersFromTheSelection
     writeCatalogue("Data", {}, {}, {});
     load();
     EXPECT_EQ(view->topLevelItemCount(), 0);
-    EXPECT_EQ(view->currentItem(), nullptr);
     EXPECT_EQ(view->Catalog()->m_strDiscCount, "0");
-    EXPECT_EQ(view->Catalog()->m_lstCategories.value(0), "Komedy");
     EXPECT_EQ(files.count(HINT_SELECTION), 1); // the new catalogue is announced, nothing selected
 
     panel.send(HINT_TOKEN, Tokens::AllowRequest);
     EXPECT_TRUE(panel.got(HINT_ALLOW_REPLY, Tokens::No));
-    EXPECT_EQ(files.count(HINT_ALLOW_REPLY), 1);
 
     const std::size_t before = panel.notes.size();
     panel.send(HINT_TOKEN, Tokens::Delete); // nothing to delete while the count is "0"
     const Token lookalike {"CDDB"};
     panel.send(HINT_TOKEN, lookalike);
     panel.send(HINT_LEND_TO, QString());
-    panel.send(HINT_BORROWED_FROM, QString());
     panel.send(777, Tokens::Scan);
-    EXPECT_TRUE(prompter.messages.isEmpty());
     panel.send(HINT_TOKEN, Tokens::CDDB);
     EXPECT_EQ(prompter.messages, QStringList {"CDDB is not implemented in this version."});
     // "Scan" is a token test, whatever the code: the dialog opens (and is rejected here).
@@ -205,42 +196,24 @@ TEST_F(DiscTree, LoadBuildsTheTreeAndSelectionFillsTheCatalogue)
     ASSERT_EQ(view->topLevelItemCount(), 2);
     QTreeWidgetItem *first = view->topLevelItem(0);
     EXPECT_EQ(view->currentItem(), first);
-    EXPECT_EQ(view->m_hCurItem, first);
     CCatalog *cat = view->Catalog();
-    EXPECT_EQ(cat->m_strCurNumber, "7");
-    EXPECT_EQ(cat->m_strCurPath, "A B");
-    EXPECT_EQ(cat->m_strDiscCount, "2");
-    EXPECT_EQ(cat->m_strLastEntry, "7");
-    EXPECT_EQ(cat->m_strHomeDir, homeDir());
-    EXPECT_EQ(view->m_bDiscSelected, 1);
+    EXPECT_EQ(QStringList({cat->m_strCurNumber, cat->m_strCurPath, cat->m_strDiscCount,
+                           cat->m_strLastEntry, cat->m_strHomeDir}),
+              QStringList({"7", "A B", "2", "7", homeDir()}));
     // The selection is announced, then the file list is told to refresh.
     ASSERT_GE(files.notes.size(), 2u);
-    EXPECT_EQ(files.notes[0].code, HINT_SELECTION);
-    EXPECT_EQ(files.notes[1].token, &Tokens::Refresh);
+    EXPECT_TRUE(files.notes[0].code == HINT_SELECTION && files.notes[1].token == &Tokens::Refresh);
 
     QTreeWidgetItem *y = first->child(0)->child(0);
     view->setCurrentItem(y);
-    EXPECT_EQ(cat->m_strFolderKey, "7 A B\\x\\y");
-    EXPECT_EQ(cat->m_strCurPath, "A B\\");
-    EXPECT_EQ(cat->m_strCurNumber, "7");
-    panel.notes.clear();
-    panel.send(HINT_TOKEN, Tokens::AllowRequest);
-    EXPECT_TRUE(panel.got(HINT_ALLOW_REPLY, Tokens::No));
-
+    EXPECT_EQ(QStringList({cat->m_strFolderKey, cat->m_strCurPath, cat->m_strCurNumber}),
+              QStringList({"7 A B\\x\\y", "A B\\", "7"}));
     ASSERT_EQ(view->topLevelItem(1)->childCount(), 1);
-    QTreeWidgetItem *x3 = view->topLevelItem(1)->child(0);
-    EXPECT_EQ(view->MakeTreePath(x3), "3 Data\\x");
-    EXPECT_EQ(CLeftView::ItemDepth(y), 2);
-    EXPECT_EQ(CLeftView::ItemDepth(nullptr), 0);
-    EXPECT_TRUE(view->IsDiscItem(first));
+    EXPECT_EQ(view->MakeTreePath(view->topLevelItem(1)->child(0)), "3 Data\\x");
     EXPECT_FALSE(view->IsDiscItem(y));
 
-    // Collapsed or not, the walk and the text cover every item in order.
+    // Collapsed or not, the text covers every item in order.
     view->collapseAll();
-    QStringList walked;
-    for (QTreeWidgetItem *it = first; it; it = CLeftView::NextItemPreorder(it))
-        walked << it->text(0);
-    EXPECT_EQ(walked, (QStringList {"7 A B", "x", "y", "3 Data\\", "x"}));
     EXPECT_EQ(view->TreeText(), bytes("Data/Tree.tkdt"));
 }
 
@@ -264,9 +237,7 @@ TEST_F(DiscTree, LostDataFileIsRestoredFromTheBackupAtOnceAndOnlyOnce)
     load();
     ASSERT_EQ(prompter.messages.size(), 2) << prompter.messages.join('|').toStdString();
     EXPECT_EQ(prompter.messages[1], kRestore);
-    EXPECT_EQ(view->Catalog()->m_pDiscs->size(), 2);
     EXPECT_EQ(view->Catalog()->m_pFiles->size(), 2);
-    EXPECT_EQ(view->currentItem(), view->topLevelItem(0));
     view->setCurrentItem(view->topLevelItem(1));
     EXPECT_EQ(prompter.messages.size(), 2);
     view.reset(); // the restored catalogue is whole again and is saved
@@ -293,7 +264,6 @@ TEST_F(DiscTree, ContextMenuOnlyForDiscs)
 {
     writeSample();
     load();
-    ASSERT_EQ(view->topLevelItemCount(), 2);
     view->resize(300, 400);
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
@@ -307,9 +277,8 @@ TEST_F(DiscTree, ContextMenuOnlyForDiscs)
     const QPoint empty(10, view->visualItemRect(view->topLevelItem(1)->child(0)).bottom() + 40);
 
     QTest::mouseClick(view->viewport(), Qt::RightButton, {}, onLabel(folder));
-    EXPECT_EQ(view->currentItem(), folder);
-    EXPECT_EQ(view->popups, 0);
     QTest::mouseClick(view->viewport(), Qt::RightButton, {}, empty);
+    EXPECT_EQ(view->currentItem(), folder);
     EXPECT_EQ(view->popups, 0);
 
     QTest::mouseClick(view->viewport(), Qt::RightButton, {}, onLabel(disc7));
@@ -325,7 +294,6 @@ TEST_F(DiscTree, ContextMenuOnlyForDiscs)
     EXPECT_EQ(view->popups, 2);
     EXPECT_TRUE(panel.got(HINT_PANEL_COMMAND, Tokens::OnOptions));
 
-    view->choose = -1;
     QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(5, 5),
                           view->viewport()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(view->viewport(), &key);
@@ -334,25 +302,12 @@ TEST_F(DiscTree, ContextMenuOnlyForDiscs)
 
 TEST_F(DiscTree, MenuCommandsAreForwardedToTheCommandPanel)
 {
-    // The tree's own CD Info item and a sample of the shared table.
-    const std::pair<int, const Token *> forwarded[] = {{ID_TREE_CDINFO, &Tokens::OnOptions},
-                                                       {ID_OPTIONS, &Tokens::OnOptions},
-                                                       {ID_LEND_GETBACK, &Tokens::OnLendGetback}};
-    for (const auto &[id, token] : forwarded) {
-        panel.notes.clear();
-        EXPECT_TRUE(view->OnCommand(id)) << id;
-        ASSERT_EQ(panel.notes.size(), 1u) << id;
-        EXPECT_EQ(panel.notes[0].code, HINT_PANEL_COMMAND);
-        EXPECT_EQ(panel.notes[0].token, token) << id;
-    }
-    EXPECT_TRUE(view->OnCommand(ID_VIEW_SMALLICONS));
-    EXPECT_TRUE(files.got(HINT_VIEW_MODE, Tokens::OnViewSmallicons));
-    for (const int id :
-         {ID_DATABASE_BACKHOME, ID_ACCEL_BACKHOME, ID_DATABASE_LOADFRIEND, ID_ACCEL_LOADFRIEND})
-        EXPECT_TRUE(view->OnCommand(id));
-    EXPECT_EQ(panel.count(HINT_HOME_REQUEST), 2);
-    EXPECT_EQ(panel.count(HINT_FRIEND_REQUEST), 2);
-    EXPECT_EQ(panel.notes.back().kind, HintArg::Kind::Catalog);
+    // The tree's own CD Info item and one of the shared table (the table is tested once).
+    EXPECT_TRUE(view->OnCommand(ID_TREE_CDINFO));
+    EXPECT_TRUE(view->OnCommand(ID_DATABASE_LOADFRIEND));
+    ASSERT_EQ(panel.notes.size(), 2u);
+    EXPECT_EQ(panel.notes[0].token, &Tokens::OnOptions);
+    EXPECT_EQ(panel.notes[1].kind, HintArg::Kind::Catalog);
     EXPECT_FALSE(view->OnCommand(ID_APP_ABOUT));
 
     // Renaming is refused for now: the label never changes behind the record's back.
@@ -412,55 +367,41 @@ TEST_F(DiscScan, ScannedDiscIsNumberedSavedAndSelected)
 
     const CDiscList saved = discsIn("Data/Data.dat");
     ASSERT_EQ(saved.size(), 4);
-    EXPECT_EQ(saved[0].m_strNumber, "11");
-    EXPECT_EQ(saved[0].m_strName, "Unbennant");
-    EXPECT_EQ(saved[0].m_strDrive, "SR0:\\");
-    EXPECT_EQ(saved[0].m_strLocation, "home");
-    EXPECT_EQ(saved[0].m_strSavedDate,
-              QLocale(QLocale::English).toString(QDate::currentDate(), u"MMMM dd, yyyy"));
-    CFileList savedFiles;
-    ASSERT_TRUE(ReadFileList(bytes("Data/FileData.dat"), savedFiles).ok());
-    EXPECT_EQ(savedFiles.size(), 5);
+    const CDisc &d = saved[0];
+    EXPECT_EQ(
+        QStringList({d.m_strNumber, d.m_strName, d.m_strDrive, d.m_strLocation, d.m_strSavedDate}),
+        QStringList({"11", "Unbennant", "SR0:\\", "home",
+                     QLocale(QLocale::English).toString(QDate::currentDate(), u"MMMM dd, yyyy")}));
     EXPECT_TRUE(bytes("Data/Tree.tkdt").endsWith("7 a\r\n11 Untitled\r\n\tmusic\r\n"));
-    expectBackupMatchesData();
+    expectBackupMatchesData(); // saved first, then backed up: the backup holds the new disc
 
-    QTreeWidgetItem *added = view->topLevelItem(3);
-    ASSERT_NE(added, nullptr);
-    EXPECT_EQ(view->currentItem(), added);
-    EXPECT_TRUE(view->IsDiscItem(added));
-    EXPECT_FALSE(view->IsDiscItem(added->child(0)));
-    EXPECT_EQ(view->Catalog()->m_strCurNumber, "11");
+    EXPECT_EQ(view->currentItem(), view->topLevelItem(3));
     EXPECT_EQ(view->Catalog()->m_strLastEntry, "11");
-    EXPECT_GE(files.count(HINT_SELECTION), 2);
     EXPECT_TRUE(files.got(HINT_TOKEN, Tokens::Refresh));
 }
 
-TEST_F(DiscScan, UnreadableScanTreeAddsNothing)
+TEST_F(DiscScan, CancelledOrUnreadableScanAddsNothing)
 {
-    QFile::remove(home.file("home/Data/TreeTemp.tkdt"));
-    answerScan(false);
-    const QByteArray tree = bytes("Data/Tree.tkdt");
-    panel.send(HINT_TOKEN, Tokens::Scan);
-    ASSERT_EQ(prompter.messages.size(), 1);
-    EXPECT_TRUE(prompter.messages[0].contains("was not added"))
-        << prompter.messages[0].toStdString();
-    EXPECT_EQ(view->topLevelItemCount(), 3);
-    EXPECT_EQ(view->Catalog()->m_pDiscs->size(), 3);
-    EXPECT_EQ(view->Catalog()->m_pFiles->size(), 3);
-    EXPECT_EQ(discsIn("Data/Data.dat").size(), 3);
-    EXPECT_EQ(bytes("Data/Tree.tkdt"), tree);
-}
-
-TEST_F(DiscScan, CancelledScanKeepsTheCatalogueButStillSavesIt)
-{
+    // A cancelled scan adds nothing, but the catalogue is still saved and backed up.
     answerScan(true, QDialog::Rejected);
+    answerScan(false); // for the second scan
     QFile::remove(home.file("home/DataBackUp/Data.dat"));
     panel.send(HINT_TOKEN, Tokens::Scan);
     expectNoMessages();
-    EXPECT_EQ(view->topLevelItemCount(), 3);
     EXPECT_EQ(view->Catalog()->m_pFiles->size(), 3);
     EXPECT_EQ(discsIn("DataBackUp/Data.dat").size(), 3);
     expectBackupMatchesData();
+
+    // Without the scan's folder tree the disc would be invisible: it is refused with a message.
+    QFile::remove(home.file("home/Data/TreeTemp.tkdt"));
+    const QByteArray tree = bytes("Data/Tree.tkdt");
+    panel.send(HINT_TOKEN, Tokens::Scan);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].contains("was not added"));
+    EXPECT_EQ(view->topLevelItemCount(), 3);
+    EXPECT_EQ(view->Catalog()->m_pFiles->size(), 3);
+    EXPECT_EQ(discsIn("Data/Data.dat").size(), 3);
+    EXPECT_EQ(bytes("Data/Tree.tkdt"), tree);
 }
 
 TEST_F(DiscTree, TeardownSavesTheHomeCatalogueOnceAndNeverAFriends)
@@ -468,7 +409,6 @@ TEST_F(DiscTree, TeardownSavesTheHomeCatalogueOnceAndNeverAFriends)
     writeSample();
     load();
     const QByteArray tree = bytes("Data/Tree.tkdt");
-    ASSERT_FALSE(view->Catalog()->m_pDiscs->isEmpty());
     (*view->Catalog()->m_pDiscs)[0].m_strArtist = "Someone";
     view.reset();
     expectNoMessages();

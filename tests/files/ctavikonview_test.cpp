@@ -28,12 +28,15 @@ public:
         int code;
         const Token *token;
         CCatalog *catalog;
-        HintArg::Kind kind;
     };
 
     void OnUpdate(CView *, int lHint, const HintArg &hint) override
     {
-        notes.push_back({lHint, hint.token(), hint.catalog(), hint.kind()});
+        notes.push_back({lHint, hint.token(), hint.catalog()});
+    }
+    bool last(int code, const Token *token) const
+    {
+        return !notes.empty() && notes.back().code == code && notes.back().token == token;
     }
     QWidget *viewWidget() override { return &widget; }
     void send(int lHint, const HintArg &hint = {}) { UpdateAllViews(lHint, hint); }
@@ -42,15 +45,12 @@ public:
     std::vector<Note> notes;
 };
 
-CFileData file(const QString &disc, const QString &folder, const QString &name, const QString &size,
-               const QString &drive = "e:\\")
+CFileData file(const QString &disc, const QString &folder, const QString &name, const QString &size)
 {
     CFileData r;
-    r.m_strDiscNumber = disc;
-    r.m_strFolder = folder;
-    r.m_strDrive = drive;
-    r.m_strFileName = name;
-    r.m_strSize = size;
+    std::tie(r.m_strDiscNumber, r.m_strFolder, r.m_strFileName, r.m_strSize)
+        = std::tie(disc, folder, name, size);
+    r.m_strDrive = "e:\\";
     return r;
 }
 
@@ -71,12 +71,12 @@ protected:
         exposed = QTest::qWaitForWindowExposed(&files);
         files.SetMenuRunner([this](QMenu &menu, const QPoint &) -> QAction * {
             menuTexts.clear();
-            for (QAction *a : menu.actions())
+            QAction *chosen = nullptr;
+            for (QAction *a : menu.actions()) {
                 menuTexts << a->text();
-            for (QAction *a : menu.actions())
-                if (a->text() == menuChoice)
-                    return a;
-            return nullptr;
+                chosen = a->text() == menuChoice ? a : chosen;
+            }
+            return chosen;
         });
     }
 
@@ -89,11 +89,6 @@ protected:
         left.send(HINT_TOKEN, Tokens::Refresh);
     }
 
-    QStringList row(int r) const
-    {
-        const CFileListModel *m = files.FileModel();
-        return {m->Text(r, 0), m->Text(r, 1), m->Text(r, 2)};
-    }
     QStringList columnTexts(int c) const
     {
         QStringList texts;
@@ -148,23 +143,14 @@ TEST_F(FileListTest, ListsTheFolderWithSizeInMBAndLeavesTheRecordsAsStored)
 
     select("12", "12 Untitled\\Music\\Live");
 
-    ASSERT_EQ(rows(), 4);
-    EXPECT_EQ(row(0), (QStringList {"Notes", "0.000 MB", "TXT"}));
-    EXPECT_EQ(row(1), (QStringList {"README", "4096.000 MB", "README"}));
-    EXPECT_EQ(row(2), (QStringList {"Intro", "0.001 MB", "FLAC"}));
-    EXPECT_EQ(row(3), (QStringList {"Song", "1.000 MB", "MP3"}));
+    EXPECT_EQ(columnTexts(0), (QStringList {"Notes", "README", "Intro", "Song"}));
+    EXPECT_EQ(columnTexts(1), (QStringList {"0.000 MB", "4096.000 MB", "0.001 MB", "1.000 MB"}));
+    EXPECT_EQ(columnTexts(2), (QStringList {"TXT", "README", "FLAC", "MP3"}));
     EXPECT_FALSE(files.model()
                      ->data(files.model()->index(3, 0), Qt::DecorationRole)
                      .value<QIcon>()
                      .isNull());
-    EXPECT_EQ(files.model()->data(files.model()->index(3, 1), Qt::TextAlignmentRole).toInt()
-                  & Qt::AlignRight,
-              Qt::AlignRight);
     EXPECT_EQ(*catalog.m_pFiles, before);
-    EXPECT_EQ(files.model()->headerData(0, Qt::Horizontal).toString(), "File Name");
-    EXPECT_EQ(files.header()->sectionSize(0), 182);
-    EXPECT_EQ(files.header()->sectionSize(1), 70);
-    EXPECT_EQ(files.header()->sectionSize(2), 60);
 
     // With no folder selected a refresh empties the list, and so does a deleted disc.
     select("12", QString());
@@ -178,7 +164,7 @@ TEST_F(FileListTest, ListsTheFolderWithSizeInMBAndLeavesTheRecordsAsStored)
     EXPECT_EQ(fresh.FileModel()->rowCount(), 0);
 }
 
-TEST_F(FileListTest, ListsOnlyTheSelectedDiscAndItsRootForTheDiscItself)
+TEST_F(FileListTest, ListsOnlyTheSelectedDiscOrTheGivenNames)
 {
     // Two discs scanned from the same drive with the same folders.
     *catalog.m_pFiles = {
@@ -192,12 +178,8 @@ TEST_F(FileListTest, ListsOnlyTheSelectedDiscAndItsRootForTheDiscItself)
     EXPECT_EQ(columnTexts(0), (QStringList {"first-root"}));
     select("5", "5 Missing");
     EXPECT_EQ(rows(), 0);
-}
 
-TEST_F(FileListTest, ShowNamesListsTheGivenNamesLastOnTop)
-{
-    *catalog.m_pFiles = {file("1", "e:\\", "a.txt", "1")};
-    select("1", "1 Disc");
+    // Names from a search replace the listing, the last one on top.
     const QStringList names = {"one.mp3", "two.avi", "three"};
     commands.send(HINT_SHOW_NAMES, names);
     EXPECT_EQ(columnTexts(0), (QStringList {"three", "two.avi", "one.mp3"}));
@@ -219,28 +201,23 @@ TEST_F(FileListTest, HeaderClicksSortEachColumnWithItsOwnDirection)
     const QPersistentModelIndex banana = files.model()->index(1, 0);
     selectRow(1);
 
-    clickHeader(1);
-    EXPECT_EQ(columnTexts(1), (QStringList {"9.000 MB", "10.000 MB", "100.000 MB"}));
-    EXPECT_EQ(files.SortHeader()->SortColumn(), 1);
-    EXPECT_TRUE(files.SortHeader()->SortAscending());
-    clickHeader(1);
-    EXPECT_EQ(columnTexts(1), (QStringList {"100.000 MB", "10.000 MB", "9.000 MB"}));
-    EXPECT_FALSE(files.SortHeader()->SortAscending());
-    // The selection moved with its row.
-    EXPECT_EQ(banana.row(), 2);
-    EXPECT_TRUE(files.selectionModel()->isRowSelected(2, {}));
-    EXPECT_EQ(files.selectionModel()->selectedRows().size(), 1);
-
-    // The other columns start ascending on their first click.
-    clickHeader(0);
-    EXPECT_EQ(columnTexts(0), (QStringList {"apple", "Banana", "cherry"}));
-    clickHeader(0);
-    EXPECT_EQ(columnTexts(0), (QStringList {"cherry", "Banana", "apple"}));
-    clickHeader(2);
-    EXPECT_EQ(columnTexts(2), (QStringList {"AVI", "MP3", "TXT"}));
-    EXPECT_EQ(files.SortHeader()->SortColumn(), 2);
-    clickHeader(2);
-    EXPECT_EQ(columnTexts(2), (QStringList {"TXT", "MP3", "AVI"}));
+    // Every column starts ascending on its first click and turns on the second.
+    const std::pair<int, QStringList> clicks[] = {{1, {"9.000 MB", "10.000 MB", "100.000 MB"}},
+                                                  {1, {"100.000 MB", "10.000 MB", "9.000 MB"}},
+                                                  {0, {"apple", "Banana", "cherry"}},
+                                                  {0, {"cherry", "Banana", "apple"}},
+                                                  {2, {"AVI", "MP3", "TXT"}},
+                                                  {2, {"TXT", "MP3", "AVI"}}};
+    for (int i = 0; i < 6; ++i) {
+        clickHeader(clicks[i].first);
+        EXPECT_EQ(columnTexts(clicks[i].first), clicks[i].second) << i;
+        EXPECT_EQ(files.SortHeader()->SortColumn(), clicks[i].first);
+        EXPECT_EQ(files.SortHeader()->SortAscending(), i % 2 == 0) << i;
+        if (i == 1) { // the selection moved with its row
+            EXPECT_EQ(banana.row(), 2);
+            EXPECT_EQ(files.selectionModel()->selectedRows(), QModelIndexList {banana});
+        }
+    }
     // Sorting shows rows, it does not touch the records.
     EXPECT_EQ(catalog.m_pFiles->at(0).m_strFileName, "cherry.TXT");
 }
@@ -267,15 +244,13 @@ TEST_F(FileListTest, RightClickPutsTheSelectedNamesAtTheHeadAndShowsTheDataMenu)
     menuChoice = "CD Info";
     rightClick();
     EXPECT_EQ(catalog.m_lstSelection, (QStringList {"Song.mp3", "c.txt", "a.jpg", "Music"}));
-    ASSERT_FALSE(commands.notes.empty());
-    EXPECT_EQ(commands.notes.back().code, HINT_PANEL_COMMAND);
-    EXPECT_EQ(commands.notes.back().token, &Tokens::OnOptions);
+    EXPECT_TRUE(commands.last(HINT_PANEL_COMMAND, &Tokens::OnOptions));
 
     menuChoice = "&Attach Selected Categories";
     rightClick();
     ASSERT_FALSE(cats.notes.empty());
-    EXPECT_EQ(cats.notes.back().code, HINT_ATTACH_CATEGORIES);
-    EXPECT_EQ(cats.notes.back().catalog, &catalog);
+    EXPECT_TRUE(cats.notes.back().code == HINT_ATTACH_CATEGORIES
+                && cats.notes.back().catalog == &catalog);
 
     // While a friend's catalogue is shown the categories stay as they are.
     theAppFlags().m_bEditAllowed = 0;
@@ -285,7 +260,7 @@ TEST_F(FileListTest, RightClickPutsTheSelectedNamesAtTheHeadAndShowsTheDataMenu)
     EXPECT_EQ(prompter.messages, (QStringList {"Unautorised Action!!!"}));
 }
 
-TEST_F(FileListTest, ViewModesSwitchIconSizeAndTheSharedFlag)
+TEST_F(FileListTest, ViewModesAndMenuCommands)
 {
     *catalog.m_pFiles = {file("1", "e:\\", "a.txt", "1")};
     select("1", "1 Disc");
@@ -294,57 +269,29 @@ TEST_F(FileListTest, ViewModesSwitchIconSizeAndTheSharedFlag)
     commands.send(HINT_VIEW_MODE, Tokens::OnViewLargeicons);
     EXPECT_EQ(theAppFlags().m_bSmallIcons, 0);
     EXPECT_EQ(files.iconSize(), QSize(32, 32));
-    EXPECT_GE(files.sizeHintForRow(0), 32);
     EXPECT_GT(files.sizeHintForRow(0), smallRow);
     commands.send(HINT_VIEW_MODE, Tokens::OnViewSmallicons);
     EXPECT_EQ(theAppFlags().m_bSmallIcons, 1);
     EXPECT_EQ(files.iconSize(), QSize(16, 16));
-    // A view-mode notification with another token changes nothing.
-    commands.send(HINT_VIEW_MODE, Tokens::Refresh);
+    commands.send(HINT_VIEW_MODE, Tokens::Refresh); // another token changes nothing
     EXPECT_EQ(theAppFlags().m_bSmallIcons, 1);
-
     EXPECT_TRUE(files.OnCommand(ID_VIEW_LARGEICONS));
     EXPECT_EQ(theAppFlags().m_bSmallIcons, 0);
-
-    // The list is a control people reach by keyboard and screen readers name.
-    EXPECT_FALSE(files.accessibleName().isEmpty());
-    EXPECT_TRUE(files.focusPolicy() & Qt::TabFocus);
     theAppFlags().m_bEditAllowed = 0;
     files.OnInitialUpdate();
     EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
-}
 
-TEST_F(FileListTest, MenuCommandsAreForwardedToTheCommandPanel)
-{
-    left.send(HINT_SELECTION, &catalog);
-    struct Forward
-    {
-        int id;
-        int code;
-        const Token *token;
-    };
-    // The pane's own CD Info item and a sample of the shared table.
-    const Forward table[] = {
-        {ID_DATA_CDINFO, HINT_PANEL_COMMAND, &Tokens::OnOptions},
-        {ID_SEARCH_FILESEARCH, HINT_PANEL_COMMAND, &Tokens::OnSearchFilesearch},
-        {ID_ACCEL_LOADFRIEND, HINT_FRIEND_REQUEST, nullptr},
-    };
-    for (const Forward &f : table) {
-        commands.notes.clear();
-        EXPECT_TRUE(files.OnCommand(f.id)) << f.id;
-        ASSERT_EQ(commands.notes.size(), 1u) << f.id;
-        EXPECT_EQ(commands.notes[0].code, f.code) << f.id;
-        if (f.token)
-            EXPECT_EQ(commands.notes[0].token, f.token) << f.id;
-        else
-            EXPECT_EQ(commands.notes[0].catalog, &catalog) << f.id;
-    }
+    // The pane's own CD Info item and one of the shared table (the table is tested once).
+    EXPECT_TRUE(files.OnCommand(ID_DATA_CDINFO));
+    EXPECT_TRUE(commands.last(HINT_PANEL_COMMAND, &Tokens::OnOptions));
+    EXPECT_TRUE(files.OnCommand(ID_ACCEL_LOADFRIEND));
+    EXPECT_EQ(commands.notes.back().code, HINT_FRIEND_REQUEST);
+    EXPECT_EQ(commands.notes.back().catalog, &catalog);
     // Opening a file stays in the pane; commands of other panes are not ours.
     commands.notes.clear();
     EXPECT_TRUE(files.OnCommand(ID_DATA_OPENFILE));
     EXPECT_TRUE(files.OnCommand(ID_ACCEL_CTRLENTER));
     EXPECT_TRUE(commands.notes.empty());
-    EXPECT_FALSE(files.OnCommand(ID_APP_ABOUT));
     EXPECT_FALSE(files.OnCommand(ID_ACCEL_SAVEDATA));
 }
 
