@@ -8,11 +8,14 @@
 #include "support/tempdir.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTest>
@@ -53,6 +56,28 @@ TEST(MainFrame, StartsMaximisedWithCaptionAndFourPanes)
     for (int i = 0; i < frame->Splitter()->count(); ++i)
         panes << frame->Splitter()->widget(i)->objectName();
     EXPECT_EQ(panes, (QStringList {"CComandsView", "CLeftView", "CTavikonView", "CCatView"}));
+}
+
+// Screen readers and keyboard users: every control a person can use in the four panes has a
+// name to announce and can take the focus.
+TEST(MainFrame, EveryControlHasAnAccessibleNameAndTakesTheFocus)
+{
+    RunningApp run;
+    ASSERT_TRUE(run.started);
+    QStringList unnamed;
+    for (QWidget *w : run.frame()->Splitter()->findChildren<QWidget *>()) {
+        const bool control = qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w)
+            || qobject_cast<QAbstractItemView *>(w) || qobject_cast<QPlainTextEdit *>(w);
+        if (!control || !w->isVisibleTo(run.frame()) || w->inherits("QHeaderView"))
+            continue;
+        const auto *button = qobject_cast<QAbstractButton *>(w);
+        const bool named
+            = !w->accessibleName().isEmpty() || (button && !button->text().remove(u'&').isEmpty());
+        if (!named || w->focusPolicy() == Qt::NoFocus)
+            unnamed << w->objectName() + u'(' + QString::fromLatin1(w->metaObject()->className())
+                    + u')';
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u' ').toStdString();
 }
 
 TEST(MainFrame, CancellingTheFirstStartEndsWithStatusOne)

@@ -90,8 +90,9 @@ TEST_P(SessionEnd, SignalSavesTheCatalogueLikeTheCloseBox)
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
-    EXPECT_EQ(discsIn(dir + QStringLiteral("Data/Data.dat")).size(), 1)
-        << "the restored catalogue was not saved";
+    const CDiscList saved = discsIn(dir + QStringLiteral("Data/Data.dat"));
+    EXPECT_EQ(saved.size(), 1) << "the restored catalogue was not saved";
+    EXPECT_EQ(discsIn(BackupDirFor(dir) + QStringLiteral("/Data.dat")), saved);
 }
 
 // The desktop's log-out while the window is up: the same save, the change made before is kept.
