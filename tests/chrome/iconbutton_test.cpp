@@ -92,6 +92,18 @@ TEST(IconButton, ColoursStartFromThePaletteAndRefuseBadIndices)
     }
     for (int i = 0; i < CIconButton::BTNST_MAX_COLORS; ++i)
         EXPECT_NE(b->GetColor(i), QColor(Qt::blue)) << "a refused colour changed number " << i;
+
+    // Colours left alone follow a palette switch; one that was set stays.
+    b->SetHoverFace();
+    b->SetColor(CIconButton::BTNST_COLOR_BK_FOCUS, Qt::yellow);
+    QPalette dark = w.window.palette();
+    dark.setColor(QPalette::Button, QColor(0x3a, 0x3d, 0x42));
+    dark.setColor(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6));
+    w.window.setPalette(dark);
+    EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_BK_OUT), QColor(0x3a, 0x3d, 0x42));
+    EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_FG_OUT), QColor(0xe6, 0xe6, 0xe6));
+    EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_BK_IN), QColor(0x58, 0x5b, 0x60));
+    EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_BK_FOCUS), QColor(Qt::yellow));
 }
 
 TEST(IconButton, MouseOverFollowsEnterAndLeaveAndPaintsTheHoverFace)
@@ -118,7 +130,7 @@ TEST(IconButton, MouseOverFollowsEnterAndLeaveAndPaintsTheHoverFace)
     }
 }
 
-TEST(IconButton, DraggingInWithTheLeftButtonIsNotHovering)
+TEST(IconButton, DraggingInIsNotHoveringAndStatesPickTheirColours)
 {
     ButtonWindow w;
     CIconButton *b = w.button;
@@ -132,16 +144,7 @@ TEST(IconButton, DraggingInWithTheLeftButtonIsNotHovering)
     EXPECT_TRUE(b->IsMouseOver());
     w.move(QPoint(-5, -5), Qt::LeftButton);
     EXPECT_FALSE(b->IsMouseOver());
-    // A disabled button cannot keep a stale hover.
-    w.move(inside, Qt::NoButton);
-    b->setEnabled(false);
-    EXPECT_FALSE(b->IsMouseOver());
-}
 
-TEST(IconButton, StateColoursForFocusPressAndDisabled)
-{
-    ButtonWindow w;
-    CIconButton *b = w.button;
     b->SetColor(CIconButton::BTNST_COLOR_BK_IN, QColor(0x11, 0x22, 0x33));
     b->SetColor(CIconButton::BTNST_COLOR_BK_OUT, QColor(0x44, 0x55, 0x66));
     b->SetColor(CIconButton::BTNST_COLOR_BK_FOCUS, QColor(0x77, 0x88, 0x99));
@@ -158,25 +161,11 @@ TEST(IconButton, StateColoursForFocusPressAndDisabled)
     EXPECT_EQ(w.paintedFace(), QColor(0x11, 0x22, 0x33));
     b->setDown(false);
 
+    // A disabled button cannot keep a stale hover.
+    w.move(inside, Qt::NoButton);
     b->setEnabled(false);
+    EXPECT_FALSE(b->IsMouseOver());
     EXPECT_EQ(b->CurrentForeground(), b->palette().color(QPalette::Disabled, QPalette::ButtonText));
-}
-
-TEST(IconButton, ColoursLeftAloneFollowAPaletteSwitch)
-{
-    ButtonWindow w(QColor(0xF0, 0xF0, 0xF0));
-    CIconButton *b = w.button;
-    b->SetHoverFace();
-    b->SetColor(CIconButton::BTNST_COLOR_BK_FOCUS, Qt::yellow);
-
-    QPalette dark = w.window.palette();
-    dark.setColor(QPalette::Button, QColor(0x3a, 0x3d, 0x42));
-    dark.setColor(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6));
-    w.window.setPalette(dark);
-    EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_BK_OUT), QColor(0x3a, 0x3d, 0x42));
-    EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_FG_OUT), QColor(0xe6, 0xe6, 0xe6));
-    EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_BK_IN), QColor(0x58, 0x5b, 0x60));
-    EXPECT_EQ(b->GetColor(CIconButton::BTNST_COLOR_BK_FOCUS), QColor(Qt::yellow));
 }
 
 TEST(IconButton, ToolTipIsWrappedToTheMaximumWidthAndNamesIconOnlyButtons)
@@ -184,9 +173,8 @@ TEST(IconButton, ToolTipIsWrappedToTheMaximumWidthAndNamesIconOnlyButtons)
     ButtonWindow w;
     CIconButton *b = w.button;
     b->SetTooltipText(QStringLiteral("Scan New CD Ctrl + Y"));
-    EXPECT_EQ(b->toolTip(), QStringLiteral("Scan New CD Ctrl + Y"));
-    EXPECT_EQ(b->DisplayedToolTip(), QStringLiteral("Scan New CD Ctrl + Y"));
-    EXPECT_EQ(b->accessibleName(), QStringLiteral("Scan New CD Ctrl + Y"));
+    EXPECT_EQ((QStringList {b->toolTip(), b->DisplayedToolTip(), b->accessibleName()}),
+              QStringList(3, QStringLiteral("Scan New CD Ctrl + Y")));
 
     QString longTip;
     for (int i = 0; i < 30; ++i)
