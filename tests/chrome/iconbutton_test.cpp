@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEnterEvent>
-#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTextDocumentFragment>
@@ -54,14 +53,6 @@ struct ButtonWindow
     // The colour the button painted at a point of its face, clear of border, icon and text.
     QColor paintedFace() const { return button->grab().toImage().pixelColor(2, 2); }
 };
-
-QWidget *tipLabel()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->inherits("QTipLabel") && w->isVisible())
-            return w;
-    return nullptr;
-}
 
 } // namespace
 
@@ -189,16 +180,6 @@ TEST(IconButton, ToolTipIsWrappedToTheMaximumWidthAndNamesIconOnlyButtons)
         const QString text = QTextDocumentFragment::fromHtml(line).toPlainText();
         EXPECT_LE(fm.horizontalAdvance(text), CIconButton::kMaxTipWidth) << text.toStdString();
     }
-
-    // The tip as Qt shows it stays within the limit.
-    const QPoint at(b->width() / 2, b->height() / 2);
-    QHelpEvent help(QEvent::ToolTip, at, b->mapToGlobal(at));
-    QApplication::sendEvent(b, &help);
-    QWidget *label = nullptr;
-    QTRY_VERIFY((label = tipLabel()) != nullptr);
-    EXPECT_LE(label->width(), CIconButton::kMaxTipWidth);
-    EXPECT_GT(label->height(), 2 * fm.height()) << "the long tip runs over several lines";
-    QToolTip::hideText();
 
     // A caption names the button; the tip does not override it.
     CIconButton captioned(&w.window);
