@@ -25,14 +25,14 @@ namespace {
 
 struct Catalogue
 {
+    Catalogue(int discs, int filesPerDisc) { fill(discs, filesPerDisc); }
+    void fill(int discs, int filesPerDisc)
+    {
+        FillCatalogue(catalog, tree, discs, filesPerDisc, QStringLiteral("Music"));
+    }
     CCatalog catalog;
     QByteArray tree;
 };
-
-void fill(Catalogue &c, int discs, int filesPerDisc)
-{
-    FillCatalogue(c.catalog, c.tree, discs, filesPerDisc, QStringLiteral("Music"));
-}
 
 QByteArray readFile(const QString &path)
 {
@@ -87,8 +87,7 @@ TEST_F(StoreFixture, NewCatalogueHasDefaultsAndASavedOneLoadsBackWithItsBackup)
     EXPECT_FALSE(store.NeedsRestore(fresh, false));
     EXPECT_TRUE(store.CanSave());
 
-    Catalogue c;
-    fill(c, 3, 4);
+    Catalogue c(3, 4);
     save(c);
     for (const char *name : {"Data.dat", "FileData.dat", "Cat.dat"})
         EXPECT_EQ(readFile(store.BackupPath(QLatin1String(name))),
@@ -110,7 +109,7 @@ TEST_F(StoreFixture, NewCatalogueHasDefaultsAndASavedOneLoadsBackWithItsBackup)
                     .isEmpty());
 
     // Discs that held no files are a valid catalogue: no restore is asked for.
-    fill(c, 2, 0);
+    c.fill(2, 0);
     save(c);
     EXPECT_EQ(readFile(store.DataPath(QStringLiteral("FileData.dat"))), QByteArray("\0\0", 2));
     ASSERT_TRUE(load(loaded).ok());
@@ -123,8 +122,7 @@ TEST_F(StoreFixture, NewCatalogueHasDefaultsAndASavedOneLoadsBackWithItsBackup)
 
 TEST_F(StoreFixture, LostDataFileIsRestoredFromBackupAndNeverSavedHalfRead)
 {
-    Catalogue c;
-    fill(c, 3, 2);
+    Catalogue c(3, 2);
     save(c);
     ASSERT_TRUE(QFile::remove(store.DataPath(QStringLiteral("Data.dat"))));
     const QByteArray goodBackup = readFile(store.BackupPath(QStringLiteral("FileData.dat")));
@@ -156,8 +154,7 @@ TEST_F(StoreFixture, LostDataFileIsRestoredFromBackupAndNeverSavedHalfRead)
 
 TEST_F(StoreFixture, DamagedFileKeepsRecordsReadAndNamesTheFile)
 {
-    Catalogue c;
-    fill(c, 2, 3);
+    Catalogue c(2, 3);
     save(c);
     const QString path = store.DataPath(QStringLiteral("FileData.dat"));
     QByteArray bytes = readFile(path);
@@ -232,10 +229,8 @@ void setFileSizeLimit(rlim_t bytes)
 // the next save that can write puts that catalogue on disk whole.
 TEST_F(StoreFixture, SaveFailingHalfwayKeepsPreviousCatalogue)
 {
-    Catalogue before;
-    fill(before, 2, 3);
-    Catalogue big;
-    fill(big, 20, 400); // far beyond the limits below
+    Catalogue before(2, 3);
+    Catalogue big(20, 400); // far beyond the limits below
     const qsizetype largest = WriteFileList(*big.catalog.m_pFiles).size();
     ASSERT_GT(largest, 64 * 1024);
     const QString dataDir = dir + QStringLiteral("Data");
@@ -250,8 +245,7 @@ TEST_F(StoreFixture, SaveFailingHalfwayKeepsPreviousCatalogue)
         ASSERT_GE(child, 0);
         if (child == 0) {
             std::signal(SIGXFSZ, SIG_IGN);
-            Catalogue copy;
-            fill(copy, 20, 400);
+            Catalogue copy(20, 400);
             setFileSizeLimit(limit);
             const StoreResult saved = store.SaveCatalog(big.catalog, &big.tree);
             if (saved.ok())
@@ -298,13 +292,10 @@ TEST_F(StoreFixture, SaveFailingHalfwayKeepsPreviousCatalogue)
 // lists in memory stay, and the next save to a writable directory writes them whole.
 TEST_F(StoreFixture, UnwritableDirectoryFailsWithoutTouchingFiles)
 {
-    Catalogue c;
-    fill(c, 1, 1);
+    Catalogue c(1, 1);
     save(c);
-    Catalogue next;
-    fill(next, 3, 2);
-    Catalogue copy;
-    fill(copy, 3, 2);
+    Catalogue next(3, 2);
+    Catalogue copy(3, 2);
 
     TestHome other;
     ASSERT_TRUE(other.write(QStringLiteral("Data"), "a file, not a folder"));
@@ -353,9 +344,7 @@ TEST_F(StoreFixture, UnwritableDirectoryFailsWithoutTouchingFiles)
 // where the system allows no such mount.
 TEST_F(StoreFixture, FullDiskKeepsPreviousCatalogue)
 {
-    Catalogue small, big;
-    fill(small, 2, 3);
-    fill(big, 20, 400);
+    Catalogue small(2, 3), big(20, 400);
     TestHome mountPoint;
     const QByteArray where = QFile::encodeName(mountPoint.path());
     const pid_t child = fork();
