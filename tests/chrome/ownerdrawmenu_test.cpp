@@ -49,9 +49,7 @@ TEST(OwnerDrawMenu, BuildsMenu128WithTheHelpPictureOnly)
     EXPECT_EQ(menu.Actions().size(), items);
 
     // Our item drawing: the Help pop-up paints without trouble and gives its items room.
-    QMenu *help = menu.Action(ID_HELP_FINDER)->associatedObjects().isEmpty()
-        ? nullptr
-        : qobject_cast<QMenu *>(menu.Action(ID_HELP_FINDER)->associatedObjects().first());
+    auto *help = qobject_cast<QMenu *>(menu.Action(ID_HELP_FINDER)->associatedObjects().value(0));
     ASSERT_NE(help, nullptr);
     help->popup(QPoint(10, 10));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));

@@ -87,55 +87,40 @@ TEST(ThemeLoader, OnlyDesktopStylesCountAsThemed)
     }
 }
 
-TEST(ThemedButton, DrawsTheStylePanelOnlyWithALoaderUnderADesktopStyle)
+TEST(ThemedButton, DrawsTheStylePanelOnlyWithALoaderAndHandsItTheStateThatApplies)
 {
     auto *style = new RecordingStyle;
     AppStyleScope scope(style);
     QWidget window;
     auto *button = new CThemedButton(&window);
-    button->resize(60, 40);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    const QColor face = button->palette().color(QPalette::Button);
-
-    EXPECT_FALSE(button->DrawsThemed()) << "no loader attached";
-    style->bevels = 0;
-    EXPECT_EQ(button->grab().toImage().pixelColor(2, 2), face);
-    EXPECT_EQ(style->bevels, 0);
-
-    CThemeLoader loader;
-    button->SetThemeHelper(&loader);
-    EXPECT_TRUE(button->DrawsThemed());
-    EXPECT_EQ(button->grab().toImage().pixelColor(2, 2), QColor(0x12, 0x34, 0x56));
-    EXPECT_GT(style->bevels, 0);
-
-    button->SetThemeHelper(nullptr);
-    EXPECT_FALSE(button->DrawsThemed());
-    EXPECT_EQ(button->grab().toImage().pixelColor(2, 2), face);
-}
-
-TEST(ThemedButton, TheLastStateThatAppliesIsHandedToTheStyle)
-{
-    auto *style = new RecordingStyle;
-    AppStyleScope scope(style);
-    QWidget window;
-    auto *button = new CThemedButton(&window);
-    button->resize(60, 40);
-    button->move(30, 30); // away from where the pointer may rest
-    CThemeLoader loader;
-    button->SetThemeHelper(&loader);
+    button->setGeometry(30, 30, 60, 40); // away from where the pointer may rest
     window.resize(120, 100);
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(button, &leave);
+    const QColor face = button->palette().color(QPalette::Button);
+    const auto painted = [&] { return button->grab().toImage().pixelColor(2, 2); };
+
+    EXPECT_FALSE(button->DrawsThemed()) << "no loader attached";
+    style->bevels = 0;
+    EXPECT_EQ(painted(), face);
+    EXPECT_EQ(style->bevels, 0);
+    CThemeLoader loader;
+    button->SetThemeHelper(&loader);
+    EXPECT_TRUE(button->DrawsThemed());
+    EXPECT_EQ(painted(), QColor(0x12, 0x34, 0x56));
+    EXPECT_GT(style->bevels, 0);
+    button->SetThemeHelper(nullptr);
+    EXPECT_FALSE(button->DrawsThemed());
+    EXPECT_EQ(painted(), face);
+
+    button->SetThemeHelper(&loader);
     using S = CThemedButton::ThemeState;
 
-    auto paint = [&] { button->grab(); };
     EXPECT_EQ(button->CurrentThemeState(), S::Normal);
-    paint();
+    painted();
     EXPECT_TRUE(style->lastState & QStyle::State_Enabled);
     EXPECT_TRUE(style->lastState & QStyle::State_Raised);
     EXPECT_FALSE(style->lastState & (QStyle::State_MouseOver | QStyle::State_Sunken));
@@ -143,24 +128,24 @@ TEST(ThemedButton, TheLastStateThatAppliesIsHandedToTheStyle)
 
     button->setDefault(true);
     EXPECT_EQ(button->CurrentThemeState(), S::Defaulted);
-    paint();
+    painted();
     EXPECT_TRUE(style->lastDefault);
 
     sendEnter(button);
     ASSERT_TRUE(button->IsMouseOver());
     EXPECT_EQ(button->CurrentThemeState(), S::Hot) << "hot wins over defaulted";
-    paint();
+    painted();
     EXPECT_TRUE(style->lastState & QStyle::State_MouseOver);
     EXPECT_FALSE(style->lastDefault);
 
     button->setDown(true);
     EXPECT_EQ(button->CurrentThemeState(), S::Pressed);
-    paint();
+    painted();
     EXPECT_TRUE(style->lastState & QStyle::State_Sunken);
     EXPECT_FALSE(style->lastState & QStyle::State_MouseOver);
 
     button->setEnabled(false);
     EXPECT_EQ(button->CurrentThemeState(), S::Disabled) << "disabled wins over everything";
-    paint();
+    painted();
     EXPECT_FALSE(style->lastState & QStyle::State_Enabled);
 }

@@ -145,7 +145,7 @@ TEST_F(ScanDialog, ScanFillsTreeAndRecordsAndSaveWritesTheTree)
     EXPECT_EQ(m_files.size(), m_before.size() + 3);
 }
 
-TEST_F(ScanDialog, RescanReplacesPendingRecordsAndStopDiscardsThem)
+TEST_F(ScanDialog, RescanReplacesPendingRecordsAndAFailedSaveOrStopKeepsNone)
 {
     scan("DISCA:\\");
     // The drive must be chosen again for a further scan.
@@ -159,6 +159,14 @@ TEST_F(ScanDialog, RescanReplacesPendingRecordsAndStopDiscardsThem)
               (QStringList {"12 discb:\\ discb:\\photos\\p1.jpg 100",
                             "12 discb:\\ discb:\\photos\\p2.jpg 200"}));
     EXPECT_EQ(m_dlg->m_strScannedDrive, "DISCB:\\");
+
+    // A file where the Data folder should be: the save fails and the dialog stays open.
+    ASSERT_TRUE(QDir(m_home.file("Data")).removeRecursively());
+    ASSERT_TRUE(m_home.write("Data", "not a folder"));
+    click("SaveScan");
+    EXPECT_TRUE(m_dlg->isVisible());
+    EXPECT_EQ(m_prompter.messages.size(), 2);
+    EXPECT_EQ(m_files.size(), m_before.size() + 2); // still pending
 
     click("StopScan");
     EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
@@ -204,32 +212,13 @@ TEST_F(ScanDialog, StartNeedsAChosenDriveAndSaveWithoutScanAddsNothing)
     EXPECT_FALSE(QFile::exists(m_home.file("Data/TreeTemp.tkdt")));
 }
 
-TEST_F(ScanDialog, SaveThatCannotWriteTheTreeKeepsTheDialogOpen)
+TEST_F(ScanDialog, ControlsHaveNamesAndKeys)
 {
-    scan("DISCB:\\");
-    // A file where the Data folder should be: nothing can be written below it.
-    ASSERT_TRUE(QDir(m_home.file("Data")).removeRecursively());
-    ASSERT_TRUE(m_home.write("Data", "not a folder"));
-    click("SaveScan");
-    EXPECT_TRUE(m_dlg->isVisible());
-    ASSERT_EQ(m_prompter.messages.size(), 1);
-    EXPECT_EQ(m_files.size(), m_before.size() + 2); // still pending
-}
-
-TEST_F(ScanDialog, ControlsHaveNamesTipsAndKeys)
-{
-    const QList<QWidget *> widgets = m_dlg->findChildren<QWidget *>();
-    for (QWidget *w : widgets) {
-        if (w->focusPolicy() & Qt::TabFocus) {
-            EXPECT_FALSE(w->accessibleName().isEmpty())
-                << w->metaObject()->className() << " " << w->objectName().toStdString();
-        }
+    for (QWidget *w : m_dlg->findChildren<QWidget *>()) {
+        EXPECT_TRUE(!(w->focusPolicy() & Qt::TabFocus) || !w->accessibleName().isEmpty())
+            << w->metaObject()->className() << " " << w->objectName().toStdString();
     }
-    EXPECT_EQ(m_dlg->findChild<QPushButton *>("StartScan")->toolTip(), "Start Scan Ctrl + S");
-    EXPECT_EQ(m_dlg->findChild<QPushButton *>("StopScan")->toolTip(), "Stop Scan Ctrl + X");
-    EXPECT_EQ(m_dlg->findChild<QPushButton *>("SaveScan")->toolTip(), "Save Scan Ctrl + H");
     EXPECT_TRUE(m_dlg->findChild<QPushButton *>("StartScan")->isDefault());
-    EXPECT_EQ(m_dlg->windowTitle(), "Scan Options");
 
     // The drive is chosen and the scan started and saved from the keyboard alone.
     QApplication::setActiveWindow(m_dlg.get());

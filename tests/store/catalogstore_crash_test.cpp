@@ -3,6 +3,7 @@
 #include "store/homepaths.h"
 #include "store/treetext.h"
 
+#include "samplecatalogue.h"
 #include "support/tempdir.h"
 
 #include <QDir>
@@ -19,40 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-// A catalogue large enough that writing it takes a while: `discs` discs of `filesPerDisc`
-// files, with texts that differ between the two catalogues of the test.
-void makeCatalogue(CCatalog &catalog, QByteArray &tree, int discs, int filesPerDisc,
-                   const QString &tag)
-{
-    catalog.ResetLists();
-    catalog.m_lstCategories = {tag, QStringLiteral("Music")};
-    QList<TreeTextLine> lines;
-    for (int d = 1; d <= discs; ++d) {
-        CDisc disc;
-        disc.m_strNumber = QString::number(d);
-        disc.m_strName = tag + QString::number(d);
-        catalog.m_pDiscs->prepend(disc);
-        lines.append({0, disc.m_strNumber + u' ' + disc.m_strName});
-        lines.append({1, QStringLiteral("folder")});
-        for (int i = 0; i < filesPerDisc; ++i) {
-            CFileData file;
-            file.m_strFileName = tag + QStringLiteral("_file_%1.mp3").arg(i);
-            file.m_strDiscNumber = disc.m_strNumber;
-            file.m_strFolder = QStringLiteral("sr0:\\folder\\");
-            file.m_strDrive = QStringLiteral("sr0:\\");
-            file.m_strSize = QString::number(i * 1000 + d);
-            catalog.m_pFiles->append(file);
-        }
-    }
-    tree = WriteTreeText(lines);
-}
-
-bool sameLists(const CCatalog &a, const CCatalog &b)
-{
-    return *a.m_pDiscs == *b.m_pDiscs && *a.m_pFiles == *b.m_pFiles
-        && a.m_lstCategories == b.m_lstCategories;
-}
 
 // Forks a child that saves and backs up `next` and kills it with SIGKILL as soon as the
 // file system has reported `afterEvents` changes in the two catalogue directories (INT_MAX:
@@ -119,8 +86,8 @@ TEST(CrashSafety, KillDuringSaveLeavesOldOrNewCatalogueWhole)
 
     CCatalog oldCat, newCat;
     QByteArray oldTree, newTree;
-    makeCatalogue(oldCat, oldTree, 40, 2000, QStringLiteral("old"));
-    makeCatalogue(newCat, newTree, 50, 2000, QStringLiteral("new"));
+    FillCatalogue(oldCat, oldTree, 40, 2000, QStringLiteral("old"));
+    FillCatalogue(newCat, newTree, 50, 2000, QStringLiteral("new"));
     const qsizetype oldItems = ReadTreeText(oldTree).size();
     const qsizetype newItems = ReadTreeText(newTree).size();
     const auto startFromOld
@@ -145,18 +112,18 @@ TEST(CrashSafety, KillDuringSaveLeavesOldOrNewCatalogueWhole)
         QList<TreeTextNode> tree;
         const StoreResult load = reader.LoadCatalog(loaded, tree);
         ASSERT_TRUE(load.ok()) << "kill point " << point << ": " << load.message().toStdString();
-        const bool isOld = sameLists(loaded, oldCat) && tree.size() == oldItems;
-        const bool isNew = sameLists(loaded, newCat) && tree.size() == newItems;
+        const bool isOld = SameCatalogue(loaded, oldCat) && tree.size() == oldItems;
+        const bool isNew = SameCatalogue(loaded, newCat) && tree.size() == newItems;
         EXPECT_TRUE(isOld || isNew) << "kill point " << point << ": Data/ is a mixture";
 
         CCatalog restored;
         const StoreResult restore = reader.RestoreCatalog(restored);
         ASSERT_TRUE(restore.ok()) << "kill point " << point << ": "
                                   << restore.message().toStdString();
-        EXPECT_TRUE(sameLists(restored, oldCat) || sameLists(restored, newCat))
+        EXPECT_TRUE(SameCatalogue(restored, oldCat) || SameCatalogue(restored, newCat))
             << "kill point " << point << ": the backup is a mixture";
         // A backup newer than Data/ would mean the save's order was broken.
-        EXPECT_FALSE(isOld && sameLists(restored, newCat)) << "kill point " << point;
+        EXPECT_FALSE(isOld && SameCatalogue(restored, newCat)) << "kill point " << point;
 
         // Nothing of the interrupted save stays behind once the store has looked.
         for (const QString &d : {dataDir, backupDir})

@@ -2,6 +2,7 @@
 #include "store/catalogstore.h"
 #include "store/homepaths.h"
 
+#include "samplecatalogue.h"
 #include "support/tempdir.h"
 
 #include <QDir>
@@ -24,35 +25,14 @@ namespace {
 
 struct Catalogue
 {
+    Catalogue(int discs, int filesPerDisc) { fill(discs, filesPerDisc); }
+    void fill(int discs, int filesPerDisc)
+    {
+        FillCatalogue(catalog, tree, discs, filesPerDisc, QStringLiteral("Music"));
+    }
     CCatalog catalog;
     QByteArray tree;
 };
-
-// A small catalogue of `discs` discs with `filesPerDisc` files each.
-void fill(Catalogue &c, int discs, int filesPerDisc)
-{
-    c.catalog.ResetLists();
-    c.catalog.m_lstCategories = {QStringLiteral("Music"), QString::fromUtf8("Фильмы")};
-    QList<TreeTextLine> lines;
-    for (int d = 1; d <= discs; ++d) {
-        CDisc disc;
-        disc.m_strNumber = QString::number(d);
-        disc.m_strName = QStringLiteral("Disc %1").arg(d);
-        c.catalog.m_pDiscs->prepend(disc);
-        lines.append({0, disc.m_strNumber + u' ' + disc.m_strName});
-        lines.append({1, QStringLiteral("folder")});
-        for (int f = 0; f < filesPerDisc; ++f) {
-            CFileData file;
-            file.m_strFileName = QStringLiteral("file %1 of disc %2.txt").arg(f).arg(d);
-            file.m_strDiscNumber = disc.m_strNumber;
-            file.m_strFolder = QStringLiteral("sr0:\\folder\\");
-            file.m_strDrive = QStringLiteral("sr0:\\");
-            file.m_strSize = QString::number(f * 1000);
-            c.catalog.m_pFiles->append(file);
-        }
-    }
-    c.tree = WriteTreeText(lines);
-}
 
 QByteArray readFile(const QString &path)
 {
@@ -73,12 +53,20 @@ struct StoreFixture : ::testing::Test
         store.SetBackupDir(BackupDirFor(dir));
     }
 
+    StoreResult load(CCatalog &catalog, int *treeLines = nullptr)
+    {
+        QList<TreeTextNode> tree;
+        const StoreResult r = store.LoadCatalog(catalog, tree);
+        if (treeLines)
+            *treeLines = int(tree.size());
+        return r;
+    }
+
     // Saves and backs up a catalogue, as the disc tree does after a change.
     void save(Catalogue &c)
     {
         CCatalog scratch;
-        QList<TreeTextNode> tree;
-        ASSERT_TRUE(store.LoadCatalog(scratch, tree).ok());
+        ASSERT_TRUE(load(scratch).ok());
         const StoreResult saved = store.SaveCatalog(c.catalog, &c.tree);
         ASSERT_TRUE(saved.ok()) << saved.message().toStdString();
         const StoreResult backed = store.BackUpCatalog();
@@ -88,23 +76,18 @@ struct StoreFixture : ::testing::Test
 
 } // namespace
 
-TEST_F(StoreFixture, NewCatalogueLoadsWithDefaultCategories)
+TEST_F(StoreFixture, NewCatalogueHasDefaultsAndASavedOneLoadsBackWithItsBackup)
 {
-    CCatalog catalog;
-    QList<TreeTextNode> tree;
-    ASSERT_TRUE(store.LoadCatalog(catalog, tree).ok());
-    EXPECT_TRUE(tree.isEmpty());
-    EXPECT_EQ(catalog.m_lstCategories, DEFAULT_CATEGORIES);
-    EXPECT_EQ(catalog.m_lstCategories.first(), QStringLiteral("Komedy"));
-    EXPECT_TRUE(catalog.m_pDiscs->isEmpty());
-    EXPECT_FALSE(store.NeedsRestore(catalog, false));
+    CCatalog fresh;
+    int lines = -1;
+    ASSERT_TRUE(load(fresh, &lines).ok());
+    EXPECT_EQ(lines, 0);
+    EXPECT_EQ(fresh.m_lstCategories, DEFAULT_CATEGORIES);
+    EXPECT_TRUE(fresh.m_pDiscs->isEmpty());
+    EXPECT_FALSE(store.NeedsRestore(fresh, false));
     EXPECT_TRUE(store.CanSave());
-}
 
-TEST_F(StoreFixture, SavedCatalogueLoadsBackAndBackupMatches)
-{
-    Catalogue c;
-    fill(c, 3, 4);
+    Catalogue c(3, 4);
     save(c);
     for (const char *name : {"Data.dat", "FileData.dat", "Cat.dat"})
         EXPECT_EQ(readFile(store.BackupPath(QLatin1String(name))),
@@ -113,12 +96,9 @@ TEST_F(StoreFixture, SavedCatalogueLoadsBackAndBackupMatches)
     EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Tree.tkdt"))), c.tree);
 
     CCatalog loaded;
-    QList<TreeTextNode> tree;
-    ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
-    EXPECT_EQ(tree.size(), 6);
-    EXPECT_EQ(*loaded.m_pDiscs, *c.catalog.m_pDiscs);
-    EXPECT_EQ(*loaded.m_pFiles, *c.catalog.m_pFiles);
-    EXPECT_EQ(loaded.m_lstCategories, c.catalog.m_lstCategories);
+    ASSERT_TRUE(load(loaded, &lines).ok());
+    EXPECT_EQ(lines, 6);
+    EXPECT_TRUE(SameCatalogue(loaded, c.catalog));
 
     // The teardown save has no tree: Tree.tkdt stays as the last change left it.
     const QByteArray treeBefore = readFile(store.DataPath(QStringLiteral("Tree.tkdt")));
@@ -127,18 +107,12 @@ TEST_F(StoreFixture, SavedCatalogueLoadsBackAndBackupMatches)
     EXPECT_TRUE(QDir(dir + QStringLiteral("Data"))
                     .entryList({QStringLiteral("*.tmp*"), QStringLiteral("*~")}, QDir::Files)
                     .isEmpty());
-}
 
-// Discs that held no files are a valid catalogue: no restore is asked for.
-TEST_F(StoreFixture, EmptyFileListIsNotDamage)
-{
-    Catalogue c;
-    fill(c, 2, 0);
+    // Discs that held no files are a valid catalogue: no restore is asked for.
+    c.fill(2, 0);
     save(c);
     EXPECT_EQ(readFile(store.DataPath(QStringLiteral("FileData.dat"))), QByteArray("\0\0", 2));
-    CCatalog loaded;
-    QList<TreeTextNode> tree;
-    ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
+    ASSERT_TRUE(load(loaded).ok());
     EXPECT_TRUE(loaded.m_pFiles->isEmpty());
     EXPECT_FALSE(store.NeedsRestore(loaded, true));
     // The disc list empty while the tree holds discs still is.
@@ -148,20 +122,19 @@ TEST_F(StoreFixture, EmptyFileListIsNotDamage)
 
 TEST_F(StoreFixture, LostDataFileIsRestoredFromBackupAndNeverSavedHalfRead)
 {
-    Catalogue c;
-    fill(c, 3, 2);
+    Catalogue c(3, 2);
     save(c);
     ASSERT_TRUE(QFile::remove(store.DataPath(QStringLiteral("Data.dat"))));
     const QByteArray goodBackup = readFile(store.BackupPath(QStringLiteral("FileData.dat")));
 
     CCatalog loaded;
-    QList<TreeTextNode> tree;
-    const StoreResult r = store.LoadCatalog(loaded, tree);
+    int lines = 0;
+    const StoreResult r = load(loaded, &lines);
     ASSERT_FALSE(r.ok());
     EXPECT_TRUE(
         r.message().contains(QDir::toNativeSeparators(store.DataPath(QStringLiteral("Data.dat")))))
         << r.message().toStdString();
-    EXPECT_TRUE(store.NeedsRestore(loaded, !tree.isEmpty()));
+    EXPECT_TRUE(store.NeedsRestore(loaded, lines > 0));
     EXPECT_FALSE(store.CanSave());
 
     // Neither the catalogue files nor the backup may be written from a partial read.
@@ -172,9 +145,7 @@ TEST_F(StoreFixture, LostDataFileIsRestoredFromBackupAndNeverSavedHalfRead)
     EXPECT_EQ(readFile(store.BackupPath(QStringLiteral("FileData.dat"))), goodBackup);
 
     ASSERT_TRUE(store.RestoreCatalog(loaded).ok());
-    EXPECT_EQ(*loaded.m_pDiscs, *c.catalog.m_pDiscs);
-    EXPECT_EQ(*loaded.m_pFiles, *c.catalog.m_pFiles); // each record once
-    EXPECT_EQ(loaded.m_lstCategories, c.catalog.m_lstCategories);
+    EXPECT_TRUE(SameCatalogue(loaded, c.catalog)); // each record once
     EXPECT_FALSE(store.NeedsRestore(loaded, true));
     ASSERT_TRUE(store.SaveCatalog(loaded, nullptr).ok());
     EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Data.dat"))),
@@ -183,16 +154,14 @@ TEST_F(StoreFixture, LostDataFileIsRestoredFromBackupAndNeverSavedHalfRead)
 
 TEST_F(StoreFixture, DamagedFileKeepsRecordsReadAndNamesTheFile)
 {
-    Catalogue c;
-    fill(c, 2, 3);
+    Catalogue c(2, 3);
     save(c);
     const QString path = store.DataPath(QStringLiteral("FileData.dat"));
     QByteArray bytes = readFile(path);
     bytes.chop(5);
     ASSERT_TRUE(home.write(QStringLiteral("Data/FileData.dat"), bytes));
     CCatalog loaded;
-    QList<TreeTextNode> tree;
-    const StoreResult r = store.LoadCatalog(loaded, tree);
+    const StoreResult r = load(loaded);
     ASSERT_FALSE(r.ok());
     EXPECT_TRUE(r.message().contains(QStringLiteral("damaged")));
     EXPECT_TRUE(r.message().contains(QDir::toNativeSeparators(path)));
@@ -208,20 +177,17 @@ TEST_F(StoreFixture, DamagedFileKeepsRecordsReadAndNamesTheFile)
 TEST(CopyWholeFile, MissingSourceLeavesDestination)
 {
     TestHome home;
+    const auto at = [&](const char *name) { return home.file(QLatin1String(name)); };
     ASSERT_TRUE(home.write(QStringLiteral("dest.dat"), "good backup"));
-    const StoreResult r = CopyWholeFile(home.file(QStringLiteral("nothing.dat")),
-                                        home.file(QStringLiteral("dest.dat")));
+    const StoreResult r = CopyWholeFile(at("nothing.dat"), at("dest.dat"));
     EXPECT_FALSE(r.ok());
     EXPECT_TRUE(r.message().contains(QStringLiteral("nothing.dat")));
     EXPECT_EQ(home.read(QStringLiteral("dest.dat")), QByteArray("good backup"));
 
     ASSERT_TRUE(home.write(QStringLiteral("src.dat"), QByteArray("\0\1\2new", 6)));
-    EXPECT_TRUE(
-        CopyWholeFile(home.file(QStringLiteral("src.dat")), home.file(QStringLiteral("dest.dat")))
-            .ok());
+    EXPECT_TRUE(CopyWholeFile(at("src.dat"), at("dest.dat")).ok());
     EXPECT_EQ(home.read(QStringLiteral("dest.dat")), QByteArray("\0\1\2new", 6));
-
-    EXPECT_FALSE(WriteWholeFile(home.file(QStringLiteral("no/such/dir/x.dat")), "x").ok());
+    EXPECT_FALSE(WriteWholeFile(at("no/such/dir/x.dat"), "x").ok());
 }
 
 // The four catalogue files of a directory, by name.
@@ -250,12 +216,6 @@ bool setImmutable(const QString &path, bool on)
     return ok;
 }
 
-bool sameCatalogue(const CCatalog &a, const CCatalog &b)
-{
-    return *a.m_pDiscs == *b.m_pDiscs && *a.m_pFiles == *b.m_pFiles
-        && a.m_lstCategories == b.m_lstCategories;
-}
-
 void setFileSizeLimit(rlim_t bytes)
 {
     // The hard limit stays open so that the child can lift the soft one again.
@@ -269,10 +229,8 @@ void setFileSizeLimit(rlim_t bytes)
 // the next save that can write puts that catalogue on disk whole.
 TEST_F(StoreFixture, SaveFailingHalfwayKeepsPreviousCatalogue)
 {
-    Catalogue before;
-    fill(before, 2, 3);
-    Catalogue big;
-    fill(big, 20, 400); // far beyond the limits below
+    Catalogue before(2, 3);
+    Catalogue big(20, 400); // far beyond the limits below
     const qsizetype largest = WriteFileList(*big.catalog.m_pFiles).size();
     ASSERT_GT(largest, 64 * 1024);
     const QString dataDir = dir + QStringLiteral("Data");
@@ -287,8 +245,7 @@ TEST_F(StoreFixture, SaveFailingHalfwayKeepsPreviousCatalogue)
         ASSERT_GE(child, 0);
         if (child == 0) {
             std::signal(SIGXFSZ, SIG_IGN);
-            Catalogue copy;
-            fill(copy, 20, 400);
+            Catalogue copy(20, 400);
             setFileSizeLimit(limit);
             const StoreResult saved = store.SaveCatalog(big.catalog, &big.tree);
             if (saved.ok())
@@ -297,7 +254,7 @@ TEST_F(StoreFixture, SaveFailingHalfwayKeepsPreviousCatalogue)
                 || !(saved.message().contains(QStringLiteral(".dat"))
                      || saved.message().contains(QStringLiteral("Tree.tkdt"))))
                 _exit(2);
-            if (!sameCatalogue(big.catalog, copy.catalog) || big.tree != copy.tree)
+            if (!SameCatalogue(big.catalog, copy.catalog) || big.tree != copy.tree)
                 _exit(3);
             if (filesOf(dataDir) != oldData)
                 _exit(4);
@@ -321,13 +278,12 @@ TEST_F(StoreFixture, SaveFailingHalfwayKeepsPreviousCatalogue)
         EXPECT_EQ(WEXITSTATUS(status), 0) << "limit " << limit;
 
         CCatalog loaded;
-        QList<TreeTextNode> tree;
-        ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok()) << "limit " << limit;
-        EXPECT_TRUE(sameCatalogue(loaded, big.catalog)) << "limit " << limit;
+        ASSERT_TRUE(load(loaded).ok()) << "limit " << limit;
+        EXPECT_TRUE(SameCatalogue(loaded, big.catalog)) << "limit " << limit;
         EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Tree.tkdt"))), big.tree);
         CCatalog restored;
         ASSERT_TRUE(store.RestoreCatalog(restored).ok());
-        EXPECT_TRUE(sameCatalogue(restored, big.catalog)) << "limit " << limit;
+        EXPECT_TRUE(SameCatalogue(restored, big.catalog)) << "limit " << limit;
     }
 }
 
@@ -336,13 +292,10 @@ TEST_F(StoreFixture, SaveFailingHalfwayKeepsPreviousCatalogue)
 // lists in memory stay, and the next save to a writable directory writes them whole.
 TEST_F(StoreFixture, UnwritableDirectoryFailsWithoutTouchingFiles)
 {
-    Catalogue c;
-    fill(c, 1, 1);
+    Catalogue c(1, 1);
     save(c);
-    Catalogue next;
-    fill(next, 3, 2);
-    Catalogue copy;
-    fill(copy, 3, 2);
+    Catalogue next(3, 2);
+    Catalogue copy(3, 2);
 
     TestHome other;
     ASSERT_TRUE(other.write(QStringLiteral("Data"), "a file, not a folder"));
@@ -357,7 +310,7 @@ TEST_F(StoreFixture, UnwritableDirectoryFailsWithoutTouchingFiles)
     EXPECT_FALSE(r.ok());
     EXPECT_FALSE(r.message().isEmpty());
     EXPECT_EQ(other.read(QStringLiteral("Data")), QByteArray("a file, not a folder"));
-    EXPECT_TRUE(sameCatalogue(next.catalog, copy.catalog));
+    EXPECT_TRUE(SameCatalogue(next.catalog, copy.catalog));
 
     // A read-only directory: mode bits for ordinary users, the immutable flag for root.
     const QString data = dir + QStringLiteral("Data");
@@ -379,22 +332,19 @@ TEST_F(StoreFixture, UnwritableDirectoryFailsWithoutTouchingFiles)
     EXPECT_TRUE(r.message().contains(QStringLiteral("could not be written")))
         << r.message().toStdString();
     EXPECT_EQ(filesOf(data), oldFiles);
-    EXPECT_TRUE(sameCatalogue(next.catalog, copy.catalog));
+    EXPECT_TRUE(SameCatalogue(next.catalog, copy.catalog));
 
     ASSERT_TRUE(store.SaveCatalog(next.catalog, &next.tree).ok());
     CCatalog loaded;
-    QList<TreeTextNode> tree;
-    ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
-    EXPECT_TRUE(sameCatalogue(loaded, copy.catalog));
+    ASSERT_TRUE(load(loaded).ok());
+    EXPECT_TRUE(SameCatalogue(loaded, copy.catalog));
 }
 
 // A real full disk: a small tmpfs in a private mount namespace of a child process. Skipped
 // where the system allows no such mount.
 TEST_F(StoreFixture, FullDiskKeepsPreviousCatalogue)
 {
-    Catalogue small, big;
-    fill(small, 2, 3);
-    fill(big, 20, 400);
+    Catalogue small(2, 3), big(20, 400);
     TestHome mountPoint;
     const QByteArray where = QFile::encodeName(mountPoint.path());
     const pid_t child = fork();
@@ -421,7 +371,7 @@ TEST_F(StoreFixture, FullDiskKeepsPreviousCatalogue)
             _exit(4); // also catches temporaries left to fill the disk
         CCatalog loaded;
         QList<TreeTextNode> tree;
-        if (!full.LoadCatalog(loaded, tree).ok() || !sameCatalogue(loaded, small.catalog))
+        if (!full.LoadCatalog(loaded, tree).ok() || !SameCatalogue(loaded, small.catalog))
             _exit(5);
         // The space the failed save took is free again.
         _exit(full.SaveCatalog(small.catalog, &small.tree).ok() ? 0 : 6);

@@ -36,7 +36,7 @@ TEST(HomePaths, PathFilesLiveInTheConfigDirectory)
     EXPECT_FALSE(ReadHomePaths(paths));
 }
 
-TEST(HomePaths, LayoutOfANewCatalogue)
+TEST(HomePaths, LayoutOfANewCatalogueKeepsAnExistingOne)
 {
     TestHome home;
     const QString dir = home.path() + u'/';
@@ -56,32 +56,18 @@ TEST(HomePaths, LayoutOfANewCatalogue)
     EXPECT_EQ(categories, DEFAULT_CATEGORIES);
     EXPECT_TRUE(HoldsCatalogue(dir));
     // Files written through a temporary file still get the usual permissions, not 0600.
-    EXPECT_TRUE(QFileInfo(dir + QStringLiteral("Data/Cat.dat")).permissions() & QFileDevice::ReadOther);
-}
+    EXPECT_TRUE(QFileInfo(dir + QStringLiteral("Data/Cat.dat")).permissions()
+                & QFileDevice::ReadOther);
 
-// Laying out over an existing catalogue (a re-install, a lost Path.dat) keeps it.
-TEST(HomePaths, ExistingCatalogueIsKept)
-{
-    TestHome home;
-    const QString dir = home.path() + u'/';
+    // Laying out over an existing catalogue (a re-install, a lost Path.dat) keeps it.
     ASSERT_TRUE(home.write(QStringLiteral("Data/Tree.tkdt"), "1 Kept\r\n"));
-    ASSERT_TRUE(home.write(QStringLiteral("Data/Data.dat"), WriteDiscList({CDisc()})));
-    ASSERT_TRUE(
-        home.write(QStringLiteral("Data/Cat.dat"), WriteStringList({QStringLiteral("Mine")})));
-    ASSERT_TRUE(home.write(QStringLiteral("Data/FileData.dat"), WriteFileList({})));
+    const QByteArray mine = WriteStringList({QStringLiteral("Mine")});
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Cat.dat"), mine));
     ASSERT_TRUE(home.write(QStringLiteral("DataBackUp/Data.dat"), "old backup"));
-    ASSERT_TRUE(HoldsCatalogue(dir));
+    ASSERT_TRUE(QFile::remove(dir + QStringLiteral("DataBackUp/Cat.dat")));
     ASSERT_TRUE(LayOutCatalogue(dir).ok());
     EXPECT_EQ(home.read(QStringLiteral("Data/Tree.tkdt")), QByteArray("1 Kept\r\n"));
+    EXPECT_EQ(home.read(QStringLiteral("Data/Cat.dat")), mine);
     EXPECT_EQ(home.read(QStringLiteral("DataBackUp/Data.dat")), QByteArray("old backup"));
     EXPECT_TRUE(QFileInfo::exists(dir + QStringLiteral("DataBackUp/Cat.dat")));
-
-    CatalogStore store;
-    store.SetActiveDir(dir);
-    store.SetBackupDir(BackupDirFor(dir));
-    CCatalog catalog;
-    QList<TreeTextNode> tree;
-    ASSERT_TRUE(store.LoadCatalog(catalog, tree).ok());
-    EXPECT_EQ(catalog.m_lstCategories, QStringList {QStringLiteral("Mine")});
-    EXPECT_EQ(catalog.m_pDiscs->size(), 1);
 }
