@@ -87,12 +87,7 @@ TEST(CommandPanelKeys, EveryPanelCommandReachesItsAction)
             return e.menuId == accel.id || e.keyId == accel.id;
         })) << accel.id;
     }
-}
-
-TEST(CommandPanelKeys, ForwardedMenuCommandsRunTheTokensAction)
-{
-    // One sample: the whole forwarding table is tested with the document.
-    PanelHarness p;
+    // A menu command forwarded by another pane, one sample of the table tested with the document.
     p.type("borrowedFromEdit", "Bob");
     p.files.send(HINT_PANEL_COMMAND, Tokens::OnLendLendto);
     EXPECT_EQ(effectOf(p), "11:Bob");
@@ -116,9 +111,8 @@ TEST(CommandPanelKeys, KeysPressedInTheFrameReachThePanelOnlyWhileItIsActive)
     auto *scan = frame.CommandsView()->findChild<QPushButton *>("scanButton");
     scan->setFocus();
     QTRY_COMPARE(frame.GetActiveView(), static_cast<CView *>(frame.CommandsView()));
-    QTest::keyClick(scan, Qt::Key_Y, Qt::ControlModifier);
-    QTest::keyClick(scan, Qt::Key_W, Qt::ControlModifier);
-    QTest::keyClick(scan, Qt::Key_Q, Qt::ControlModifier);
+    for (const Qt::Key key : {Qt::Key_Y, Qt::Key_W, Qt::Key_Q})
+        QTest::keyClick(scan, key, Qt::ControlModifier);
     EXPECT_EQ(recorder.log, (QStringList {"0:Scan", "0:Home", "0:Away"}));
 
     auto *pattern = frame.CommandsView()->findChild<QLineEdit *>("patternEdit");
