@@ -362,7 +362,7 @@ TEST(CategoryPanel, ViewCdsSendsTheSearchWithTheSelectedCategories)
     EXPECT_EQ(p.catalog.m_lstCategories.size(), 8);
 }
 
-TEST(CategoryPanel, MenuCommandsAreForwardedWithTheirTokens)
+TEST(CategoryPanel, CommandsAreForwardedAndContextMenusFollowWhereTheUserClicked)
 {
     Panel p;
     // One sample of the shared forwarding table, which is tested with the document.
@@ -372,11 +372,7 @@ TEST(CategoryPanel, MenuCommandsAreForwardedWithTheirTokens)
     EXPECT_EQ(p.commands.got[0].lHint, HINT_PANEL_COMMAND);
     EXPECT_EQ(p.commands.got[0].token, "OnLendLendto");
     EXPECT_FALSE(p.view.OnCommand(ID_ACCEL_SAVEDATA)); // the command panel's own key
-}
 
-TEST(CategoryPanel, ContextMenusFollowWhereTheUserClicked)
-{
-    Panel p;
     auto contextMenu
         = [&](QWidget *where, QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse) {
               QContextMenuEvent ev(reason, QPoint(5, 5), where->mapToGlobal(QPoint(5, 5)));
