@@ -28,7 +28,8 @@ protected:
     TestHome home;
     FakePrompter prompter; // rejects every dialog it has no handler for
     const QString dir = home.path() + u'/';
-    QList<QPair<int, QString>> sent;
+    using Sent = QList<QPair<int, QString>>;
+    Sent sent;
 };
 
 FakePrompter::DialogHandler choose(const QString &path)
@@ -50,9 +51,7 @@ TEST_F(HomeStart, LaterStartSendsBackupDirThenHome)
     ASSERT_TRUE(WriteHomePaths(cat).ok());
     EXPECT_TRUE(start());
     EXPECT_TRUE(prompter.dialogs.isEmpty());
-    ASSERT_EQ(sent.size(), 2);
-    EXPECT_EQ(sent[0], qMakePair(HINT_BACKUP_DIR, cat + "DataBackUp"));
-    EXPECT_EQ(sent[1], qMakePair(HINT_LOAD_HOME, cat));
+    EXPECT_EQ(sent, (Sent {{HINT_BACKUP_DIR, cat + "DataBackUp"}, {HINT_LOAD_HOME, cat}}));
 }
 
 TEST_F(HomeStart, CancelEndsTheStartWithoutTouchingAnything)
@@ -68,9 +67,7 @@ TEST_F(HomeStart, FirstStartLaysOutTheCatalogueAndRemembersIt)
     prompter.onDialog(choose(dir));
     ASSERT_TRUE(start());
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'\n').toStdString();
-    ASSERT_EQ(sent.size(), 2);
-    EXPECT_EQ(sent[0], qMakePair(HINT_LOAD_HOME, dir));
-    EXPECT_EQ(sent[1], qMakePair(HINT_BACKUP_DIR, dir + "DataBackUp"));
+    EXPECT_EQ(sent, (Sent {{HINT_LOAD_HOME, dir}, {HINT_BACKUP_DIR, dir + "DataBackUp"}}));
     EXPECT_EQ(home.read("config/tavikon/Path.dat"), dir.toUtf8());
     EXPECT_EQ(home.read("config/tavikon/PathBackUp.dat"), (dir + "DataBackUp").toUtf8());
     EXPECT_TRUE(QFileInfo(dir + "Data/FriendDataBaseDir").isDir());
@@ -88,9 +85,7 @@ TEST_F(HomeStart, ChosenDirectoryWithACatalogueKeepsIt)
     EXPECT_EQ(home.read("Data/Tree.tkdt"), QByteArray("1 Old\r\n"));
     EXPECT_EQ(home.read("Data/Data.dat"), discs);
     // The backup directory is known before the load, which may have to restore from it.
-    ASSERT_EQ(sent.size(), 2);
-    EXPECT_EQ(sent[0].first, HINT_BACKUP_DIR);
-    EXPECT_EQ(sent[1], qMakePair(HINT_LOAD_HOME, dir));
+    EXPECT_EQ(sent, (Sent {{HINT_BACKUP_DIR, dir + "DataBackUp"}, {HINT_LOAD_HOME, dir}}));
 }
 
 TEST_F(HomeStart, DirectoryThatCannotHoldACatalogueAsksAgain)

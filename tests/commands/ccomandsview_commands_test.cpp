@@ -6,12 +6,13 @@
 
 #include <QDialog>
 #include <QDir>
-#include <QGroupBox>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -84,32 +85,10 @@ TEST(CommandPanelKeys, EveryPanelCommandReachesItsAction)
             return e.menuId == accel.id || e.keyId == accel.id;
         })) << accel.id;
     }
-}
-
-TEST(CommandPanelKeys, ForwardedMenuCommandsRunTheTokensAction)
-{
-    const std::pair<const Token *, const char *> forwarded[] = {
-        {&Tokens::OnEditCdscan, "0:Scan"},
-        {&Tokens::OnEditFindGaps, "0:Missing"},
-        {&Tokens::OnEditDeleteCd, "0:Delete"},
-        {&Tokens::OnEditCddbQuery, "msg:Not implemented in this version."},
-        {&Tokens::OnLendLendto, "11:Bob"},
-        {&Tokens::OnLendGetback, "none"},
-        {&Tokens::OnLendShowavailablecds, "0:Home"},
-        {&Tokens::OnLendShownonavailablecds, "0:Away"},
-        {&Tokens::OnSearchNamesearch, "23:Cats"},
-        {&Tokens::OnSearchFilesearch, "23:Cats"},
-        {&Tokens::OnSearchSearchcd, "23:Cats"},
-        {&Tokens::OnOptions, "none"},
-    };
-    for (const auto &[token, effect] : forwarded) {
-        PanelHarness p;
-        p.type("patternEdit", "beach");
-        p.type("borrowedFromEdit", "Bob");
-        p.files.send(HINT_PANEL_COMMAND, *token);
-        EXPECT_EQ(effectOf(p), effect) << token->text();
-    }
-    PanelHarness p;
+    // A menu command forwarded by another pane, one sample of the table tested with the document.
+    p.type("borrowedFromEdit", "Bob");
+    p.files.send(HINT_PANEL_COMMAND, Tokens::OnLendLendto);
+    EXPECT_EQ(effectOf(p), "11:Bob");
     p.files.send(HINT_PANEL_COMMAND, QStringLiteral("OnEditCdscan")); // text, not the token
     EXPECT_EQ(effectOf(p), "none");
 }
@@ -130,9 +109,8 @@ TEST(CommandPanelKeys, KeysPressedInTheFrameReachThePanelOnlyWhileItIsActive)
     auto *scan = frame.CommandsView()->findChild<QPushButton *>("scanButton");
     scan->setFocus();
     QTRY_COMPARE(frame.GetActiveView(), static_cast<CView *>(frame.CommandsView()));
-    QTest::keyClick(scan, Qt::Key_Y, Qt::ControlModifier);
-    QTest::keyClick(scan, Qt::Key_W, Qt::ControlModifier);
-    QTest::keyClick(scan, Qt::Key_Q, Qt::ControlModifier);
+    for (const Qt::Key key : {Qt::Key_Y, Qt::Key_W, Qt::Key_Q})
+        QTest::keyClick(scan, key, Qt::ControlModifier);
     EXPECT_EQ(recorder.log, (QStringList {"0:Scan", "0:Home", "0:Away"}));
 
     auto *pattern = frame.CommandsView()->findChild<QLineEdit *>("patternEdit");
@@ -150,37 +128,29 @@ TEST(CommandPanelKeys, KeysPressedInTheFrameReachThePanelOnlyWhileItIsActive)
     frame.GetDocument()->RemoveView(&recorder);
 }
 
-TEST(CommandPanelFriend, CancellingTheDialogChangesNothing)
-{
-    PanelHarness p;
-    p.prompter.onDialog([](QDialog &dlg) {
-        dlg.findChild<QLineEdit *>("friendNameEdit")->setText("Eva");
-        return int(QDialog::Rejected);
-    });
-    p.view.OnCommand(32851);
-    EXPECT_EQ(p.prompter.dialogs, QStringList {"CFriendDbDlg"});
-    EXPECT_EQ(theAppFlags().m_bHomeDatabase, 1);
-    EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
-    EXPECT_EQ(p.view.m_strDatabase, "Personal");
-    for (QPushButton *b : p.view.findChildren<QPushButton *>())
-        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_TRUE(p.sent().isEmpty());
-}
-
 TEST(CommandPanelFriend, LoadingLocksTheEditingButtonsUntilTheWayBackHome)
 {
     PanelHarness p;
     const QString folder = QDir(p.home.path()).absolutePath();
     QString friendName = "Eva";
+    bool load = false;
     p.prompter.onDialog([&](QDialog &dlg) {
         auto &friendDlg = static_cast<CFriendDbDlg &>(dlg);
-        EXPECT_EQ(dlg.windowTitle(), "Open Alternative Database");
-        EXPECT_TRUE(friendDlg.findChild<QPushButton *>("loadButton")->isDefault());
         friendDlg.findChild<QLineEdit *>("friendNameEdit")->setText(friendName);
         EXPECT_TRUE(friendDlg.SelectFolder(folder));
+        if (!load)
+            return int(QDialog::Rejected);
         friendDlg.findChild<QPushButton *>("loadButton")->click();
         return dlg.result();
     });
+    // Cancelling changes nothing.
+    p.view.OnCommand(32851);
+    EXPECT_EQ(theAppFlags().m_bHomeDatabase, 1);
+    EXPECT_EQ(p.view.m_strDatabase, "Personal");
+    EXPECT_TRUE(p.sent().isEmpty());
+
+    load = true;
+    p.prompter.dialogs.clear();
     p.view.OnCommand(32784);
     EXPECT_EQ(p.sent(), (QStringList {"500:EnableFalse", "100:" + folder + "/"}));
     EXPECT_EQ(p.edit("databaseField")->text(), "Eva's");
@@ -207,7 +177,6 @@ TEST(CommandPanelFriend, LoadingLocksTheEditingButtonsUntilTheWayBackHome)
     p.cats.send(HINT_HOME_REQUEST, &p.catalog);
     EXPECT_EQ(p.sent(), (QStringList {"500:EnableTrue", "200:HomeData", "400:catalog"}));
     EXPECT_EQ(p.view.m_strDatabase, "Personal");
-    EXPECT_EQ(theAppFlags().m_bHomeDatabase, 1);
     EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
 
     // Without a name the friend is "Friend's"; a request from another pane runs the dialog.
@@ -222,8 +191,6 @@ TEST(CommandPanelFriend, TheFolderTreeReadsFoldersOnly)
     QDir(home.path()).mkpath("friend/Data");
     home.write("friend/Data.dat", "x");
     CFriendDbDlg dlg;
-    EXPECT_EQ(dlg.m_bConfirmed, 0);
-    EXPECT_TRUE(dlg.m_strFolder.isEmpty() || dlg.m_strFolder.endsWith('/'));
     auto *tree = dlg.findChild<QTreeView *>("folderTree");
     ASSERT_TRUE(dlg.SelectFolder(home.file("friend")));
     const QModelIndex friendDir = tree->currentIndex();
@@ -241,16 +208,13 @@ TEST(CommandPanelHelp, OpensTheHelpFileOrSaysWhyNot)
     EXPECT_TRUE(p.prompter.messages.first().contains("was not found"));
     EXPECT_TRUE(p.prompter.opened.isEmpty());
 
-    p.prompter.messages.clear();
     p.home.write("Tavikon.chm", "help");
     p.view.OnCommand(57667);
     EXPECT_EQ(p.prompter.opened, QStringList {p.catalog.m_strHomeDir + "Tavikon.chm"});
-    EXPECT_TRUE(p.prompter.messages.isEmpty());
-
     p.prompter.openResult = false;
     p.view.OnCommand(57667);
-    ASSERT_EQ(p.prompter.messages.size(), 1);
-    EXPECT_TRUE(p.prompter.messages.first().contains("could open"));
+    ASSERT_EQ(p.prompter.messages.size(), 2); // nothing said on success
+    EXPECT_TRUE(p.prompter.messages.last().contains("could open"));
 }
 
 // Every visible control lies inside the form, and the form fits the pane's width.
@@ -271,26 +235,13 @@ void expectNothingClipped(CComandsView &view)
     }
 }
 
-TEST(CommandPanelLayout, GroupsStackInOrderAndNothingIsClipped)
+TEST(CommandPanelLayout, NothingIsClippedAtTheStartWidthOrWhenResized)
 {
     PanelHarness p;
     p.view.resize(255, 700);
     p.view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&p.view));
     expectNothingClipped(p.view);
-
-    int lastY = -1;
-    for (const char *name : {"operationsGroup", "cdLabelsGroup", "searchCdGroup",
-                             "searchManagerGroup", "cdManagementGroup"}) {
-        auto *group = p.view.findChild<QGroupBox *>(name);
-        const int y = group->mapTo(&p.view, QPoint(0, 0)).y();
-        EXPECT_GT(y, lastY) << name;
-        lastY = y;
-    }
-    auto *manage = p.view.findChild<QGroupBox *>("cdManagementGroup");
-    auto *stats = p.view.findChild<QGroupBox *>("statisticsGroup");
-    EXPECT_EQ(manage->mapTo(&p.view, QPoint(0, 0)).y(), stats->mapTo(&p.view, QPoint(0, 0)).y());
-    EXPECT_LT(manage->x(), stats->x());
 
     for (int width : {320, 255}) {
         p.view.resize(width, 420);

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 
 // Describes a notification as "code:argument" so tests compare broadcasts as text.
 QString describeHint(int lHint, const HintArg &hint);
@@ -53,6 +54,8 @@ struct PanelHarness
     void type(const char *name, const QString &text) const;
     // What the panel broadcast since the last call (as the tree saw it).
     QStringList sent();
+    // The messages shown since the last call.
+    QStringList said() { return std::exchange(prompter.messages, {}); }
 
     TestHome home;
     FakePrompter prompter;
