@@ -273,7 +273,7 @@ TEST_F(DiscTree, RestoreAtAClickReplacesTheTreeShown)
     prompter.messages.clear();
     view->setCurrentItem(view->topLevelItem(1));
     EXPECT_EQ(prompter.messages, QStringList {kRestore});
-    QTRY_COMPARE(view->TreeText(), QByteArray("5 Five\r\n"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->TreeText() == "5 Five\r\n"; }));
     EXPECT_EQ(view->currentItem(), view->topLevelItem(0));
     EXPECT_EQ(view->Catalog()->m_strCurNumber, "5");
     EXPECT_EQ(bytes("Data/Tree.tkdt"), QByteArray("5 Five\r\n"));
