@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "scan/cscandlg.h"
+#include "store/discnumbers.h"
 #include "store/treelabel.h"
 
 #include <QContextMenuEvent>
@@ -29,6 +30,8 @@ const QString kSaveRefused = QStringLiteral(
 const QString kScanRefused = QStringLiteral(
     "The catalogue was not read completely, so no disc can be added to it. Select a disc in "
     "the tree to restore it from the backup, then scan again.");
+const QString kNumbersUsedUp = QStringLiteral(
+    "Every CD number from 1 to %1 is taken, so no disc can be added. Delete a disc first.");
 const QString kNoDiscItem = QStringLiteral(
     "The disc %1 has no item in the tree, so its number and name were not changed.");
 const QString kBadDiscName
@@ -455,6 +458,11 @@ void CLeftView::ScanNewDisc()
         AfxMessageBox(kScanRefused, this);
         return;
     }
+    const int nNextNumber = NextDiscNumber(*m_pCatalog->m_pDiscs);
+    if (nNextNumber == 0) {
+        AfxMessageBox(kNumbersUsedUp.arg(kMaxDiscNumber), this);
+        return;
+    }
     CFileList &files = *m_pCatalog->m_pFiles;
     const qsizetype filesBefore = files.size();
     // Whatever the dialog left behind that was not saved with a scan is not ours to keep.
@@ -465,7 +473,7 @@ void CLeftView::ScanNewDisc()
 
     {
         CScanDlg dlg(this);
-        dlg.m_nLastNumber = GetHighestDiscNumber();
+        dlg.m_nLastNumber = nNextNumber - 1;
         dlg.m_strHomeDir = m_strActiveDir;
         dlg.m_pFileList = &files;
         const int result = ExecDialog(dlg);
@@ -489,7 +497,7 @@ void CLeftView::ScanNewDisc()
                 }
                 CDisc disc;
                 disc.m_strName = QStringLiteral("Unbennant");
-                disc.m_strNumber = QString::number(GetHighestDiscNumber() + 1);
+                disc.m_strNumber = QString::number(nNextNumber);
                 disc.m_strSavedDate
                     = QLocale(QLocale::English).toString(QDate::currentDate(), u"MMMM dd, yyyy");
                 disc.m_strDrive = dlg.m_strScannedDrive;
