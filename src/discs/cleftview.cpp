@@ -15,6 +15,7 @@
 #include "resources/resourceicons.h"
 #include "scan/cscandlg.h"
 #include "store/archive.h"
+#include "store/discedits.h"
 #include "store/discnumbers.h"
 #include "store/lendinglists.h"
 #include "store/treelabel.h"
@@ -724,21 +725,7 @@ void CLeftView::DeleteSelectedDisc()
 
 void CLeftView::RemoveDiscRecords(const QTreeWidgetItem *item, const QString &strNumber)
 {
-    // The record of this item: with two discs of one number (older catalogues have them)
-    // the one whose name the label carries.
-    CDiscList &discs = *m_pCatalog->m_pDiscs;
-    const QString strName = GetNamePart(item->text(0));
-    qsizetype index = -1;
-    for (qsizetype i = 0; i < discs.size(); ++i) {
-        if (discs[i].m_strNumber != strNumber)
-            continue;
-        if (index < 0 || discs[i].m_strName == strName)
-            index = i;
-        if (discs[i].m_strName == strName)
-            break;
-    }
-    if (index >= 0)
-        discs.removeAt(index);
+    RemoveDiscRecord(*m_pCatalog->m_pDiscs, strNumber, GetNamePart(item->text(0)));
     // The files go with the item even when no record matched, so no record is left that no
     // item reaches; only a second item of the same number keeps them.
     for (int i = 0; i < topLevelItemCount(); ++i)
@@ -808,11 +795,7 @@ void CLeftView::OnEndLabelEdit(const QString &strText)
         return;
     }
     if (!strText.isEmpty()) {
-        // The number of a disc never changes by a label edit: a typed number that is not the
-        // disc's own becomes part of the name.
-        const QString strLabel = GetNumberPart(strText) == m_strEditNumber
-            ? strText
-            : m_strEditNumber + u' ' + strText;
+        const QString strLabel = EditedDiscLabel(m_strEditNumber, strText);
         const QString strName = strLabel.mid(strLabel.indexOf(u' ') + 1);
         if (!IsValidDiscName(strName)) {
             AfxMessageBox(kBadDiscName, this);
