@@ -62,7 +62,8 @@ QList<int> DefaultPaneWidths(const CMainFrame &frame)
         const int label = tree->indentation() + tree->iconSize().width()
             + tree->fontMetrics().horizontalAdvance(QLatin1String(kWidestUsualLabel))
             + 3 * style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 8
-            + 2 * tree->frameWidth() + style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
+            + 2 * tree->frameWidth()
+            + style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
         widths[kDiscTreePane] = std::max(widths[kDiscTreePane], label);
     }
     return widths;
@@ -74,13 +75,14 @@ void RestoreFrameLayout(CMainFrame &frame)
     if (!splitter)
         return;
     const auto settings = OpenProfileSettings();
-    QList<int> panes = readWidths(settings->value(kPaneWidthsKey), splitter->count(), kSmallestPane);
+    QList<int> panes
+        = readWidths(settings->value(kPaneWidthsKey), splitter->count(), kSmallestPane);
     splitter->setSizes(panes.isEmpty() ? DefaultPaneWidths(frame) : panes);
 
     if (CTavikonView *files = frame.FilesView()) {
-        const QList<int> columns = readWidths(settings->value(kColumnWidthsKey),
-                                              std::size(kKeptColumns),
-                                              files->header()->minimumSectionSize());
+        const QList<int> columns
+            = readWidths(settings->value(kColumnWidthsKey), std::size(kKeptColumns),
+                         files->header()->minimumSectionSize());
         for (qsizetype i = 0; i < columns.size(); ++i)
             files->header()->resizeSection(kKeptColumns[i], columns[i]);
     }

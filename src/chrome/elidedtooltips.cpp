@@ -51,7 +51,6 @@ bool ElidedToolTips::eventFilter(QObject *watched, QEvent *event)
     if (tip.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(help->globalPos(), tip, m_pView->viewport(),
-                           m_pView->visualRect(index));
+        QToolTip::showText(help->globalPos(), tip, m_pView->viewport(), m_pView->visualRect(index));
     return true;
 }

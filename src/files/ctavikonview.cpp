@@ -190,8 +190,7 @@ void CTavikonView::OnColumnClick(int nColumn)
         return;
     // A click on the column the arrow is on turns the order round; any other column starts
     // ascending, the way desktop lists behave.
-    const bool bAscending
-        = nColumn == m_pHeader->SortColumn() ? !m_pHeader->SortAscending() : true;
+    const bool bAscending = nColumn == m_pHeader->SortColumn() ? !m_pHeader->SortAscending() : true;
     m_pHeader->SetSortArrow(nColumn, bAscending);
     m_pModel->Sort(nColumn, bAscending);
 }

@@ -15,12 +15,12 @@
 #include <QAction>
 #include <QDialog>
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTest>

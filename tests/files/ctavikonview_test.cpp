@@ -206,12 +206,10 @@ TEST_F(FileListTest, HeaderClicksSortAscendingFirstThenTurnAndSizesSortOnTheByte
 
     // A new column starts ascending, the marked one turns; the name column is marked from
     // the start. Sizes go by bytes: the text would put "900 KB" last.
-    const std::pair<int, QStringList> clicks[] = {{0, {"cherry", "Banana", "apple"}},
-                                                  {1, {"900 KB", "10 MB", "100 MB"}},
-                                                  {1, {"100 MB", "10 MB", "900 KB"}},
-                                                  {2, {"AVI", "MP3", "TXT"}},
-                                                  {2, {"TXT", "MP3", "AVI"}},
-                                                  {0, {"apple", "Banana", "cherry"}}};
+    const std::pair<int, QStringList> clicks[]
+        = {{0, {"cherry", "Banana", "apple"}}, {1, {"900 KB", "10 MB", "100 MB"}},
+           {1, {"100 MB", "10 MB", "900 KB"}}, {2, {"AVI", "MP3", "TXT"}},
+           {2, {"TXT", "MP3", "AVI"}},         {0, {"apple", "Banana", "cherry"}}};
     for (int i = 0; i < 6; ++i) {
         clickHeader(clicks[i].first);
         EXPECT_EQ(columnTexts(clicks[i].first), clicks[i].second) << i;
