@@ -118,10 +118,11 @@ TEST(MainFrame, LayoutUsesTheScreenAndShowsCutTextsInTips)
         auto *child = new QTreeWidgetItem(usual, {"Folder"});
         Q_UNUSED(child);
         tree->expandAll();
-        QTRY_VERIFY(!tree->horizontalScrollBar()->isVisible());
+        // (QTRY_VERIFY would only print a failure; gtest must see it.)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !tree->horizontalScrollBar()->isVisible(); }));
         EXPECT_TRUE(ElidedToolTips::TipAt(tree, tree->visualItemRect(usual).center()).isEmpty());
         auto *longer = new QTreeWidgetItem(tree, {"124 " + QString(60, u'x')});
-        QTRY_VERIFY(tree->horizontalScrollBar()->isVisible());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return tree->horizontalScrollBar()->isVisible(); }));
         EXPECT_EQ(ElidedToolTips::TipAt(tree, tree->visualItemRect(longer).center()),
                   longer->text(0));
 
