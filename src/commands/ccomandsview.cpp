@@ -550,8 +550,11 @@ bool CComandsView::OnCommand(int id)
         OnDeleteCd();
         return true;
     case ID_EDIT_CDDBQUERY:
-    case ID_ACCEL_CDDB:
         AfxMessageBox(QStringLiteral("Not implemented in this version."), this);
+        return true;
+    case ID_ACCEL_CDDB:
+        // The key does what the button beside its tip does.
+        OnCddb();
         return true;
     case ID_ACCEL_SAVEDATA:
         OnSaveCdData();

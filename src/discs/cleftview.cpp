@@ -1,5 +1,7 @@
 #include "discs/cleftview.h"
 
+#include "chrome/contentwidthcolumn.h"
+#include "chrome/elidedtooltips.h"
 #include "discs/cavailabledlg.h"
 #include "discs/cborroweddlg.h"
 #include "discs/cdeletediscdlg.h"
@@ -81,7 +83,9 @@ CLeftView::CLeftView(QWidget *parent)
     setAccessibleName(tr("Catalogued discs"));
     setColumnCount(1);
     setHeaderHidden(true);
-    header()->setStretchLastSection(true);
+    // A label too long for the pane makes the tree scroll sideways, and shows whole in a tip.
+    ContentWidthColumn::Install(this);
+    ElidedToolTips::Install(this);
     setRootIsDecorated(true);
     setItemsExpandable(true);
     setUniformRowHeights(true); // lets a tree of 100,000 folders lay out without measuring rows

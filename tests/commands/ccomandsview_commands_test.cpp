@@ -29,7 +29,8 @@ const Expect kCommands[] = {
     {32781, 32811, "0:Scan"},
     {32834, 32812, "0:Missing"},
     {32813, 0, "0:Delete"},
-    {32835, 32814, "msg:Not implemented in this version."},
+    {32835, 0, "0:CDDB"}, // Ctrl+B does what the button does
+    {32814, 0, "msg:Not implemented in this version."},
     {32836, 0, "0:AllowRequest"},
     {32838, 32822, "23:Cats"},
     {32839, 32823, "23:Cats"},
