@@ -1,12 +1,14 @@
 #include "store/catalogstore.h"
 
 #include "store/archive.h"
+#include "store/treecheck.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -111,8 +113,13 @@ const QString kTempSuffix = QStringLiteral(".new");
 
 // The only names a marker may bring into place: a damaged or foreign marker must not make
 // us rename arbitrary files.
-const QStringList kCommittable = {QStringLiteral("Tree.tkdt"), QStringLiteral("Data.dat"),
-                                  QStringLiteral("FileData.dat"), QStringLiteral("Cat.dat")};
+QStringList committableNames()
+{
+    QStringList names;
+    for (const CatalogueFile &file : CatalogueFiles())
+        names.append(file.name);
+    return names;
+}
 
 QByteArray encoded(const QString &path)
 {
@@ -193,9 +200,10 @@ StoreResult recoverDirectory(const QString &dir)
                     .arg(native(dir), kMarker, file.errorString()));
         const QList<QByteArray> lines = file.readAll().split('\n');
         file.close();
+        const QStringList committable = committableNames();
         for (const QByteArray &line : lines) {
             const QString name = QString::fromUtf8(line.trimmed());
-            if (!kCommittable.contains(name))
+            if (!committable.contains(name))
                 continue;
             const QByteArray temp = encoded(dir + u'/' + name + kTempSuffix);
             if (::access(temp.constData(), F_OK) != 0)
@@ -215,7 +223,7 @@ StoreResult recoverDirectory(const QString &dir)
         changed = true;
     }
     // Temporaries no marker names (any more) are incomplete or already used: drop them.
-    for (const QString &name : kCommittable + QStringList {kMarker}) {
+    for (const QString &name : committableNames() + QStringList {kMarker}) {
         const QByteArray temp = encoded(dir + u'/' + name + kTempSuffix);
         if (::unlink(temp.constData()) == 0)
             changed = true;
@@ -281,7 +289,53 @@ StoreResult refusePartial()
         "the backup stay as they are."));
 }
 
+const QString kTreeName = QStringLiteral("Tree.tkdt");
+
+const QString kTreeRebuilt = QStringLiteral(
+    " The backup holds no disc tree that fits the disc records either, so Tavikon rebuilt the "
+    "tree from the disc and file records: every disc is back, its folders are named in lower "
+    "case, and folders that held no files could not be rebuilt.");
+
+// Whether a list file holds anything. A new catalogue's files are empty, and a list without
+// records is its two-byte count alone; a file that exists but cannot be read may hold
+// anything, so it counts.
+bool holdsRecords(const QString &path)
+{
+    QByteArray bytes;
+    if (!readWholeFile(path, bytes))
+        return QFile::exists(path);
+    return !bytes.isEmpty() && bytes != QByteArray("\0\0", 2);
+}
+
+// Why a tree text cannot go with these records; empty when it can.
+QString treeFault(const QString &path, QByteArrayView text, const QList<TreeTextNode> &tree,
+                  const CCatalog &catalog)
+{
+    QString fault = TreeTextFault(text, tree);
+    if (fault.isEmpty())
+        fault = FitTreeToRecords(tree, catalog).fault;
+    if (fault.isEmpty())
+        return {};
+    return QStringLiteral("The disc tree file \"%1\" is damaged: %2.").arg(native(path), fault);
+}
+
+// Whether a tree text has any item: every item is a line with a label.
+bool treeHasItems(QByteArrayView text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return c != '\r' && c != '\n' && c != '\t'; });
+}
+
 } // namespace
+
+const QList<CatalogueFile> &CatalogueFiles()
+{
+    static const QList<CatalogueFile> files = {{kTreeName},
+                                               {QStringLiteral("Data.dat")},
+                                               {QStringLiteral("FileData.dat")},
+                                               {QStringLiteral("Cat.dat")}};
+    return files;
+}
 
 StoreResult WriteWholeFile(const QString &path, const QByteArray &bytes)
 {
@@ -342,38 +396,116 @@ StoreResult CatalogStore::LoadCatalog(CCatalog &catalog, QList<TreeTextNode> &tr
     catalog.ResetLists();
     tree.clear();
     m_bWhole = false;
+    m_bTreeRepaired = false;
+    m_strTreeNotice.clear();
     StoreResult r = recoverDirectory(DataDir());
     if (!r)
         return r;
+    const QString treePath = DataPath(kTreeName);
     QByteArray text;
-    r = readWholeFile(DataPath(QStringLiteral("Tree.tkdt")), text);
-    if (!r)
-        return r;
-    tree = ReadTreeText(text);
-    if (tree.isEmpty()) {
-        // A new catalogue: its .dat files are still empty.
+    const StoreResult treeRead = readWholeFile(treePath, text);
+    if (treeRead)
+        tree = ReadTreeText(text);
+    // An empty tree is a new catalogue (or one whose every disc was deleted) only while no
+    // record exists anywhere; a lost tree must not make the catalogue look new.
+    if (tree.isEmpty() && !holdsRecords(DataPath(QStringLiteral("Data.dat")))
+        && !holdsRecords(DataPath(QStringLiteral("FileData.dat"))) && !BackupHoldsDiscs()) {
         catalog.m_lstCategories = DEFAULT_CATEGORIES;
         m_bWhole = true;
         return StoreResult::success();
     }
     r = readLists(catalog, DataPath(QStringLiteral("Data.dat")),
                   DataPath(QStringLiteral("Cat.dat")), DataPath(QStringLiteral("FileData.dat")));
-    m_bWhole = r.ok();
-    return r;
+    if (!r)
+        return r;
+
+    QString damage = treeRead ? QString() : treeRead.message();
+    if (treeRead) {
+        damage = TreeTextFault(text, tree);
+        if (damage.isEmpty()) {
+            const TreeRecordFit fit = FitTreeToRecords(tree, catalog);
+            if (fit.agree()) {
+                m_bWhole = true;
+                return StoreResult::success();
+            }
+            // A sound tree that names discs the records lack: rather the records lost them.
+            if (fit.strangers > 0 && BackupHoldsDiscs())
+                return StoreResult::failure(
+                    QStringLiteral("The disc records in \"%1\" do not fit the disc tree: %2.")
+                        .arg(native(DataPath(QStringLiteral("Data.dat"))), fit.fault));
+            damage = fit.fault;
+        }
+        damage = QStringLiteral("The disc tree file \"%1\" is damaged: %2.")
+                     .arg(native(treePath), damage);
+    }
+    RepairTree(catalog, tree, damage);
+    m_bWhole = true;
+    return StoreResult::success();
 }
 
-StoreResult CatalogStore::RestoreCatalog(CCatalog &catalog)
+void CatalogStore::RepairTree(const CCatalog &catalog, QList<TreeTextNode> &tree,
+                              const QString &damage)
+{
+    m_bTreeRepaired = true;
+    if (recoverDirectory(m_strBackupDir)) {
+        QByteArray text;
+        if (readWholeFile(BackupPath(kTreeName), text)) {
+            QList<TreeTextNode> backup = ReadTreeText(text);
+            if (treeFault(BackupPath(kTreeName), text, backup, catalog).isEmpty()) {
+                tree = std::move(backup);
+                m_strTreeNotice
+                    = damage + QStringLiteral(" Tavikon took the disc tree from the backup.");
+                return;
+            }
+        }
+    }
+    tree = RebuildTree(catalog);
+    m_strTreeNotice = damage + kTreeRebuilt;
+}
+
+bool CatalogStore::BackupHoldsDiscs() const
+{
+    return holdsRecords(BackupPath(QStringLiteral("Data.dat")))
+        || holdsRecords(BackupPath(QStringLiteral("FileData.dat")));
+}
+
+StoreResult CatalogStore::RestoreCatalog(CCatalog &catalog, QList<TreeTextNode> &tree)
 {
     catalog.ResetLists();
     m_bWhole = false;
+    m_bTreeRepaired = false;
+    m_strTreeNotice.clear();
     StoreResult r = recoverDirectory(m_strBackupDir);
     if (!r)
         return r;
     r = readLists(catalog, BackupPath(QStringLiteral("Data.dat")),
                   BackupPath(QStringLiteral("Cat.dat")),
                   BackupPath(QStringLiteral("FileData.dat")));
-    m_bWhole = r.ok();
-    return r;
+    if (!r)
+        return r;
+    m_bWhole = true;
+
+    const QString treePath = BackupPath(kTreeName);
+    QByteArray text;
+    const StoreResult read = readWholeFile(treePath, text);
+    QString damage = read ? QString() : read.message();
+    if (read) {
+        QList<TreeTextNode> backup = ReadTreeText(text);
+        damage = treeFault(treePath, text, backup, catalog);
+        if (damage.isEmpty()) {
+            m_bTreeRepaired = backup != tree;
+            tree = std::move(backup);
+            return StoreResult::success();
+        }
+    }
+    // Backups made before the tree was backed up hold an empty one; the tree shown then
+    // usually fits the restored records still.
+    if (FitTreeToRecords(tree, catalog).agree())
+        return StoreResult::success();
+    tree = RebuildTree(catalog);
+    m_bTreeRepaired = true;
+    m_strTreeNotice = damage + kTreeRebuilt;
+    return StoreResult::success();
 }
 
 bool CatalogStore::NeedsRestore(const CCatalog &catalog, bool bTreeHasItems) const
@@ -385,9 +517,16 @@ StoreResult CatalogStore::SaveCatalog(const CCatalog &catalog, const QByteArray 
 {
     if (!m_bWhole)
         return refusePartial();
+    if (treeText && treeHasItems(*treeText) == catalog.m_pDiscs->isEmpty())
+        return StoreResult::failure(
+            QStringLiteral("The catalogue is not written: its %1, so one of the two was lost. "
+                           "The files on disk and the backup stay as they are.")
+                .arg(catalog.m_pDiscs->isEmpty()
+                         ? QStringLiteral("disc tree holds discs but its disc records none")
+                         : QStringLiteral("disc records hold discs but its disc tree none")));
     QList<NamedBytes> files;
     if (treeText)
-        files.append({QStringLiteral("Tree.tkdt"), *treeText});
+        files.append({kTreeName, *treeText});
     files.append({QStringLiteral("Data.dat"), WriteDiscList(*catalog.m_pDiscs)});
     files.append({QStringLiteral("FileData.dat"), WriteFileList(*catalog.m_pFiles)});
     files.append({QStringLiteral("Cat.dat"), WriteStringList(catalog.m_lstCategories)});
@@ -403,15 +542,43 @@ StoreResult CatalogStore::BackUpCatalog()
     if (!r)
         return r;
     QList<NamedBytes> files;
-    for (const QString &name :
-         {QStringLiteral("FileData.dat"), QStringLiteral("Data.dat"), QStringLiteral("Cat.dat")}) {
+    for (const CatalogueFile &file : CatalogueFiles()) {
+        if (file.bOptional && !QFile::exists(DataPath(file.name)))
+            continue;
         QByteArray bytes;
-        r = readWholeFile(DataPath(name), bytes);
+        r = readWholeFile(DataPath(file.name), bytes);
         if (!r)
             return StoreResult::failure(
                 QStringLiteral("%1 The backup is left as it was.").arg(r.message()));
-        files.append({name, std::move(bytes)});
+        files.append({file.name, std::move(bytes)});
     }
+
+    // The backup is what mends a damaged Data/, so it never receives a tree and disc records
+    // that do not fit each other.
+    const auto bytesOf = [&](const QString &name) {
+        for (const NamedBytes &file : std::as_const(files))
+            if (file.name == name)
+                return QByteArrayView(file.bytes);
+        return QByteArrayView();
+    };
+    CCatalog discs;
+    const QByteArrayView discBytes = bytesOf(QStringLiteral("Data.dat"));
+    QString fault;
+    if (!discBytes.isEmpty()) {
+        r = ReadDiscList(discBytes, *discs.m_pDiscs);
+        if (!r)
+            fault = QStringLiteral("The catalogue file \"%1\" is damaged. %2")
+                        .arg(native(DataPath(QStringLiteral("Data.dat"))), r.message());
+    }
+    if (fault.isEmpty()) {
+        const QByteArrayView treeBytes = bytesOf(kTreeName);
+        fault = treeFault(DataPath(kTreeName), treeBytes, ReadTreeText(treeBytes), discs);
+    }
+    if (!fault.isEmpty())
+        return StoreResult::failure(
+            QStringLiteral("%1 So the catalogue is not copied into the backup, which is left as "
+                           "it was.")
+                .arg(fault));
     return replaceTogether(m_strBackupDir, files);
 }
 

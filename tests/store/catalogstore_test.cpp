@@ -45,6 +45,7 @@ struct StoreFixture : ::testing::Test
     TestHome home;
     QString dir = home.path() + u'/';
     CatalogStore store;
+    QList<TreeTextNode> restoredTree;
 
     void SetUp() override
     {
@@ -89,10 +90,10 @@ TEST_F(StoreFixture, NewCatalogueHasDefaultsAndASavedOneLoadsBackWithItsBackup)
 
     Catalogue c(3, 4);
     save(c);
-    for (const char *name : {"Data.dat", "FileData.dat", "Cat.dat"})
-        EXPECT_EQ(readFile(store.BackupPath(QLatin1String(name))),
-                  readFile(store.DataPath(QLatin1String(name))))
-            << name;
+    // The backup is Data/ byte for byte, the tree included.
+    for (const CatalogueFile &file : CatalogueFiles())
+        EXPECT_EQ(readFile(store.BackupPath(file.name)), readFile(store.DataPath(file.name)))
+            << file.name.toStdString();
     EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Tree.tkdt"))), c.tree);
 
     CCatalog loaded;
@@ -144,7 +145,7 @@ TEST_F(StoreFixture, LostDataFileIsRestoredFromBackupAndNeverSavedHalfRead)
     EXPECT_FALSE(QFile::exists(store.DataPath(QStringLiteral("Data.dat"))));
     EXPECT_EQ(readFile(store.BackupPath(QStringLiteral("FileData.dat"))), goodBackup);
 
-    ASSERT_TRUE(store.RestoreCatalog(loaded).ok());
+    ASSERT_TRUE(store.RestoreCatalog(loaded, restoredTree).ok());
     EXPECT_TRUE(SameCatalogue(loaded, c.catalog)); // each record once
     EXPECT_FALSE(store.NeedsRestore(loaded, true));
     ASSERT_TRUE(store.SaveCatalog(loaded, nullptr).ok());
@@ -170,7 +171,7 @@ TEST_F(StoreFixture, DamagedFileKeepsRecordsReadAndNamesTheFile)
 
     // A damaged backup leaves the restore failing too, and the store still refuses saves.
     ASSERT_TRUE(home.write(QStringLiteral("DataBackUp/Cat.dat"), QByteArray("\x05\x00", 2)));
-    EXPECT_FALSE(store.RestoreCatalog(loaded).ok());
+    EXPECT_FALSE(store.RestoreCatalog(loaded, restoredTree).ok());
     EXPECT_FALSE(store.CanSave());
 }
 
@@ -282,7 +283,7 @@ TEST_F(StoreFixture, SaveFailingHalfwayKeepsPreviousCatalogue)
         EXPECT_TRUE(SameCatalogue(loaded, big.catalog)) << "limit " << limit;
         EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Tree.tkdt"))), big.tree);
         CCatalog restored;
-        ASSERT_TRUE(store.RestoreCatalog(restored).ok());
+        ASSERT_TRUE(store.RestoreCatalog(restored, restoredTree).ok());
         EXPECT_TRUE(SameCatalogue(restored, big.catalog)) << "limit " << limit;
     }
 }
@@ -382,4 +383,81 @@ TEST_F(StoreFixture, FullDiskKeepsPreviousCatalogue)
     if (WEXITSTATUS(status) == 77)
         GTEST_SKIP() << "no private tmpfs mount is allowed here";
     EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// A lost or damaged tree file never empties the catalogue: it comes back from the backup when
+// the backup's fits the records, else it is rebuilt from them, and the user is told which.
+TEST_F(StoreFixture, DamagedTreeFileComesBackFromTheBackupOrTheRecords)
+{
+    Catalogue c(4, 3);
+    const QList<TreeTextNode> whole = ReadTreeText(c.tree);
+    QByteArray noise(4000, '\0');
+    for (qsizetype i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + i / 13) % 251);
+    noise += "\r\n"; // ends as a tree text does, so its labels are what gives it away
+    const struct
+    {
+        const char *what;
+        QByteArray bytes; // "<missing>": the file is deleted
+    } damages[] = {{"deleted", "<missing>"},
+                   {"emptied", ""},
+                   {"cut mid-line", c.tree.left(c.tree.size() - 3)},
+                   {"cut after the first disc", c.tree.left(c.tree.indexOf("2 Music"))},
+                   {"random bytes", noise}};
+    const auto spoil = [&](const QString &relative, const QByteArray &bytes) {
+        if (bytes == "<missing>")
+            QFile::remove(dir + relative);
+        else
+            ASSERT_TRUE(home.write(relative, bytes));
+    };
+    for (const auto &damage : damages) {
+        for (const bool backupToo : {false, true}) {
+            SCOPED_TRACE(std::string(damage.what) + (backupToo ? ", backup too" : ""));
+            save(c);
+            spoil(QStringLiteral("Data/Tree.tkdt"), damage.bytes);
+            if (backupToo)
+                spoil(QStringLiteral("DataBackUp/Tree.tkdt"), damage.bytes);
+            CCatalog loaded;
+            QList<TreeTextNode> tree;
+            ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
+            EXPECT_TRUE(SameCatalogue(loaded, c.catalog));
+            // Folders with files come back under their disc either way.
+            EXPECT_EQ(tree, whole);
+            EXPECT_TRUE(store.TreeRepaired());
+            EXPECT_TRUE(store.TreeNotice().contains(backupToo ? "rebuilt" : "from the backup"))
+                << store.TreeNotice().toStdString();
+            EXPECT_TRUE(store.CanSave());
+        }
+    }
+
+    // Records that lack discs the sound tree holds are the suspect: the backup restores them.
+    save(c);
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Data.dat"), WriteDiscList({})));
+    CCatalog loaded;
+    QList<TreeTextNode> tree;
+    EXPECT_FALSE(store.LoadCatalog(loaded, tree).ok());
+    ASSERT_TRUE(store.RestoreCatalog(loaded, tree).ok());
+    EXPECT_TRUE(SameCatalogue(loaded, c.catalog));
+    EXPECT_EQ(tree, whole);
+
+    // Neither a tree without discs beside discs, nor the reverse, is ever written; and a
+    // Data/ whose two disagree is not copied over the backup.
+    const auto before = readFile(store.DataPath(QStringLiteral("Data.dat")));
+    const QByteArray noTree;
+    EXPECT_FALSE(store.SaveCatalog(c.catalog, &noTree).ok());
+    CCatalog empty;
+    EXPECT_FALSE(store.SaveCatalog(empty, &c.tree).ok());
+    EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Data.dat"))), before);
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Tree.tkdt"), c.tree.left(c.tree.indexOf("3 M"))));
+    const auto backup = readFile(store.BackupPath(QStringLiteral("Tree.tkdt")));
+    EXPECT_FALSE(store.BackUpCatalog().ok());
+    EXPECT_EQ(readFile(store.BackupPath(QStringLiteral("Tree.tkdt"))), backup);
+
+    // Deleting every disc is the one way to an empty catalogue, and it loads as a new one.
+    ASSERT_TRUE(store.SaveCatalog(empty, &noTree).ok());
+    ASSERT_TRUE(store.BackUpCatalog().ok());
+    ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
+    EXPECT_TRUE(tree.isEmpty());
+    EXPECT_EQ(loaded.m_lstCategories, DEFAULT_CATEGORIES);
+    EXPECT_TRUE(store.TreeNotice().isEmpty());
 }
