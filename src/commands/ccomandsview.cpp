@@ -2,6 +2,7 @@
 
 #include "chrome/themedbutton.h"
 #include "commands/cfrienddbdlg.h"
+#include "discs/cdiscinfodlg.h"
 #include "platform/appflags.h"
 #include "platform/hints.h"
 #include "platform/prompter.h"
@@ -10,7 +11,7 @@
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "store/ccatalog.h"
-#include "store/textnumbers.h"
+#include "store/discnumbers.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -587,8 +588,11 @@ bool CComandsView::OnCommand(int id)
         OnDeleteCd();
         return true;
     case ID_EDIT_CDDBQUERY:
-    case ID_ACCEL_CDDB:
         AfxMessageBox(QStringLiteral("Not implemented in this version."), this);
+        return true;
+    case ID_ACCEL_CDDB:
+        // The key does what the button beside its tip does.
+        OnCddb();
         return true;
     case ID_ACCEL_SAVEDATA:
         OnSaveCdData();
@@ -695,7 +699,7 @@ void CComandsView::OnFindNumber()
 
 void CComandsView::OnSaveCdData()
 {
-    if (!m_btnSave->isEnabled())
+    if (!m_btnSave->isEnabled() || theAppFlags().m_bEditAllowed != 1)
         return;
     // Ask afresh each time; a stale answer must not let a folder be renamed.
     m_bAllowed = 0;
@@ -713,11 +717,15 @@ void CComandsView::OnSaveCdData()
         finish();
         return;
     }
-    if (atoiText(m_strCdNumber) < 1) {
+    // Digits only and at most six of them: a number that does not stay what was typed
+    // (12abc, 99999999999999999999) would let two discs share one.
+    const std::optional<int> nNumber = ParseDiscNumber(m_strCdNumber);
+    if (!nNumber) {
         AfxMessageBox(QStringLiteral("Please, type a valid CD Number."), this);
         finish();
         return;
     }
+    m_strCdNumber = QString::number(*nNumber);
     CDiscList &discs = *m_pCatalog->m_pDiscs;
 
     // Check the number before touching any record, so a refused save changes nothing. A
@@ -928,7 +936,11 @@ void CComandsView::OnCdInfo()
     ShowDiscInfoDialog(m_pCatalog->FindDisc(m_pCatalog->m_strCurNumber));
 }
 
-void CComandsView::ShowDiscInfoDialog(const CDisc *) { }
+void CComandsView::ShowDiscInfoDialog(const CDisc *pDisc)
+{
+    CDiscInfoDlg dlg(pDisc, *m_pCatalog->m_pFiles, this);
+    ExecDialog(dlg);
+}
 
 void CComandsView::OnViewLargeIcons()
 {

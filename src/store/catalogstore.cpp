@@ -291,10 +291,36 @@ StoreResult refusePartial()
 
 const QString kTreeName = QStringLiteral("Tree.tkdt");
 
-const QString kTreeRebuilt = QStringLiteral(
-    " The backup holds no disc tree that fits the disc records either, so Tavikon rebuilt the "
-    "tree from the disc and file records: every disc is back, its folders are named in lower "
-    "case, and folders that held no files could not be rebuilt.");
+// Makes `tree` fit the records when no backup's does: mends `sound` (a tree whose text was
+// sound) so its healthy discs keep their folders as they were, else rebuilds the whole tree
+// from the records. Returns what was done, for the user.
+QString fitTree(const QList<TreeTextNode> *sound, const CCatalog &catalog,
+                QList<TreeTextNode> &tree)
+{
+    const QString lost = QStringLiteral("named in lower case, and folders that held no files "
+                                        "could not be rebuilt");
+    const TreeRecordFit fit = sound ? FitTreeToRecords(*sound, catalog) : TreeRecordFit();
+    if (!sound || fit.matched == 0) {
+        tree = RebuildTree(catalog);
+        return QStringLiteral(" The backup holds no disc tree that fits the disc records "
+                              "either, so Tavikon rebuilt the tree from the disc and file "
+                              "records: every disc is back, its folders are %1.")
+            .arg(lost);
+    }
+    tree = MendTree(*sound, catalog);
+    QStringList done;
+    if (fit.strangers > 0)
+        done << QStringLiteral("%1 of its discs that have no disc record were taken out")
+                    .arg(fit.strangers);
+    if (fit.missing > 0)
+        done << QStringLiteral("%1 discs of the records that it lacked were added with the "
+                               "folders of their files (%2)")
+                    .arg(fit.missing)
+                    .arg(lost);
+    return QStringLiteral(" The backup holds no disc tree that fits the disc records either, "
+                          "so Tavikon mended the tree: %1.")
+        .arg(done.join(QStringLiteral("; ")));
+}
 
 // Whether a list file holds anything. A new catalogue's files are empty, and a list without
 // records is its two-byte count alone; a file that exists but cannot be read may hold
@@ -420,9 +446,11 @@ StoreResult CatalogStore::LoadCatalog(CCatalog &catalog, QList<TreeTextNode> &tr
         return r;
 
     QString damage = treeRead ? QString() : treeRead.message();
+    bool bSoundText = false;
     if (treeRead) {
         damage = TreeTextFault(text, tree);
-        if (damage.isEmpty()) {
+        bSoundText = damage.isEmpty();
+        if (bSoundText) {
             const TreeRecordFit fit = FitTreeToRecords(tree, catalog);
             if (fit.agree()) {
                 m_bWhole = true;
@@ -438,13 +466,13 @@ StoreResult CatalogStore::LoadCatalog(CCatalog &catalog, QList<TreeTextNode> &tr
         damage = QStringLiteral("The disc tree file \"%1\" is damaged: %2.")
                      .arg(native(treePath), damage);
     }
-    RepairTree(catalog, tree, damage);
+    RepairTree(catalog, tree, damage, bSoundText);
     m_bWhole = true;
     return StoreResult::success();
 }
 
 void CatalogStore::RepairTree(const CCatalog &catalog, QList<TreeTextNode> &tree,
-                              const QString &damage)
+                              const QString &damage, bool bSoundText)
 {
     m_bTreeRepaired = true;
     if (recoverDirectory(m_strBackupDir)) {
@@ -459,8 +487,8 @@ void CatalogStore::RepairTree(const CCatalog &catalog, QList<TreeTextNode> &tree
             }
         }
     }
-    tree = RebuildTree(catalog);
-    m_strTreeNotice = damage + kTreeRebuilt;
+    const QList<TreeTextNode> read = tree;
+    m_strTreeNotice = damage + fitTree(bSoundText ? &read : nullptr, catalog, tree);
 }
 
 bool CatalogStore::BackupHoldsDiscs() const
@@ -489,8 +517,11 @@ StoreResult CatalogStore::RestoreCatalog(CCatalog &catalog, QList<TreeTextNode> 
     QByteArray text;
     const StoreResult read = readWholeFile(treePath, text);
     QString damage = read ? QString() : read.message();
+    QList<TreeTextNode> backup;
+    bool bSoundText = false;
     if (read) {
-        QList<TreeTextNode> backup = ReadTreeText(text);
+        backup = ReadTreeText(text);
+        bSoundText = TreeTextFault(text, backup).isEmpty();
         damage = treeFault(treePath, text, backup, catalog);
         if (damage.isEmpty()) {
             m_bTreeRepaired = backup != tree;
@@ -502,9 +533,10 @@ StoreResult CatalogStore::RestoreCatalog(CCatalog &catalog, QList<TreeTextNode> 
     // usually fits the restored records still.
     if (FitTreeToRecords(tree, catalog).agree())
         return StoreResult::success();
-    tree = RebuildTree(catalog);
+    const QList<TreeTextNode> shown = tree;
     m_bTreeRepaired = true;
-    m_strTreeNotice = damage + kTreeRebuilt;
+    m_strTreeNotice
+        = damage + fitTree(bSoundText && !backup.isEmpty() ? &backup : &shown, catalog, tree);
     return StoreResult::success();
 }
 
@@ -553,26 +585,32 @@ StoreResult CatalogStore::BackUpCatalog()
         files.append({file.name, std::move(bytes)});
     }
 
-    // The backup is what mends a damaged Data/, so it never receives a tree and disc records
-    // that do not fit each other.
+    // The backup is what mends a damaged Data/, so it never receives a tree text that is
+    // not sound, nor a tree or disc records of which one lost every disc.
     const auto bytesOf = [&](const QString &name) {
         for (const NamedBytes &file : std::as_const(files))
             if (file.name == name)
                 return QByteArrayView(file.bytes);
         return QByteArrayView();
     };
-    CCatalog discs;
+    const QByteArrayView treeBytes = bytesOf(kTreeName);
     const QByteArrayView discBytes = bytesOf(QStringLiteral("Data.dat"));
+    CDiscList discs;
     QString fault;
     if (!discBytes.isEmpty()) {
-        r = ReadDiscList(discBytes, *discs.m_pDiscs);
+        r = ReadDiscList(discBytes, discs);
         if (!r)
             fault = QStringLiteral("The catalogue file \"%1\" is damaged. %2")
                         .arg(native(DataPath(QStringLiteral("Data.dat"))), r.message());
     }
     if (fault.isEmpty()) {
-        const QByteArrayView treeBytes = bytesOf(kTreeName);
-        fault = treeFault(DataPath(kTreeName), treeBytes, ReadTreeText(treeBytes), discs);
+        fault = TreeTextFault(treeBytes, ReadTreeText(treeBytes));
+        if (fault.isEmpty() && treeHasItems(treeBytes) == discs.isEmpty())
+            fault = discs.isEmpty() ? QStringLiteral("it holds discs, but the disc records none")
+                                    : QStringLiteral("it holds no disc, but the disc records do");
+        if (!fault.isEmpty())
+            fault = QStringLiteral("The disc tree file \"%1\" is damaged: %2.")
+                        .arg(native(DataPath(kTreeName)), fault);
     }
     if (!fault.isEmpty())
         return StoreResult::failure(

@@ -62,14 +62,15 @@ public:
     //
     // A tree file that is missing, unreadable, or does not fit the records that were read
     // whole is damage too: the tree is taken from the backup when the backup's fits these
-    // records, else rebuilt from them (TreeNotice() says which, TreeRepaired() is true). When
+    // records, else mended or rebuilt from them (TreeNotice() says which, TreeRepaired() is
+    // true). When
     // the tree names discs the records lack while the backup holds discs, the records are the
     // suspect: the load fails so that the caller restores.
     StoreResult LoadCatalog(CCatalog &catalog, QList<TreeTextNode> &tree);
 
     // Reads the three lists from the backup directory, emptying them first, and gives in
-    // `tree` the tree that fits them: the backup's, else the one passed in, else one rebuilt
-    // from the records (then TreeNotice() says so).
+    // `tree` the tree that fits them: the backup's, else the one passed in, else one mended
+    // or rebuilt from the records (then TreeNotice() says so).
     StoreResult RestoreCatalog(CCatalog &catalog, QList<TreeTextNode> &tree);
 
     // After a load or restore: what was wrong with the tree and what was done, for the user;
@@ -90,8 +91,9 @@ public:
     // of the two was lost, and writing it would make the loss permanent.
     StoreResult SaveCatalog(const CCatalog &catalog, const QByteArray *treeText);
     // Copies the catalogue files of Data/ into the backup directory, all of them together.
-    // Refuses when Data/Tree.tkdt and Data/Data.dat do not fit each other: the backup is what
-    // would mend that damage, so it must not receive it.
+    // Refuses when Data/Tree.tkdt is not a sound text, or it or Data/Data.dat lost every
+    // disc the other holds: the backup is what would mend that damage, so it must not
+    // receive it.
     StoreResult BackUpCatalog();
 
     // Single files, for the operations that write only part of the catalogue.
@@ -100,8 +102,10 @@ public:
     StoreResult ReadDataFile(const QString &name, QByteArray &bytes) const;
 
 private:
-    // Takes the backup's tree when it fits the records, else rebuilds one from them.
-    void RepairTree(const CCatalog &catalog, QList<TreeTextNode> &tree, const QString &damage);
+    // Takes the backup's tree when it fits the records, else mends the tree read (when its
+    // text was sound) or rebuilds one from the records.
+    void RepairTree(const CCatalog &catalog, QList<TreeTextNode> &tree, const QString &damage,
+                    bool bSoundText);
     bool BackupHoldsDiscs() const;
 
     QString m_strActiveDir;

@@ -67,6 +67,7 @@ TreeRecordFit FitTreeToRecords(const QList<TreeTextNode> &tree, const CCatalog &
         if (!matchLabel(node.label, numbers, matched) && fit.strangers++ == 0)
             stranger = node.label;
     }
+    fit.matched = matched.size();
     fit.missing = numbers.size() - matched.size();
     if (fit.strangers > 0) {
         fit.fault = QStringLiteral("%1 of its discs (the first is \"%2\") have no disc record")
@@ -135,4 +136,38 @@ QList<TreeTextNode> RebuildTree(const CCatalog &catalog)
         }
     }
     return nodes;
+}
+
+QList<TreeTextNode> MendTree(const QList<TreeTextNode> &tree, const CCatalog &catalog)
+{
+    QSet<QString> numbers;
+    for (const CDisc &disc : *catalog.m_pDiscs)
+        numbers.insert(disc.m_strNumber);
+
+    // Copies whole disc subtrees: in a read tree, as in a rebuilt one, the items below a disc
+    // follow it up to the next disc.
+    QList<TreeTextNode> mended;
+    QList<qsizetype> newIndex;
+    const auto copySubtrees = [&](const QList<TreeTextNode> &from, auto &&wanted) {
+        newIndex = QList<qsizetype>(from.size(), -1);
+        bool keep = false;
+        for (qsizetype i = 0; i < from.size(); ++i) {
+            const TreeTextNode &node = from[i];
+            if (node.parent < 0)
+                keep = wanted(node.label);
+            if (!keep)
+                continue;
+            newIndex[i] = mended.size();
+            mended.append({node.label, node.parent < 0 ? -1 : newIndex[node.parent], node.disc});
+        }
+    };
+    QSet<QString> present;
+    copySubtrees(tree, [&](const QString &label) { return matchLabel(label, numbers, present); });
+    if (present.size() < numbers.size()) {
+        copySubtrees(RebuildTree(catalog), [&](const QString &label) {
+            QSet<QString> hit;
+            return matchLabel(label, numbers, hit) && !hit.intersects(present);
+        });
+    }
+    return mended;
 }

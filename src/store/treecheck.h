@@ -20,7 +20,8 @@ QString TreeTextFault(QByteArrayView text, const QList<TreeTextNode> &tree);
 struct TreeRecordFit
 {
     qsizetype strangers = 0; // disc items that no record has
-    qsizetype missing = 0; // disc records without a disc item
+    qsizetype missing = 0; // disc numbers of the records without a disc item
+    qsizetype matched = 0; // disc numbers of the records with a disc item
     QString fault; // why they disagree, for the user; empty when they agree
 
     bool agree() const { return fault.isEmpty(); }
@@ -31,3 +32,8 @@ TreeRecordFit FitTreeToRecords(const QList<TreeTextNode> &tree, const CCatalog &
 // added, each with the folders its file records name, sorted by name. The records keep
 // folder paths in lower case and only where files are, so empty folders cannot come back.
 QList<TreeTextNode> RebuildTree(const CCatalog &catalog);
+
+// A sound tree made to fit the records with the least loss: its discs that have a record
+// keep their items and folders as they are, those without one are taken out, and discs of
+// the records that it lacks are added as RebuildTree makes them.
+QList<TreeTextNode> MendTree(const QList<TreeTextNode> &tree, const CCatalog &catalog);

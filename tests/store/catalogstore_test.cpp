@@ -430,28 +430,51 @@ TEST_F(StoreFixture, DamagedTreeFileComesBackFromTheBackupOrTheRecords)
         }
     }
 
+    // With no backup, a sound tree gone astray is mended: its healthy discs keep their folders
+    // as they were (an empty one too), a disc without a record goes, and a missing one comes
+    // back from the records, last.
+    save(c);
+    QByteArray astray = c.tree;
+    astray.replace("1 Music1\r\n", "1 Music1\r\n\tEmpty Folder\r\n").replace("2 Mu", "22 Mu");
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Tree.tkdt"), astray));
+    for (const CatalogueFile &file : CatalogueFiles())
+        QFile::remove(store.BackupPath(file.name));
+    CCatalog loaded;
+    QList<TreeTextNode> tree;
+    ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
+    EXPECT_TRUE(store.TreeNotice().contains("mended")) << store.TreeNotice().toStdString();
+    QStringList labels;
+    for (const TreeTextNode &node : std::as_const(tree))
+        labels << node.label;
+    EXPECT_EQ(labels,
+              (QStringList {"1 Music1", "Empty Folder", "folder", "3 Music3", "folder", "4 Music4",
+                            "folder", "2 Music2", "folder"}));
+
     // Records that lack discs the sound tree holds are the suspect: the backup restores them.
     save(c);
     ASSERT_TRUE(home.write(QStringLiteral("Data/Data.dat"), WriteDiscList({})));
-    CCatalog loaded;
-    QList<TreeTextNode> tree;
     EXPECT_FALSE(store.LoadCatalog(loaded, tree).ok());
     ASSERT_TRUE(store.RestoreCatalog(loaded, tree).ok());
     EXPECT_TRUE(SameCatalogue(loaded, c.catalog));
     EXPECT_EQ(tree, whole);
 
     // Neither a tree without discs beside discs, nor the reverse, is ever written; and a
-    // Data/ whose two disagree is not copied over the backup.
+    // Data/ with a cut tree, or with records that lost every disc, is not copied over the
+    // backup.
+    ASSERT_TRUE(store.SaveCatalog(c.catalog, &c.tree).ok() && store.BackUpCatalog().ok());
     const auto before = readFile(store.DataPath(QStringLiteral("Data.dat")));
     const QByteArray noTree;
     EXPECT_FALSE(store.SaveCatalog(c.catalog, &noTree).ok());
     CCatalog empty;
     EXPECT_FALSE(store.SaveCatalog(empty, &c.tree).ok());
     EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Data.dat"))), before);
-    ASSERT_TRUE(home.write(QStringLiteral("Data/Tree.tkdt"), c.tree.left(c.tree.indexOf("3 M"))));
-    const auto backup = readFile(store.BackupPath(QStringLiteral("Tree.tkdt")));
+    const auto backup = filesOf(BackupDirFor(dir));
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Tree.tkdt"), c.tree.chopped(3)));
     EXPECT_FALSE(store.BackUpCatalog().ok());
-    EXPECT_EQ(readFile(store.BackupPath(QStringLiteral("Tree.tkdt"))), backup);
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Tree.tkdt"), c.tree));
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Data.dat"), WriteDiscList({})));
+    EXPECT_FALSE(store.BackUpCatalog().ok());
+    EXPECT_EQ(filesOf(BackupDirFor(dir)), backup);
 
     // Deleting every disc is the one way to an empty catalogue, and it loads as a new one.
     ASSERT_TRUE(store.SaveCatalog(empty, &noTree).ok());
