@@ -157,9 +157,11 @@ StoreResult writeFlushed(const QString &temp, const QString &target, const QByte
         = ::open(encoded(temp).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return failed(errno);
+    // The owner keeps reading and writing it, though: a file that had lost those rights is
+    // what the replacement mends.
     struct stat old;
     if (::stat(encoded(target).constData(), &old) == 0)
-        (void)::fchmod(fd, old.st_mode & 07777);
+        (void)::fchmod(fd, (old.st_mode & 07777) | S_IRUSR | S_IWUSR);
     const char *p = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
