@@ -1,10 +1,12 @@
 #include "discs/cleftview.h"
+#include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
 #include "platform/hints.h"
 #include "platform/tokens.h"
 #include "resources/resource.h"
 #include "scan/cscandlg.h"
 #include "store/archive.h"
+#include "store/friendcatalog.h"
 #include "store/treetext.h"
 #include "support/fakeprompter.h"
 #include "support/tempdir.h"
@@ -12,6 +14,7 @@
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
@@ -21,6 +24,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -94,6 +99,28 @@ CFileData file(const QString &number, const QString &folder, const QString &name
     return f;
 }
 
+// Every file under a directory with a digest of its bytes, to show that nothing was written.
+QStringList snapshot(const QString &dir)
+{
+    QStringList files;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        files << f.fileName() + u' '
+                + QString::number(qHash(f.open(QIODevice::ReadOnly) ? f.readAll() : "?"));
+    }
+    files.sort();
+    return files;
+}
+
+QStringList topLabels(const QTreeWidget &tree)
+{
+    QStringList labels;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i)
+        labels << tree.topLevelItem(i)->text(0);
+    return labels;
+}
+
 const QString kRestore = QStringLiteral(
     "There was a problem with your database\nTavikon is going to restore the backup data now.");
 
@@ -102,6 +129,7 @@ class DiscTree : public ::testing::Test
 protected:
     void SetUp() override
     {
+        theAppFlags().reset();
         view = std::make_unique<TestLeftView>();
         doc.AddView(&panel);
         doc.AddView(view.get());
@@ -153,6 +181,26 @@ protected:
     void expectNoMessages() const
     {
         EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
+    }
+
+    QString friendDir() const { return home.file("friend") + u'/'; }
+    void writeFriend()
+    {
+        home.write("friend/Data.dat", WriteDiscList({disc("21", "Blues"), disc("20", "Jazz")}));
+        home.write("friend/FileData.dat", WriteFileList({file("20", "sr0:\\solo\\", "a.mp3")}));
+        home.write("friend/Cat.dat", WriteStringList({"Swing"}));
+        home.write("friend/Tree.tkdt",
+                   WriteTreeText({{0, "20 Jazz"}, {1, "solo"}, {0, "21 Blues"}}));
+        home.write("friend/TreeTemp.tkdt", WriteTreeText({{0, "solo"}}));
+    }
+    // The command panel's part: the flags go to the friend state, then the folder comes.
+    void loadFriend(const QString &dir)
+    {
+        theAppFlags().m_bHomeDatabase = theAppFlags().m_bEditAllowed = 0;
+        panel.notes.clear();
+        files.notes.clear();
+        prompter.messages.clear();
+        panel.send(HINT_LOAD_FRIEND, dir);
     }
 
     TestHome home;
@@ -433,6 +481,143 @@ TEST_F(DiscTree, TeardownSavesTheHomeCatalogueOnceAndNeverAFriends)
     view.reset();
     EXPECT_EQ(bytes("Data/Data.dat"), data);
     EXPECT_EQ(bytes("DataBackUp/Data.dat"), data);
+}
+
+TEST_F(DiscTree, FriendsCatalogueIsShownReadOnlyAndHomeComesBackUnchanged)
+{
+    writeSample();
+    writeSample("DataBackUp");
+    load();
+    writeFriend();
+    const QStringList homeLabels = topLabels(*view);
+    const CFileList homeFiles = *view->Catalog()->m_pFiles;
+    loadFriend(friendDir());
+    expectNoMessages();
+    EXPECT_EQ(topLabels(*view), (QStringList {"20 Jazz", "21 Blues"}));
+    EXPECT_EQ(view->m_bFriendLoaded, 1);
+    EXPECT_EQ(view->Catalog()->m_lstCategories, QStringList {"Swing"});
+    EXPECT_EQ(view->Catalog()->m_strCurNumber, "20");
+    EXPECT_EQ(view->Catalog()->m_strHomeDir, friendDir());
+    EXPECT_TRUE(files.got(HINT_TOKEN, Tokens::Refresh)); // the file list lists the friend's
+    for (const QString &name : FRIEND_FILES)
+        EXPECT_EQ(home.read("friend/FriendDataBackUp/" + name), home.read("friend/" + name));
+
+    // Nothing is written while it is shown, not even at the close.
+    const auto homeFilesOnDisk = snapshot(home.file("home"));
+    const auto friendFilesOnDisk = snapshot(home.file("friend"));
+    panel.send(HINT_TOKEN, Tokens::Scan);
+    EXPECT_TRUE(prompter.dialogs.isEmpty());
+    EXPECT_TRUE(view->Store().IsReadOnly());
+    view->setCurrentItem(view->topLevelItem(1));
+    panel.send(HINT_HOME_DATA, Tokens::HomeData);
+    EXPECT_EQ(topLabels(*view), homeLabels);
+    EXPECT_EQ(*view->Catalog()->m_pFiles, homeFiles);
+    EXPECT_EQ(view->Catalog()->m_strHomeDir, homeDir());
+    loadFriend(friendDir());
+    view.reset();
+    expectNoMessages();
+    EXPECT_EQ(snapshot(home.file("home")), homeFilesOnDisk);
+    EXPECT_EQ(snapshot(home.file("friend")), friendFilesOnDisk);
+}
+
+// Each folder is broken in one way; none may crash, and a failure leaves the home catalogue
+// as it was, on screen, in memory and on disk, with every flag back home.
+TEST_F(DiscTree, BrokenOrHostileFriendsFoldersLeaveHomeAsItWas)
+{
+    writeSample();
+    writeSample("DataBackUp");
+    load();
+    const QStringList homeLabels = topLabels(*view);
+    const CDiscList homeDiscs = *view->Catalog()->m_pDiscs;
+    const CFileList homeFiles = *view->Catalog()->m_pFiles;
+    const auto homeOnDisk = snapshot(home.file("home"));
+    QByteArray deep;
+    for (int depth = 0; depth <= 4100; ++depth)
+        deep += QByteArray(depth, '\t') + "f\r\n";
+    const QByteArray discs = WriteDiscList({disc("20", "Jazz")});
+    struct Case
+    {
+        QString file; // replaced in a sound friend's folder; empty: the folder is left out
+        QByteArray bytes;
+        QString message; // the start of the message, or empty when any message will do
+    };
+    const QString folder = QDir::toNativeSeparators(friendDir());
+    QList<Case> cases = {
+        {"TreeTemp.tkdt", "-", "File " + folder + "TreeTemp.tkdt not found"},
+        {"", {}, "File Data.dat not found"},
+        {"Data.dat", discs.left(discs.size() - 3), ""},
+        {"Data.dat", WriteFileList({file("20", "sr0:\\", "a")}), ""}, // another class
+        {"Data.dat", QByteArray("\xff\xff\xff\xff\xff\x7f", 6) + discs.mid(2), ""},
+        {"Data.dat", "", ""},
+        {"Data.dat", "|fifo", "The friend's file"},
+        {"FileData.dat", "|huge", "The friend's file"},
+        {"Tree.tkdt", QByteArray(100'000, 'A'), "The friend's file"},
+        {"Tree.tkdt", deep, "The friend's file"},
+    };
+    // The inputs the fuzzers kept, each in the place of the file it was found for.
+    const QDir corpus(QStringLiteral(TAVIKON_STORE_DATA "/fuzz"));
+    const QMap<QString, QString> slot = {{"discs", "Data.dat"},
+                                         {"files", "FileData.dat"},
+                                         {"categories", "Cat.dat"},
+                                         {"treetext", "Tree.tkdt"}};
+    for (const QString &name : corpus.entryList(QDir::Files)) {
+        QFile input(corpus.filePath(name));
+        ASSERT_TRUE(input.open(QIODevice::ReadOnly));
+        cases.append({slot.value(name.section(u'-', 0, 0)), input.readAll(), "?"});
+    }
+    for (const Case &c : cases) {
+        SCOPED_TRACE((c.file + " " + c.message).toStdString());
+        QDir(home.file("friend")).removeRecursively();
+        writeFriend();
+        QString dir = friendDir();
+        const QString target = home.file("friend/" + c.file);
+        if (c.file.isEmpty())
+            dir.clear();
+        else if (c.bytes == "-")
+            QFile::remove(target);
+        else if (c.bytes == "|fifo") {
+            ASSERT_TRUE(QFile::remove(target)
+                        && ::mkfifo(QFile::encodeName(target).constData(), 0600) == 0);
+        } else if (c.bytes == "|huge")
+            QFile(target).resize(FriendCatalog::kMaxFileSize + 1);
+        else
+            home.write("friend/" + c.file, c.bytes);
+        loadFriend(dir);
+        if (view->m_bFriendLoaded == 1) {
+            // A kept fuzz input may well be a sound file.
+            EXPECT_EQ(c.message, "?");
+            panel.send(HINT_HOME_DATA, Tokens::HomeData);
+        } else {
+            ASSERT_FALSE(prompter.messages.isEmpty());
+            EXPECT_TRUE(c.message == "?" || prompter.messages[0].startsWith(c.message))
+                << prompter.messages[0].toStdString();
+            EXPECT_EQ(theAppFlags().m_bHomeDatabase, 1);
+            EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
+            EXPECT_TRUE(panel.got(HINT_ENABLE, Tokens::EnableTrue));
+            EXPECT_EQ(panel.count(HINT_PANEL_ENABLE), 1);
+            EXPECT_EQ(view->Catalog()->m_strHomeDir, homeDir());
+        }
+        EXPECT_EQ(topLabels(*view), homeLabels);
+        EXPECT_EQ(*view->Catalog()->m_pDiscs, homeDiscs);
+        EXPECT_EQ(*view->Catalog()->m_pFiles, homeFiles);
+        EXPECT_EQ(snapshot(home.file("home")), homeOnDisk);
+    }
+    // The copies made before the missing file stay.
+    QDir(home.file("friend")).removeRecursively();
+    writeFriend();
+    QFile::remove(home.file("friend/TreeTemp.tkdt"));
+    loadFriend(friendDir());
+    EXPECT_EQ(QDir(home.file("friend/FriendDataBackUp")).entryList(QDir::Files, QDir::Name),
+              (QStringList {"Cat.dat", "Data.dat", "Tree.tkdt"}));
+
+    // A folder that cannot take the copies (here the name is taken by a file) still loads.
+    QDir(home.file("friend")).removeRecursively();
+    writeFriend();
+    home.write("friend/FriendDataBackUp", "taken");
+    loadFriend(friendDir());
+    EXPECT_EQ(view->m_bFriendLoaded, 1);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].contains("cannot take the safety copy"));
 }
 
 TEST(DiscTreeAlone, NothingIsWrittenWithoutACatalogue)
