@@ -41,7 +41,8 @@ public:
     void OnColumnClick(int nColumn);
     // Adds the names of the selected rows at the head of the catalogue's selection list.
     void OnRClick();
-    // Opens the selected file from its disc; done by a later version, does nothing yet.
+    // Opens the file of the one selected row from its disc, asking for the disc when no
+    // drive holds it.
     void OnOpenFile();
     void OnViewLargeicons();
     void OnViewSmallicons();
