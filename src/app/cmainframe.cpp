@@ -186,16 +186,7 @@ void CMainFrame::OnAppAbout()
 
 void CMainFrame::OnHelp()
 {
-    // The program's own help page, as installed with it.
-    const QString help = InstalledHelpFile();
-    if (help.isEmpty()) {
-        AfxMessageBox(tr("The help is not installed. Install Tavikon with \"cmake --install\" "
-                         "to read it."),
-                      this);
-        return;
-    }
-    if (!Prompter::current().openDocument(help))
-        AfxMessageBox(tr("No program could open the help file %1.").arg(help), this);
+    OpenHelpPage(this);
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #include "app/cmainframe.h"
 #include "app/ctavikonapp.h"
 #include "chrome/elidedtooltips.h"
+#include "commands/ccomandsview.h"
 #include "discs/cleftview.h"
 #include "files/ctavikonview.h"
 #include "platform/appflags.h"
@@ -14,6 +15,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -176,6 +178,23 @@ TEST(MainFrame, MenuBarHoldsMenu128WithItsEnablingAtStart)
     EXPECT_EQ(enabled(),
               (QList<bool> {false, false, false, false, false, false, true, true, true}));
     theAppFlags().reset();
+}
+
+// "Help Themes" opens the help page whichever pane is active: the frame's command, or the
+// command panel's own when it is the active pane. The page lies beside the program.
+TEST(MainFrame, BothHelpCommandsOpenTheHelpPageBesideTheProgram)
+{
+    RunningApp run;
+    ASSERT_TRUE(run.started);
+    CMainFrame *frame = run.frame();
+    for (CView *pane : {static_cast<CView *>(frame->LeftView()),
+                        static_cast<CView *>(frame->CommandsView())}) {
+        frame->SetActiveView(pane);
+        frame->MenuAction(ID_HELP_FINDER)->trigger();
+    }
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("help/help.html");
+    EXPECT_EQ(run.prompter.opened, QStringList({beside, beside}));
+    EXPECT_TRUE(run.prompter.messages.isEmpty());
 }
 
 TEST(MainFrame, AboutShowsTheVersionWithOneOkButton)
