@@ -22,6 +22,8 @@
 #include <QMenuBar>
 #include <QSplitter>
 
+#include <algorithm>
+
 CMainFrame::CMainFrame(QWidget *parent)
     : QMainWindow(parent), m_pDocument(std::make_unique<CTavikonDoc>())
 {
@@ -124,6 +126,14 @@ void CMainFrame::OnCommand(int id)
         UpdateMenuStates();
         return;
     }
+    // A key the menus show beside an item works whichever pane is active, as the menu
+    // promises: the command panel, where those keys' actions live, takes it when the active
+    // pane does not. Keys no menu shows (Ctrl+Enter, F2) stay with the active pane.
+    if (m_pCommands && m_pActiveView != m_pCommands && IsMenuKey(id)
+        && m_pCommands->OnCommand(id)) {
+        UpdateMenuStates();
+        return;
+    }
     switch (id) {
     case ID_PROGRAM_SAVEEXIT:
         close();
@@ -141,6 +151,13 @@ void CMainFrame::OnCommand(int id)
         break; // a key whose command no handler of the active pane knows does nothing
     }
     UpdateMenuStates();
+}
+
+bool CMainFrame::IsMenuKey(int id)
+{
+    const std::vector<AccelDef> &table = AcceleratorTable();
+    return std::any_of(table.begin(), table.end(),
+                       [id](const AccelDef &accel) { return accel.id == id && accel.menuId != 0; });
 }
 
 bool CMainFrame::IsCommandEnabled(int id) const

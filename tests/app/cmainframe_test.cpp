@@ -123,7 +123,7 @@ TEST(MainFrame, LayoutUsesTheScreenAndShowsCutTextsInTips)
         // (QTRY_VERIFY would only print a failure; gtest must see it.)
         EXPECT_TRUE(QTest::qWaitFor([&] { return !tree->horizontalScrollBar()->isVisible(); }));
         EXPECT_TRUE(ElidedToolTips::TipAt(tree, tree->visualItemRect(usual).center()).isEmpty());
-        auto *longer = new QTreeWidgetItem(tree, {"124 " + QString(60, u'x')});
+        auto *longer = new QTreeWidgetItem(tree, {"124 " + QString(200, u'x')});
         EXPECT_TRUE(QTest::qWaitFor([&] { return tree->horizontalScrollBar()->isVisible(); }));
         EXPECT_EQ(ElidedToolTips::TipAt(tree, tree->visualItemRect(longer).center()),
                   longer->text(0));
@@ -187,8 +187,8 @@ TEST(MainFrame, BothHelpCommandsOpenTheHelpPageBesideTheProgram)
     RunningApp run;
     ASSERT_TRUE(run.started);
     CMainFrame *frame = run.frame();
-    for (CView *pane : {static_cast<CView *>(frame->LeftView()),
-                        static_cast<CView *>(frame->CommandsView())}) {
+    for (CView *pane :
+         {static_cast<CView *>(frame->LeftView()), static_cast<CView *>(frame->CommandsView())}) {
         frame->SetActiveView(pane);
         frame->MenuAction(ID_HELP_FINDER)->trigger();
     }
