@@ -16,16 +16,21 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTest>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -195,6 +200,41 @@ TEST(MainFrame, BothHelpCommandsOpenTheHelpPageBesideTheProgram)
     const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("help/help.html");
     EXPECT_EQ(run.prompter.opened, QStringList({beside, beside}));
     EXPECT_TRUE(run.prompter.messages.isEmpty());
+}
+
+// The help page names every item of the menus and every key of the accelerator table, and
+// shows its pictures; read as text, the way a person reads it.
+TEST(MainFrame, HelpPageCoversEveryMenuItemAndKey)
+{
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath("help/help.html");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QString html = QString::fromUtf8(file.readAll());
+    QTextDocument document;
+    document.setHtml(html);
+    const QString text = document.toPlainText().simplified();
+    QStringList missing;
+    for (const PopupDef &popup : MenuResource(IDR_MAINFRAME))
+        for (const MenuItemDef &item : popup.items) {
+            // "&&" is an ampersand, a single "&" marks the mnemonic.
+            const QString shown
+                = QString(item.text).replace("&&", "\t").remove(u'&').replace(u'\t', u'&');
+            if (item.id != 0 && !text.contains(shown.trimmed().remove(" ...")))
+                missing << shown;
+        }
+    for (const AccelDef &accel : AcceleratorTable()) {
+        const QString key = QKeySequence(accel.key).toString().replace("Return", "Enter");
+        if (!text.contains(key))
+            missing << key;
+    }
+    static const QRegularExpression image("src=\"([^\"]+)\"");
+    for (auto m = image.globalMatch(html); m.hasNext();) {
+        const QString picture = m.next().captured(1);
+        if (!QFileInfo(QFileInfo(path).dir().filePath(picture)).isFile())
+            missing << picture;
+    }
+    EXPECT_TRUE(missing.isEmpty()) << missing.join(", ").toStdString();
+    EXPECT_FALSE(text.contains("Unbennant")) << "the tree says Untitled";
 }
 
 TEST(MainFrame, AboutShowsTheVersionWithOneOkButton)
