@@ -2,6 +2,7 @@
 
 #include "chrome/themedbutton.h"
 #include "commands/cfrienddbdlg.h"
+#include "discs/cdiscinfodlg.h"
 #include "platform/appflags.h"
 #include "platform/hints.h"
 #include "platform/prompter.h"
@@ -896,7 +897,11 @@ void CComandsView::OnCdInfo()
     ShowDiscInfoDialog(m_pCatalog->FindDisc(m_pCatalog->m_strCurNumber));
 }
 
-void CComandsView::ShowDiscInfoDialog(const CDisc *) { }
+void CComandsView::ShowDiscInfoDialog(const CDisc *pDisc)
+{
+    CDiscInfoDlg dlg(pDisc, *m_pCatalog->m_pFiles, this);
+    ExecDialog(dlg);
+}
 
 void CComandsView::OnViewLargeIcons()
 {

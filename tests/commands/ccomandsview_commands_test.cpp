@@ -43,7 +43,7 @@ const Expect kCommands[] = {
     {32847, 0, "11:Bob"},
     {32809, 0, "57:OnViewLargeicons"},
     {32810, 0, "57:OnViewSmallicons"},
-    {32789, 0, "none"},
+    {32789, 0, "dialog:CDiscInfoDlg"},
     {32852, 32850, "500:EnableTrue"},
     {32851, 32784, "dialog:CFriendDbDlg"},
     {57667, 0, "open:help.html"}, // the page beside the program, as the frame's command opens
