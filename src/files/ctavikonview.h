@@ -39,7 +39,8 @@ public:
 
     // A click on a column header: sorts by that column, alternating the direction per column.
     void OnColumnClick(int nColumn);
-    // Adds the names of the selected rows at the head of the catalogue's selection list.
+    // Replaces the catalogue's selection list by the names of the selected rows, the last
+    // selected row first.
     void OnRClick();
     // Opens the selected file from its disc; done by a later version, does nothing yet.
     void OnOpenFile();
@@ -56,6 +57,7 @@ protected:
 private:
     void ShowDataMenu(const QPoint &globalPos);
     void OnAttachCategories();
+    void OnViewCategories();
     void ClearRows();
 
     // Direction flags of the columns: 1 means the next click sorts ascending.

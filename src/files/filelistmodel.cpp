@@ -93,6 +93,11 @@ QString CFileListModel::Text(int row, int column) const
     }
 }
 
+QString CFileListModel::StoredName(int row) const
+{
+    return row < 0 || row >= int(m_rows.size()) ? QString() : m_rows[size_t(row)].iconName;
+}
+
 void CFileListModel::Sort(int column, int type, bool ascending)
 {
     if (column < 0 || column >= ColumnCount || m_rows.size() < 2)

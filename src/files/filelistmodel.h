@@ -39,6 +39,8 @@ public:
     void Clear();
     // Text of a cell; empty outside the rows.
     QString Text(int row, int column) const;
+    // The whole name of the row's file, as the record holds it.
+    QString StoredName(int row) const;
     // Reorders the rows by one column (compare types of listcompare.h); selection and other
     // persistent indexes move with their rows.
     void Sort(int column, int type, bool ascending);
