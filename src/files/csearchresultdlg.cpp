@@ -2,6 +2,7 @@
 
 #include "chrome/sortheader.h"
 #include "chrome/sortlistctrl.h"
+#include "files/cshelliconlist.h"
 #include "files/searchresultmodel.h"
 #include "platform/prompter.h"
 #include "resources/menus.h"
@@ -43,7 +44,7 @@ QLabel *makeLabel(const QString &text, const QString &name, QWidget *parent)
 } // namespace
 
 CSearchResultDlg::CSearchResultDlg(QWidget *parent)
-    : QDialog(parent), m_pModel(new CSearchResultModel(m_shellIcons, this))
+    : QDialog(parent), m_pModel(new CSearchResultModel(this))
 {
     setObjectName(QStringLiteral("CSearchResultDlg"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "files/cshelliconlist.h"
-
 #include <QDialog>
 #include <QStringList>
 
@@ -90,7 +88,6 @@ private:
     QString m_strPattern;
     QString m_strCount;
 
-    CShellIconList m_shellIcons;
     CSearchResultModel *m_pModel;
     QLineEdit *m_editPattern = nullptr; // 1027
     QLabel *m_pIcon = nullptr; // 1089

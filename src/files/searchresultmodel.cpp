@@ -1,6 +1,5 @@
 #include "files/searchresultmodel.h"
 
-#include "files/cshelliconlist.h"
 #include "files/listcompare.h"
 #include "store/textnumbers.h"
 
@@ -16,9 +15,7 @@ const char *const kDiscHeaders[] = {"CD Name", "CD Number", "Location"};
 
 } // namespace
 
-CSearchResultModel::CSearchResultModel(const CShellIconList &icons, QObject *parent)
-    : QAbstractTableModel(parent), m_icons(icons)
-{ }
+CSearchResultModel::CSearchResultModel(QObject *parent) : QAbstractTableModel(parent) { }
 
 CSearchResultModel::~CSearchResultModel() = default;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/cshelliconlist.h"
 #include "store/ccatalog.h"
 
 #include <QAbstractTableModel>
@@ -8,8 +9,6 @@
 #include <QString>
 
 #include <vector>
-
-class CShellIconList;
 
 // The rows of a search result window, filled in one pass from the hits of a search. The
 // texts are copied out of the records into one buffer of the model's own, so the window
@@ -27,7 +26,7 @@ public:
     // Columns of a "names" window.
     enum DiscColumn { DiscName = 0, DiscNumber, DiscLocation, DiscColumns };
 
-    CSearchResultModel(const CShellIconList &icons, QObject *parent = nullptr);
+    explicit CSearchResultModel(QObject *parent = nullptr);
     ~CSearchResultModel() override;
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -83,7 +82,9 @@ private:
     void Reset(Mode mode, std::vector<Row> rows);
     QList<int> SizeOrder(bool bAscending) const;
 
-    const CShellIconList &m_icons;
+    // Owned here rather than by the window: the view still asks for icons while the window
+    // is being taken down.
+    CShellIconList m_icons;
     QIcon m_discIcon;
     Mode m_mode = NoRows;
     std::vector<Row> m_rows;
