@@ -1,6 +1,7 @@
 #include "app/cmainframe.h"
 
 #include "app/caboutdlg.h"
+#include "app/framelayout.h"
 #include "categories/ccatview.h"
 #include "chrome/ownerdrawmenu.h"
 #include "commands/ccomandsview.h"
@@ -20,11 +21,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
-
-namespace {
-// Initial pane widths, left to right.
-constexpr int kPaneWidths[] = {255, 200, 320, 165};
-} // namespace
 
 CMainFrame::CMainFrame(QWidget *parent)
     : QMainWindow(parent), m_pDocument(std::make_unique<CTavikonDoc>())
@@ -46,8 +42,9 @@ CMainFrame::CMainFrame(QWidget *parent)
         m_pSplitter->setStretchFactor(i, i == 2 ? 1 : 0);
         ++i;
     }
-    m_pSplitter->setSizes({std::begin(kPaneWidths), std::end(kPaneWidths)});
     setCentralWidget(m_pSplitter);
+    // The widths the panes had when the window was last closed, or the defaults.
+    RestoreFrameLayout(*this);
 
     // The accelerator table: window-wide keys routed like menu commands. Editors keep the
     // keys they use themselves (Delete, Ctrl+A, Ctrl+Z) through Qt's shortcut override.
@@ -208,5 +205,6 @@ void CMainFrame::closeEvent(QCloseEvent *event)
     // save too, but only once.
     if (m_pLeft)
         m_pLeft->SaveOnExit();
+    SaveFrameLayout(*this);
     event->accept();
 }

@@ -2,6 +2,7 @@
 
 #include "categories/homestart.h"
 #include "categories/labeleditdelegate.h"
+#include "chrome/elidedtooltips.h"
 #include "chrome/sortheader.h"
 #include "chrome/sortlistctrl.h"
 #include "chrome/themedbutton.h"
@@ -33,7 +34,6 @@
 namespace {
 
 constexpr int kCategoryIcon = 168;
-constexpr int kColumnWidth = 100;
 const QSize kRowIconSize(24, 24);
 
 const char *const kAlreadyListed = "This category is already on your list!";
@@ -165,7 +165,8 @@ CCatView::CCatView(QWidget *parent) : QWidget(parent)
     m_editNote = new QPlainTextEdit(this);
     m_editNote->setObjectName(QStringLiteral("noteEdit"));
     m_editNote->setAccessibleName(noteLabel->text());
-    m_editNote->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A narrow pane wraps a long note rather than hiding its end to the right.
+    m_editNote->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_editNote->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_editNote->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Tab leaves the field, as in every other form, so the keyboard can get past it.
@@ -238,8 +239,9 @@ void CCatView::SetUpControls()
         list->setIconSize(kRowIconSize);
         list->setColumnCount(1);
         list->setHeaderLabels({QStringLiteral("Category Sort")});
-        list->header()->setStretchLastSection(false);
-        list->setColumnWidth(0, kColumnWidth);
+        // The names use the whole width of the pane; one still too long shows in a tip.
+        list->header()->setStretchLastSection(true);
+        ElidedToolTips::Install(list);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "chrome/themedbutton.h"
 #include "commands/cfrienddbdlg.h"
+#include "discs/cdiscinfodlg.h"
 #include "platform/appflags.h"
 #include "platform/hints.h"
 #include "platform/prompter.h"
@@ -549,8 +550,11 @@ bool CComandsView::OnCommand(int id)
         OnDeleteCd();
         return true;
     case ID_EDIT_CDDBQUERY:
-    case ID_ACCEL_CDDB:
         AfxMessageBox(QStringLiteral("Not implemented in this version."), this);
+        return true;
+    case ID_ACCEL_CDDB:
+        // The key does what the button beside its tip does.
+        OnCddb();
         return true;
     case ID_ACCEL_SAVEDATA:
         OnSaveCdData();
@@ -893,7 +897,11 @@ void CComandsView::OnCdInfo()
     ShowDiscInfoDialog(m_pCatalog->FindDisc(m_pCatalog->m_strCurNumber));
 }
 
-void CComandsView::ShowDiscInfoDialog(const CDisc *) { }
+void CComandsView::ShowDiscInfoDialog(const CDisc *pDisc)
+{
+    CDiscInfoDlg dlg(pDisc, *m_pCatalog->m_pFiles, this);
+    ExecDialog(dlg);
+}
 
 void CComandsView::OnViewLargeIcons()
 {

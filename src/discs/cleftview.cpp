@@ -1,6 +1,14 @@
 #include "discs/cleftview.h"
 
+#include "chrome/contentwidthcolumn.h"
+#include "chrome/elidedtooltips.h"
+#include "discs/cavailabledlg.h"
+#include "discs/cborroweddlg.h"
+#include "discs/cdeletediscdlg.h"
+#include "discs/cgapsdlg.h"
+#include "discs/clentdlg.h"
 #include "files/csearchresultdlg.h"
+#include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
 #include "platform/hints.h"
 #include "platform/prompter.h"
@@ -9,15 +17,20 @@
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "scan/cscandlg.h"
+#include "store/archive.h"
+#include "store/discedits.h"
 #include "store/discnumbers.h"
+#include "store/lendinglists.h"
 #include "store/treelabel.h"
 
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QStyle>
 
@@ -33,6 +46,8 @@ const QString kScanRefused = QStringLiteral(
     "the tree to restore it from the backup, then scan again.");
 const QString kNumbersUsedUp = QStringLiteral(
     "Every CD number from 1 to %1 is taken, so no disc can be added. Delete a disc first.");
+const QString kNothingToLend
+    = QStringLiteral("Please, select the CD to lend in the tree first. Nothing was lent.");
 const QString kNoDiscItem = QStringLiteral(
     "The disc %1 has no item in the tree, so its number and name were not changed.");
 const QString kBadDiscName
@@ -69,7 +84,9 @@ CLeftView::CLeftView(QWidget *parent)
     setAccessibleName(tr("Catalogued discs"));
     setColumnCount(1);
     setHeaderHidden(true);
-    header()->setStretchLastSection(true);
+    // A label too long for the pane makes the tree scroll sideways, and shows whole in a tip.
+    ContentWidthColumn::Install(this);
+    ElidedToolTips::Install(this);
     setRootIsDecorated(true);
     setItemsExpandable(true);
     setUniformRowHeights(true); // lets a tree of 100,000 folders lay out without measuring rows
@@ -77,9 +94,8 @@ CLeftView::CLeftView(QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setIconSize(QSize(16, 16));
-    // Renaming comes with the rename logic; until then the tree never shows a label that
-    // the disc record does not have.
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A click on the selected label renames the disc; F2 and the menus go through OnCommand.
+    setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     setContextMenuPolicy(Qt::DefaultContextMenu);
 
     m_discIcon = twoStateIcon(191, 191);
@@ -215,6 +231,7 @@ bool CLeftView::OnCommand(int id)
     switch (id) {
     case ID_RENAME:
     case ID_TREE_RENAME:
+    case ID_ACCEL_RENAME:
         StartLabelEdit();
         return true;
     case ID_DELETE:
@@ -235,14 +252,7 @@ void CLeftView::StartLabelEdit()
     if (!item)
         return;
     scrollToItem(item);
-    if (OnBeginLabelEdit(item))
-        editItem(item, 0);
-}
-
-bool CLeftView::OnBeginLabelEdit(QTreeWidgetItem *)
-{
-    // Refused until renaming keeps the record, the file records and the tree text in step.
-    return false;
+    editItem(item, 0); // asks OnBeginLabelEdit through edit()
 }
 
 // ---------------------------------------------------------------------------------------
@@ -324,6 +334,7 @@ void CLeftView::AddTreeNodes(const QList<TreeTextNode> &nodes)
         auto *item = new QTreeWidgetItem;
         item->setText(0, node.label);
         item->setIcon(0, node.disc ? m_discIcon : m_folderIcon);
+        item->setFlags(item->flags() | Qt::ItemIsEditable); // OnBeginLabelEdit decides
         const qsizetype parent = node.parent;
         if (parent >= 0 && parent < items.size())
             items[parent]->addChild(item);
@@ -709,14 +720,248 @@ void CLeftView::RelabelDisc(CDisc *pDisc)
 }
 
 // ---------------------------------------------------------------------------------------
+// Deleting a disc
+
+void CLeftView::DeleteSelectedDisc()
+{
+    if (theAppFlags().m_bEditAllowed == 0) {
+        AfxMessageBox(QStringLiteral("Unautorised Action"), this);
+        return;
+    }
+    if (m_bEditingLabel == 1)
+        return; // the Del key inside a label edit belongs to the edit
+    QTreeWidgetItem *item = currentItem();
+    if (!item)
+        return;
+    // "Delete CD" on a folder deletes its disc: a folder alone would leave its files behind
+    // with no item to reach them.
+    while (item->parent())
+        item = item->parent();
+    const QString strNumber = GetNumberPart(item->text(0));
+
+    CDeleteDiscDlg dlg(this);
+    dlg.m_strPrompt
+        = QStringLiteral("Do you really want to delete CD ") + strNumber + QStringLiteral("    ?");
+    if (ExecDialog(dlg) == QDialog::Accepted) {
+        RemoveDiscRecords(item, strNumber);
+        {
+            const QSignalBlocker blocker(this);
+            m_hCurItem = nullptr;
+            delete item;
+        }
+        if (QTreeWidgetItem *first = topLevelItem(0)) {
+            if (currentItem() == first)
+                OnSelChanged(first);
+            else
+                setCurrentItem(first);
+        } else {
+            CCatalog &cat = *m_pCatalog;
+            m_strSelPath.clear();
+            m_bDiscSelected = 0;
+            cat.m_strCurNumber.clear();
+            cat.m_strCurPath.clear();
+            cat.m_strFolderKey.clear();
+            cat.m_strLastEntry = cat.m_strDiscCount = QStringLiteral("LEER");
+            UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+            UpdateAllViews(HINT_CLEAR_FILES, m_pCatalog.get());
+        }
+    }
+    // Saved whether confirmed or not, as every disc operation ends.
+    const QByteArray tree = TreeText();
+    SaveAndBackUp(&tree);
+}
+
+void CLeftView::RemoveDiscRecords(const QTreeWidgetItem *item, const QString &strNumber)
+{
+    RemoveDiscRecord(*m_pCatalog->m_pDiscs, strNumber, GetNamePart(item->text(0)));
+    // The files go with the item even when no record matched, so no record is left that no
+    // item reaches; only a second item of the same number keeps them.
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (topLevelItem(i) != item && GetNumberPart(topLevelItem(i)->text(0)) == strNumber)
+            return;
+    m_pCatalog->RemoveDiscFiles(strNumber);
+}
+
+// ---------------------------------------------------------------------------------------
+// Renaming a disc in its label
+
+bool CLeftView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    // Qt asks here for every click and key that might start an edit; only one that opens
+    // the editor now is a beginning (a click on the selected label comes back after a delay
+    // as AllEditTriggers).
+    const bool opens = state() != EditingState && index.isValid()
+        && (trigger == AllEditTriggers
+            || (trigger != SelectedClicked && (editTriggers() & trigger)));
+    if (opens && !OnBeginLabelEdit(itemFromIndex(index)))
+        return false;
+    return QTreeWidget::edit(index, trigger, event);
+}
+
+bool CLeftView::OnBeginLabelEdit(QTreeWidgetItem *item)
+{
+    if (!item || MakeTreePath(item).contains(u'\\'))
+        return false; // folders keep the names they have on the disc
+    m_bEditingLabel = 1;
+    m_bDiscSelected = 1;
+    m_strEditNumber = GetNumberPart(item->text(0));
+    m_pEditItem = item;
+    m_bLabelCommitted = false;
+    return true;
+}
+
+void CLeftView::commitData(QWidget *editor)
+{
+    // The text is judged when the editor closes; the item never takes it unchecked.
+    if (const auto *line = qobject_cast<QLineEdit *>(editor)) {
+        m_strEditedLabel = line->text();
+        m_bLabelCommitted = true;
+    }
+}
+
+void CLeftView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Tab must not carry the edit on to the next item.
+    if (hint == QAbstractItemDelegate::EditNextItem
+        || hint == QAbstractItemDelegate::EditPreviousItem)
+        hint = QAbstractItemDelegate::NoHint;
+    QTreeWidget::closeEditor(editor, hint);
+    if (m_bEditingLabel == 1)
+        OnEndLabelEdit(std::exchange(m_bLabelCommitted, false) ? m_strEditedLabel : QString());
+}
+
+void CLeftView::OnEndLabelEdit(const QString &strText)
+{
+    QTreeWidgetItem *item = std::exchange(m_pEditItem, nullptr);
+    if (theAppFlags().m_bEditAllowed == 0) {
+        AfxMessageBox(QStringLiteral("Uautorised Action!!!"), this);
+        m_bEditingLabel = 0;
+        return;
+    }
+    if (m_bDiscSelected == 0 || !item) {
+        m_bEditingLabel = 0;
+        return;
+    }
+    if (!strText.isEmpty()) {
+        const QString strLabel = EditedDiscLabel(m_strEditNumber, strText);
+        const QString strName = strLabel.mid(strLabel.indexOf(u' ') + 1);
+        if (!IsValidDiscName(strName)) {
+            AfxMessageBox(kBadDiscName, this);
+        } else {
+            item->setText(0, strLabel);
+            if (CDisc *disc = m_pCatalog->FindDisc(m_strEditNumber))
+                disc->m_strName = strName;
+            if (item == currentItem()) {
+                // The other panes show the new name; the disc stays selected.
+                m_strSelPath = MakeTreePath(item);
+                m_pCatalog->m_strCurNumber = m_strEditNumber;
+                m_pCatalog->m_strCurPath = GetNamePart(m_strSelPath);
+                m_pCatalog->m_strFolderKey = m_strSelPath;
+                UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+            }
+        }
+    }
+    m_bDiscSelected = 0;
+    const QByteArray tree = TreeText();
+    SaveAndBackUp(&tree);
+    m_bEditingLabel = 0;
+}
+
+// ---------------------------------------------------------------------------------------
+// Numbers: gaps and search
+
+void CLeftView::ShowMissingNumbers()
+{
+    QList<int> gaps = CollectGaps(*m_pCatalog->m_pDiscs);
+    if (gaps.isEmpty()) {
+        AfxMessageBox(QStringLiteral("There are  not gaps in the index."), this);
+        return;
+    }
+    auto *dlg = new CGapsDlg(std::move(gaps), window());
+    dlg->show();
+}
+
+void CLeftView::SelectDiscByNumber(const QString &strNumber)
+{
+    if (strNumber.isEmpty())
+        return;
+    // Every disc is looked at, wherever the tree is scrolled; the text must match exactly,
+    // so "07" is not disc 7, and folders never match.
+    QList<QTreeWidgetItem *> found;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (GetNumberPart(topLevelItem(i)->text(0)) == strNumber)
+            found.append(topLevelItem(i));
+    if (found.isEmpty()) {
+        AfxMessageBox(QStringLiteral("This number is not assigned to a CD"), this);
+        return;
+    }
+    // The other discs close up so the found one stands out; with two discs of one number
+    // the later one stays selected.
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (topLevelItem(i)->isExpanded())
+            topLevelItem(i)->setExpanded(false);
+    QTreeWidgetItem *item = found.last();
+    if (currentItem() == item)
+        OnSelChanged(item);
+    else
+        setCurrentItem(item);
+    item->setExpanded(true);
+    scrollToItem(item, QAbstractItemView::PositionAtTop);
+}
+
+// ---------------------------------------------------------------------------------------
+// Lending
+
+std::function<void(const QString &)> CLeftView::DiscFinder()
+{
+    // The windows may outlive a closed tree for a moment; they then find nothing.
+    return [view = QPointer<CLeftView>(this)](const QString &strNumber) {
+        if (view)
+            view->SelectDiscByNumber(strNumber);
+    };
+}
+
+void CLeftView::ShowAvailableDiscs()
+{
+    (new CAvailableDlg(*m_pCatalog->m_pDiscs, DiscFinder(), window()))->show();
+}
+
+void CLeftView::ShowLentDiscs()
+{
+    (new CLentDlg(*m_pCatalog->m_pDiscs, DiscFinder(), window()))->show();
+}
+
+void CLeftView::ShowDiscsOfPerson(const QString &strPerson)
+{
+    (new CBorrowedDlg(*m_pCatalog->m_pDiscs, strPerson, DiscFinder(), window()))->show();
+}
+
+void CLeftView::LendSelectedDisc(const QString &strPerson)
+{
+    if (theAppFlags().m_bEditAllowed == 0) {
+        AfxMessageBox(QStringLiteral("Unautorised Action!!!"), this);
+        return;
+    }
+    // Nothing is written and no success is shown unless a disc was really lent.
+    if (!LendDisc(*m_pCatalog->m_pDiscs, m_pCatalog->m_strCurNumber, strPerson,
+                  QDate::currentDate())) {
+        AfxMessageBox(kNothingToLend, this);
+        UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+        return;
+    }
+    if (m_bLoaded && !m_strActiveDir.isEmpty()) {
+        const StoreResult result = m_store.WriteDataFile(QStringLiteral("Data.dat"),
+                                                         WriteDiscList(*m_pCatalog->m_pDiscs));
+        if (!result) {
+            AfxMessageBox(result.message(), this);
+            return;
+        }
+    }
+    AfxMessageBox(QStringLiteral("Lend to : ") + strPerson, this);
+}
+
+// ---------------------------------------------------------------------------------------
 // Operations that later work fills in
 
-void CLeftView::DeleteSelectedDisc() { }
-void CLeftView::ShowMissingNumbers() { }
-void CLeftView::SelectDiscByNumber(const QString &) { }
-void CLeftView::ShowAvailableDiscs() { }
-void CLeftView::ShowLentDiscs() { }
-void CLeftView::ShowDiscsOfPerson(const QString &) { }
-void CLeftView::LendSelectedDisc(const QString &) { }
 void CLeftView::LoadFriendDatabase(const QString &) { }
 void CLeftView::ReturnHome() { }

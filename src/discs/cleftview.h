@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QTreeWidget>
 
+#include <functional>
 #include <memory>
 
 class QMenu;
@@ -54,6 +55,9 @@ public:
     CCatalog *Catalog() const { return m_pCatalog.get(); }
     const CatalogStore &Store() const { return m_store; }
 
+    // Selects and expands the disc whose number is exactly this text (the last of several),
+    // or says that no disc has it. The lending and search windows call it too.
+    void SelectDiscByNumber(const QString &strNumber);
     // Selects the folder of a file record ("sr0:\music\live\") below the selected disc, if
     // that disc has the number, so the file list shows the file. Folder names are compared
     // without regard to case: the records hold them in lower case, the tree as on the disc.
@@ -81,6 +85,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    // The in-place label edit: begins only for a disc, ends in OnEndLabelEdit.
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void commitData(QWidget *editor) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void OnSelChanged(QTreeWidgetItem *current);
@@ -94,14 +102,15 @@ private:
     QTreeWidgetItem *HitItem(const QPoint &pos) const;
     void StartLabelEdit();
     bool OnBeginLabelEdit(QTreeWidgetItem *item);
+    void OnEndLabelEdit(const QString &strText);
+    void RemoveDiscRecords(const QTreeWidgetItem *item, const QString &strNumber);
+    std::function<void(const QString &)> DiscFinder();
     // The disc item whose label carries this number, the one of the selection first.
     QTreeWidgetItem *DiscItemOf(const QString &strNumber) const;
 
-    // Operations that later work fills in.
     void DeleteSelectedDisc();
     void RelabelDisc(CDisc *pDisc);
     void ShowMissingNumbers();
-    void SelectDiscByNumber(const QString &strNumber);
     void ShowAvailableDiscs();
     void ShowLentDiscs();
     void ShowDiscsOfPerson(const QString &strPerson);
@@ -116,4 +125,7 @@ private:
     QIcon m_folderIcon;
     bool m_bLoaded = false; // a catalogue was loaded, so there is something to save
     bool m_bExitSaved = false;
+    QTreeWidgetItem *m_pEditItem = nullptr; // the item whose label is being edited
+    QString m_strEditedLabel;
+    bool m_bLabelCommitted = false;
 };

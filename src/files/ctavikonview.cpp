@@ -1,9 +1,9 @@
 #include "files/ctavikonview.h"
 
 #include "categories/cattachedcatdlg.h"
+#include "chrome/elidedtooltips.h"
 #include "chrome/sortheader.h"
 #include "files/filelistmodel.h"
-#include "files/listcompare.h"
 #include "platform/appflags.h"
 #include "platform/hints.h"
 #include "platform/prompter.h"
@@ -20,8 +20,6 @@
 namespace {
 
 constexpr int kColumnWidths[] = {182, 70, 60};
-// Sizes are shown in units of 2^20 bytes.
-constexpr double kBytesToMB = 1.0 / 1048576.0;
 
 bool sameText(QStringView a, QStringView b)
 {
@@ -55,7 +53,8 @@ FileListRow makeRow(const CFileData &r)
         row.name = name.left(dot);
         row.type = name.mid(dot + 1).toUpper();
     }
-    row.size = QString::asprintf("%0.3f MB", double(SizeFromText(r.m_strSize)) * kBytesToMB);
+    row.bytes = SizeFromText(r.m_strSize);
+    row.size = FormatSize(row.bytes);
     row.iconName = name;
     return row;
 }
@@ -89,8 +88,16 @@ CTavikonView::CTavikonView(QWidget *parent)
     m_pHeader->setSortIndicatorShown(true);
     m_pHeader->setStretchLastSection(false);
     m_pHeader->setSectionsMovable(false);
+    // The name takes whatever width the size and the type leave; those two are wide enough
+    // for their header and a figure like "1023 KB" in the font in use.
     for (int c = 0; c < CFileListModel::ColumnCount; ++c)
         m_pHeader->resizeSection(c, kColumnWidths[c]);
+    const int figure = fontMetrics().horizontalAdvance(QStringLiteral("1023 KB")) + 24;
+    m_pHeader->resizeSection(CFileListModel::SizeColumn,
+                             std::max(kColumnWidths[CFileListModel::SizeColumn], figure));
+    m_pHeader->setSectionResizeMode(CFileListModel::NameColumn, QHeaderView::Stretch);
+    m_pHeader->setMinimumSectionSize(fontMetrics().averageCharWidth() * 4);
+    ElidedToolTips::Install(this);
 
     connect(m_pHeader, &QHeaderView::sectionClicked, this, &CTavikonView::OnColumnClick);
     connect(this, &QAbstractItemView::doubleClicked, this, [this] { OnOpenFile(); });
@@ -101,7 +108,8 @@ CTavikonView::~CTavikonView() = default;
 
 void CTavikonView::OnInitialUpdate()
 {
-    m_pHeader->SetSortArrow(0, true);
+    // The arrow says the names are in ascending order, and every listing is sorted so.
+    m_pHeader->SetSortArrow(CFileListModel::NameColumn, true);
     theAppFlags().m_bEditAllowed = 1;
 }
 
@@ -125,6 +133,7 @@ void CTavikonView::OnUpdate(CView *, int lHint, const HintArg &hint)
             for (auto it = names->crbegin(); it != names->crend(); ++it)
                 rows.push_back({*it, QString(), QString(), *it});
             m_pModel->SetRows(std::move(rows));
+            SortAsShown();
         }
     }
     if (lHint == HINT_VIEW_MODE) {
@@ -162,6 +171,13 @@ void CTavikonView::FillFileList(const CFileList *pFiles, const QString &strFolde
     }
     std::reverse(rows.begin(), rows.end());
     m_pModel->SetRows(std::move(rows));
+    SortAsShown();
+}
+
+void CTavikonView::SortAsShown()
+{
+    if (m_pHeader->SortColumn() >= 0)
+        m_pModel->Sort(m_pHeader->SortColumn(), m_pHeader->SortAscending());
 }
 
 void CTavikonView::ClearRows()
@@ -171,28 +187,13 @@ void CTavikonView::ClearRows()
 
 void CTavikonView::OnColumnClick(int nColumn)
 {
-    int *pFlag = nullptr;
-    int nType = 0;
-    switch (nColumn) {
-    case CFileListModel::NameColumn:
-        pFlag = &m_nNameSort;
-        nType = SORT_TEXT;
-        break;
-    case CFileListModel::SizeColumn:
-        pFlag = &m_nSizeSort;
-        nType = SORT_LEADING_NUMBER;
-        break;
-    case CFileListModel::TypeColumn:
-        pFlag = &m_nTypeSort;
-        nType = SORT_TEXT;
-        break;
-    default:
+    if (nColumn < 0 || nColumn >= CFileListModel::ColumnCount)
         return;
-    }
-    const bool bAscending = *pFlag == 1;
-    *pFlag = bAscending ? 0 : 1;
+    // A click on the column the arrow is on turns the order round; any other column starts
+    // ascending, the way desktop lists behave.
+    const bool bAscending = nColumn == m_pHeader->SortColumn() ? !m_pHeader->SortAscending() : true;
     m_pHeader->SetSortArrow(nColumn, bAscending);
-    m_pModel->Sort(nColumn, nType, bAscending);
+    m_pModel->Sort(nColumn, bAscending);
 }
 
 void CTavikonView::OnRClick()

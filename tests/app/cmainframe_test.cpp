@@ -1,5 +1,8 @@
 #include "app/cmainframe.h"
 #include "app/ctavikonapp.h"
+#include "chrome/elidedtooltips.h"
+#include "discs/cleftview.h"
+#include "files/ctavikonview.h"
 #include "platform/appflags.h"
 #include "platform/chomedirdialog.h"
 #include "resources/menus.h"
@@ -11,11 +14,13 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTest>
@@ -91,15 +96,42 @@ TEST(MainFrame, CancellingTheFirstStartEndsWithStatusOne)
     EXPECT_EQ(prompter.dialogs, QStringList {"CHomeDirDialog"});
 }
 
-TEST(MainFrame, PanesOpenWithTheirInitialWidths)
+// At 1366x768 and 1920x1080: the panes open with their classic widths except the disc tree,
+// which shows a thirty-character disc label whole; the file names take the width the size
+// and type leave; a longer label makes the tree scroll sideways, and cut texts show whole
+// in a tip.
+TEST(MainFrame, LayoutUsesTheScreenAndShowsCutTextsInTips)
 {
     TestHome home;
     FakePrompter prompter;
-    CMainFrame frame;
-    frame.resize(255 + 200 + 320 + 165 + 3 * frame.Splitter()->handleWidth(), 600);
-    frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    EXPECT_EQ(frame.Splitter()->sizes(), (QList<int> {255, 200, 320, 165}));
+    for (const QSize screen : {QSize(1366, 768), QSize(1920, 1080)}) {
+        CMainFrame frame;
+        frame.resize(screen);
+        frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        const QList<int> panes = frame.Splitter()->sizes();
+        EXPECT_EQ(QList<int>({panes[0], panes[3]}), QList<int>({255, 165}));
+        EXPECT_GE(panes[1], 200);
+
+        CLeftView *tree = frame.LeftView();
+        auto *usual = new QTreeWidgetItem(tree, {"123 A disc name of thirty chars"});
+        auto *child = new QTreeWidgetItem(usual, {"Folder"});
+        Q_UNUSED(child);
+        tree->expandAll();
+        // (QTRY_VERIFY would only print a failure; gtest must see it.)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !tree->horizontalScrollBar()->isVisible(); }));
+        EXPECT_TRUE(ElidedToolTips::TipAt(tree, tree->visualItemRect(usual).center()).isEmpty());
+        auto *longer = new QTreeWidgetItem(tree, {"124 " + QString(60, u'x')});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return tree->horizontalScrollBar()->isVisible(); }));
+        EXPECT_EQ(ElidedToolTips::TipAt(tree, tree->visualItemRect(longer).center()),
+                  longer->text(0));
+
+        CTavikonView *files = frame.FilesView();
+        QHeaderView *header = files->header();
+        EXPECT_EQ(header->sectionSize(0) + header->sectionSize(1) + header->sectionSize(2),
+                  files->viewport()->width());
+        EXPECT_GT(header->sectionSize(0), files->viewport()->width() / 2);
+    }
 }
 
 TEST(MainFrame, MenuBarHoldsMenu128WithItsEnablingAtStart)

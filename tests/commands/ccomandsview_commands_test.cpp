@@ -29,7 +29,8 @@ const Expect kCommands[] = {
     {32781, 32811, "0:Scan"},
     {32834, 32812, "0:Missing"},
     {32813, 0, "0:Delete"},
-    {32835, 32814, "msg:Not implemented in this version."},
+    {32835, 0, "0:CDDB"}, // Ctrl+B does what the button does
+    {32814, 0, "msg:Not implemented in this version."},
     {32836, 0, "0:AllowRequest"},
     {32838, 32822, "23:Cats"},
     {32839, 32823, "23:Cats"},
@@ -41,7 +42,7 @@ const Expect kCommands[] = {
     {32847, 0, "11:Bob"},
     {32809, 0, "57:OnViewLargeicons"},
     {32810, 0, "57:OnViewSmallicons"},
-    {32789, 0, "none"},
+    {32789, 0, "dialog:CDiscInfoDlg"},
     {32852, 32850, "500:EnableTrue"},
     {32851, 32784, "dialog:CFriendDbDlg"},
     {57667, 0, "msg:help"},

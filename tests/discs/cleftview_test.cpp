@@ -13,7 +13,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QTest>
@@ -309,12 +308,6 @@ TEST_F(DiscTree, MenuCommandsAreForwardedToTheCommandPanel)
     EXPECT_EQ(panel.notes[0].token, &Tokens::OnOptions);
     EXPECT_EQ(panel.notes[1].kind, HintArg::Kind::Catalog);
     EXPECT_FALSE(view->OnCommand(ID_APP_ABOUT));
-
-    // Renaming is refused for now: the label never changes behind the record's back.
-    writeSample();
-    load();
-    EXPECT_TRUE(view->OnCommand(ID_TREE_RENAME));
-    EXPECT_EQ(view->findChild<QLineEdit *>(), nullptr);
 }
 
 class DiscScan : public DiscTree

@@ -132,7 +132,7 @@ protected:
     bool exposed = false;
 };
 
-TEST_F(FileListTest, ListsTheFolderWithSizeInMBAndLeavesTheRecordsAsStored)
+TEST_F(FileListTest, ListsTheFolderSortedByNameWithReadableSizesAndLeavesTheRecordsAsStored)
 {
     *catalog.m_pFiles = {
         file("12", "e:\\music\\live\\", "Song.MP3", "1048576"),
@@ -145,9 +145,12 @@ TEST_F(FileListTest, ListsTheFolderWithSizeInMBAndLeavesTheRecordsAsStored)
 
     select("12", "12 Untitled\\Music\\Live");
 
-    EXPECT_EQ(columnTexts(0), (QStringList {"Notes", "README", "Intro", "Song"}));
-    EXPECT_EQ(columnTexts(1), (QStringList {"0.000 MB", "4096.000 MB", "0.001 MB", "1.000 MB"}));
-    EXPECT_EQ(columnTexts(2), (QStringList {"TXT", "README", "FLAC", "MP3"}));
+    // In the order the arrow shows from the start: names ascending.
+    EXPECT_EQ(files.SortHeader()->SortColumn(), 0);
+    EXPECT_TRUE(files.SortHeader()->SortAscending());
+    EXPECT_EQ(columnTexts(0), (QStringList {"Intro", "Notes", "README", "Song"}));
+    EXPECT_EQ(columnTexts(1), (QStringList {"1.46 KB", "0 B", "4 GB", "1 MB"}));
+    EXPECT_EQ(columnTexts(2), (QStringList {"FLAC", "TXT", "README", "MP3"}));
     EXPECT_FALSE(files.model()
                      ->data(files.model()->index(3, 0), Qt::DecorationRole)
                      .value<QIcon>()
@@ -175,7 +178,7 @@ TEST_F(FileListTest, ListsOnlyTheSelectedDiscOrTheGivenNames)
         file("4", "e:\\music\\", "second2.mp3", "1"),
     };
     select("4", "4 Other\\Music");
-    EXPECT_EQ(columnTexts(0), (QStringList {"second2", "second"}));
+    EXPECT_EQ(columnTexts(0), (QStringList {"second", "second2"}));
     select("3", "3 First");
     EXPECT_EQ(columnTexts(0), (QStringList {"first-root"}));
     select("5", "5 Missing");
@@ -184,18 +187,18 @@ TEST_F(FileListTest, ListsOnlyTheSelectedDiscOrTheGivenNames)
     // Names from a search replace the listing, the last one on top.
     const QStringList names = {"one.mp3", "two.avi", "three"};
     commands.send(HINT_SHOW_NAMES, names);
-    EXPECT_EQ(columnTexts(0), (QStringList {"three", "two.avi", "one.mp3"}));
+    EXPECT_EQ(columnTexts(0), (QStringList {"one.mp3", "three", "two.avi"}));
     EXPECT_EQ(columnTexts(1), (QStringList {"", "", ""}));
     commands.send(HINT_SHOW_NAMES, QStringList());
     EXPECT_EQ(rows(), 0);
 }
 
-TEST_F(FileListTest, HeaderClicksSortEachColumnWithItsOwnDirection)
+TEST_F(FileListTest, HeaderClicksSortAscendingFirstThenTurnAndSizesSortOnTheByteCount)
 {
     *catalog.m_pFiles = {
-        file("1", "e:\\", "cherry.TXT", "10485760"), // 10.000 MB
-        file("1", "e:\\", "Banana.avi", "9437184"), //  9.000 MB
-        file("1", "e:\\", "apple.Mp3", "104857600"), // 100.000 MB
+        file("1", "e:\\", "cherry.TXT", "10485760"),
+        file("1", "e:\\", "Banana.avi", "921600"),
+        file("1", "e:\\", "apple.Mp3", "104857600"),
     };
     select("1", "1 Disc");
     ASSERT_EQ(rows(), 3);
@@ -203,23 +206,26 @@ TEST_F(FileListTest, HeaderClicksSortEachColumnWithItsOwnDirection)
     const QPersistentModelIndex banana = files.model()->index(1, 0);
     selectRow(1);
 
-    // Every column starts ascending on its first click and turns on the second.
-    const std::pair<int, QStringList> clicks[] = {{1, {"9.000 MB", "10.000 MB", "100.000 MB"}},
-                                                  {1, {"100.000 MB", "10.000 MB", "9.000 MB"}},
-                                                  {0, {"apple", "Banana", "cherry"}},
-                                                  {0, {"cherry", "Banana", "apple"}},
-                                                  {2, {"AVI", "MP3", "TXT"}},
-                                                  {2, {"TXT", "MP3", "AVI"}}};
+    // A new column starts ascending, the marked one turns; the name column is marked from
+    // the start. Sizes go by bytes: the text would put "900 KB" last.
+    const std::pair<int, QStringList> clicks[]
+        = {{0, {"cherry", "Banana", "apple"}}, {1, {"900 KB", "10 MB", "100 MB"}},
+           {1, {"100 MB", "10 MB", "900 KB"}}, {2, {"AVI", "MP3", "TXT"}},
+           {2, {"TXT", "MP3", "AVI"}},         {0, {"apple", "Banana", "cherry"}}};
     for (int i = 0; i < 6; ++i) {
         clickHeader(clicks[i].first);
         EXPECT_EQ(columnTexts(clicks[i].first), clicks[i].second) << i;
         EXPECT_EQ(files.SortHeader()->SortColumn(), clicks[i].first);
-        EXPECT_EQ(files.SortHeader()->SortAscending(), i % 2 == 0) << i;
-        if (i == 1) { // the selection moved with its row
+        EXPECT_EQ(files.SortHeader()->SortAscending(), i % 2 == 1) << i;
+        if (i == 2) { // the selection moved with its row
             EXPECT_EQ(banana.row(), 2);
             EXPECT_EQ(files.selectionModel()->selectedRows(), QModelIndexList {banana});
         }
     }
+    // A new listing keeps the order the arrow shows.
+    clickHeader(1);
+    select("1", "1 Disc");
+    EXPECT_EQ(columnTexts(1), (QStringList {"900 KB", "10 MB", "100 MB"}));
     // Sorting shows rows, it does not touch the records.
     EXPECT_EQ(catalog.m_pFiles->at(0).m_strFileName, "cherry.TXT");
 }
@@ -229,20 +235,20 @@ TEST_F(FileListTest, RightClickSelectsExactlyTheFilesSelectedNowAndShowsTheDataM
     *catalog.m_pFiles = {file("1", "e:\\", "c.TXT", "1"), file("1", "e:\\", "Song.MP3", "1"),
                          file("1", "e:\\", "a.jpg", "1"), file("1", "e:\\", "README", "1")};
     select("1", "1 Disc");
-    ASSERT_EQ(columnTexts(0), (QStringList {"README", "a", "Song", "c"}));
+    ASSERT_EQ(columnTexts(0), (QStringList {"a", "c", "README", "Song"}));
     catalog.m_lstSelection = {"Music"}; // left by a search
-    selectRow(3);
+    selectRow(2);
     selectRow(0);
 
     // The stored names, the last selected row first; nothing of before stays.
     rightClick();
-    EXPECT_EQ(catalog.m_lstSelection, (QStringList {"c.TXT", "README"}));
+    EXPECT_EQ(catalog.m_lstSelection, (QStringList {"README", "a.jpg"}));
     EXPECT_EQ(menuTexts,
               (QStringList {"&Attach Selected Categories", "&View and Edit Attached Categories",
                             QString(), "Open File", "CD Info"}));
 
     files.selectionModel()->clearSelection();
-    selectRow(2);
+    selectRow(3);
     menuChoice = "CD Info";
     rightClick();
     EXPECT_EQ(catalog.m_lstSelection, (QStringList {"Song.MP3"}));
