@@ -1,5 +1,6 @@
 #include "files/csearchresultdlg.h"
 
+#include "chrome/elidedtooltips.h"
 #include "chrome/sortheader.h"
 #include "chrome/sortlistctrl.h"
 #include "files/cshelliconlist.h"
@@ -116,6 +117,8 @@ void CSearchResultDlg::BuildControls()
     m_pResults->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pResults->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pResults->setIconSize(CShellIconList::GetImageSize(true));
+    // A cut name or folder shows whole in a tip, as in the file list.
+    ElidedToolTips::Install(m_pResults);
     m_pHeader->setSectionsClickable(true);
     m_pHeader->setStretchLastSection(false);
     m_pHeader->setSectionsMovable(false);

@@ -37,7 +37,6 @@ QVariant CSearchResultModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
         return Text(index.row(), index.column());
     case Qt::DecorationRole:
         if (index.column() != 0)

@@ -199,6 +199,19 @@ TEST(SearchJourney, TagFindUntagRestartAndTheNamesStayByteForByte)
     CSearchResultDlg *found = searchByCategory(again.MainFrame(), {"Live", "Music"});
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(names(found), QStringList {"Song.MP3"});
+
+    // "Go to CD" from there: the tree shows the file's folder, the file list the file.
+    CLeftView *tree = again.MainFrame()->LeftView();
+    tree->setCurrentItem(item(tree, {"2 Photos", "Day1"}));
+    found->ResultList()->selectAll();
+    found->OnGoToCd();
+    EXPECT_EQ(tree->currentItem(), item(tree, {"1 Concert", "Music", "Live"}));
+    QStringList shown;
+    const QAbstractItemModel *files = again.MainFrame()->FilesView()->model();
+    for (int r = 0; r < files->rowCount(); ++r)
+        shown << files->index(r, 0).data().toString();
+    EXPECT_TRUE(shown.contains("Song")) << shown.join('|').toStdString();
+    EXPECT_TRUE(found->isMinimized());
     again.MainFrame()->MenuAction(ID_PROGRAM_SAVEEXIT)->trigger();
     again.ExitInstance();
 }
