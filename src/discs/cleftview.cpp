@@ -7,6 +7,7 @@
 #include "discs/cdeletediscdlg.h"
 #include "discs/cgapsdlg.h"
 #include "discs/clentdlg.h"
+#include "files/csearchresultdlg.h"
 #include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
 #include "platform/hints.h"
@@ -729,6 +730,49 @@ void CLeftView::contextMenuEvent(QContextMenuEvent *event)
 }
 
 // ---------------------------------------------------------------------------------------
+// Search result windows
+
+void CLeftView::OpenSearchWindow(const QStringList &request)
+{
+    // The window keeps its own copies of the request and of the categories asked for, and
+    // frees itself when closed; as a child of the tree it never outlives the catalogue.
+    auto *dlg = new CSearchResultDlg(this);
+    dlg->SetGoToDisc([this](const QString &strNumber, const QString &strFolder) {
+        SelectDiscByNumber(strNumber);
+        if (!strFolder.isEmpty())
+            OpenDiscFolder(strNumber, strFolder);
+    });
+    dlg->Start(m_pCatalog.get(), request, m_pCatalog->m_lstSelection);
+    dlg->show();
+}
+
+void CLeftView::OpenDiscFolder(const QString &strNumber, const QString &strFolder)
+{
+    QTreeWidgetItem *item = currentItem();
+    while (item && item->parent())
+        item = item->parent();
+    if (!item || GetNumberPart(item->text(0)) != strNumber)
+        return;
+    const qsizetype root = strFolder.indexOf(u'\\');
+    const QStringView below = root < 0 ? QStringView() : QStringView(strFolder).sliced(root + 1);
+    for (const QStringView name : below.tokenize(u'\\', Qt::SkipEmptyParts)) {
+        QTreeWidgetItem *next = nullptr;
+        for (int i = 0; i < item->childCount() && !next; ++i) {
+            if (QStringView(item->child(i)->text(0)).compare(name, Qt::CaseInsensitive) == 0)
+                next = item->child(i);
+        }
+        if (!next)
+            break; // as deep as the tree goes
+        item = next;
+    }
+    for (QTreeWidgetItem *p = item->parent(); p; p = p->parent())
+        p->setExpanded(true);
+    scrollToItem(item);
+    if (currentItem() != item)
+        setCurrentItem(item);
+}
+
+// ---------------------------------------------------------------------------------------
 // Relabelling after the command panel changed a disc's number or name
 
 QTreeWidgetItem *CLeftView::DiscItemOf(const QString &strNumber) const
@@ -1026,8 +1070,3 @@ void CLeftView::LendSelectedDisc(const QString &strPerson)
     }
     AfxMessageBox(QStringLiteral("Lend to : ") + strPerson, this);
 }
-
-// ---------------------------------------------------------------------------------------
-// Operations that later work fills in
-
-void CLeftView::OpenSearchWindow(const QStringList &) { }

@@ -59,6 +59,10 @@ public:
     // Selects and expands the disc whose number is exactly this text (the last of several),
     // or says that no disc has it. The lending and search windows call it too.
     void SelectDiscByNumber(const QString &strNumber);
+    // Selects the folder of a file record ("sr0:\music\live\") below the selected disc, if
+    // that disc has the number, so the file list shows the file. Folder names are compared
+    // without regard to case: the records hold them in lower case, the tree as on the disc.
+    void OpenDiscFolder(const QString &strNumber, const QString &strFolder);
 
     // The context menu "Tree" (menu resource 251), as it would be shown.
     std::unique_ptr<QMenu> CreateTreeMenu();

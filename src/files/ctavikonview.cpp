@@ -1,5 +1,6 @@
 #include "files/ctavikonview.h"
 
+#include "categories/cattachedcatdlg.h"
 #include "chrome/elidedtooltips.h"
 #include "chrome/sortheader.h"
 #include "files/filelistmodel.h"
@@ -211,15 +212,14 @@ void CTavikonView::OnRClick()
 {
     if (!m_pCatalog)
         return;
+    // Only the files selected now: names left from an earlier right click, or categories
+    // collected for a search, would otherwise be tagged as well.
+    m_pCatalog->m_lstSelection.clear();
     QModelIndexList selected = selectionModel()->selectedRows();
     std::sort(selected.begin(), selected.end(),
               [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
-    for (const QModelIndex &index : selected) {
-        const int row = index.row();
-        m_pCatalog->m_lstSelection.prepend(
-            m_pModel->Text(row, CFileListModel::NameColumn) + u'.'
-            + m_pModel->Text(row, CFileListModel::TypeColumn).toLower());
-    }
+    for (const QModelIndex &index : selected)
+        m_pCatalog->m_lstSelection.prepend(m_pModel->StoredName(index.row()));
 }
 
 void CTavikonView::OnOpenFile()
@@ -264,6 +264,21 @@ void CTavikonView::OnAttachCategories()
     UpdateAllViews(HINT_ATTACH_CATEGORIES, m_pCatalog);
 }
 
+void CTavikonView::OnViewCategories()
+{
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    if (selected.size() != 1) {
+        AfxMessageBox(QStringLiteral("You should select only one category to use this function!"),
+                      this);
+        return;
+    }
+    if (!m_pCatalog)
+        return;
+    CAttachedCatDlg dlg(m_pCatalog->m_pFiles.get(), m_pModel->StoredName(selected.front().row()),
+                        m_pCatalog->m_strFolderKey, m_pCatalog->m_strCurNumber, this);
+    ExecDialog(dlg);
+}
+
 bool CTavikonView::OnCommand(int id)
 {
     switch (id) {
@@ -284,7 +299,8 @@ bool CTavikonView::OnCommand(int id)
         OnAttachCategories();
         return true;
     case ID_DATA_VIEWCATEGORIES:
-        return true; // the dialog of attached categories comes with a later version
+        OnViewCategories();
+        return true;
     default:
         return ForwardMenuCommand(id, m_pCatalog);
     }

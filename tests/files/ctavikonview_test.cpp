@@ -1,4 +1,6 @@
+#include "categories/cattachedcatdlg.h"
 #include "chrome/sortheader.h"
+#include "chrome/sortlistctrl.h"
 #include "files/ctavikonview.h"
 #include "files/filelistmodel.h"
 #include "platform/appflags.h"
@@ -232,28 +234,28 @@ TEST_F(FileListTest, HeaderClicksSortAscendingFirstThenTurnAndSizesSortOnTheByte
     EXPECT_EQ(catalog.m_pFiles->at(0).m_strFileName, "cherry.TXT");
 }
 
-TEST_F(FileListTest, RightClickPutsTheSelectedNamesAtTheHeadAndShowsTheDataMenu)
+TEST_F(FileListTest, RightClickSelectsExactlyTheFilesSelectedNowAndShowsTheDataMenu)
 {
     *catalog.m_pFiles = {file("1", "e:\\", "c.TXT", "1"), file("1", "e:\\", "Song.MP3", "1"),
-                         file("1", "e:\\", "a.jpg", "1")};
+                         file("1", "e:\\", "a.jpg", "1"), file("1", "e:\\", "README", "1")};
     select("1", "1 Disc");
-    ASSERT_EQ(columnTexts(0), (QStringList {"a", "c", "Song"}));
-    catalog.m_lstSelection = {"Music"};
-    selectRow(1);
+    ASSERT_EQ(columnTexts(0), (QStringList {"a", "c", "README", "Song"}));
+    catalog.m_lstSelection = {"Music"}; // left by a search
+    selectRow(2);
     selectRow(0);
 
+    // The stored names, the last selected row first; nothing of before stays.
     rightClick();
-    EXPECT_EQ(catalog.m_lstSelection, (QStringList {"c.txt", "a.jpg", "Music"}));
+    EXPECT_EQ(catalog.m_lstSelection, (QStringList {"README", "a.jpg"}));
     EXPECT_EQ(menuTexts,
               (QStringList {"&Attach Selected Categories", "&View and Edit Attached Categories",
                             QString(), "Open File", "CD Info"}));
 
-    // The list is never emptied here: the next right click adds to it.
     files.selectionModel()->clearSelection();
-    selectRow(2);
+    selectRow(3);
     menuChoice = "CD Info";
     rightClick();
-    EXPECT_EQ(catalog.m_lstSelection, (QStringList {"Song.mp3", "c.txt", "a.jpg", "Music"}));
+    EXPECT_EQ(catalog.m_lstSelection, (QStringList {"Song.MP3"}));
     EXPECT_TRUE(commands.last(HINT_PANEL_COMMAND, &Tokens::OnOptions));
 
     menuChoice = "&Attach Selected Categories";
@@ -268,6 +270,53 @@ TEST_F(FileListTest, RightClickPutsTheSelectedNamesAtTheHeadAndShowsTheDataMenu)
     rightClick();
     EXPECT_EQ(cats.notes.size(), before);
     EXPECT_EQ(prompter.messages, (QStringList {"Unautorised Action!!!"}));
+}
+
+TEST_F(FileListTest, AttachedCategoriesOfOneFileAreShownAndTakenOffWithoutRewritingNames)
+{
+    CFileData song = file("1", "e:\\music\\", "Song.MP3", "1");
+    song.m_lstCategories = {"Live", "Music"};
+    CFileData other = file("1", "e:\\", "song.mp3", "1"); // same name, another folder
+    other.m_lstCategories = {"Rock"};
+    *catalog.m_pFiles = {other, song};
+    select("1", "1 Disc\\Music");
+
+    EXPECT_TRUE(files.OnCommand(ID_DATA_VIEWCATEGORIES));
+    EXPECT_EQ(prompter.messages,
+              (QStringList {"You should select only one category to use this function!"}));
+
+    QStringList shown;
+    prompter.onDialog([&](QDialog &d) {
+        auto *dlg = qobject_cast<CAttachedCatDlg *>(&d);
+        if (!dlg)
+            return int(QDialog::Rejected);
+        auto rows = [&] {
+            QStringList texts;
+            for (int i = 0; i < dlg->List()->topLevelItemCount(); ++i)
+                texts << dlg->List()->topLevelItem(i)->text(0);
+            return texts;
+        };
+        shown = rows();
+        dlg->List()->topLevelItem(1)->setSelected(true); // "Live"
+        theAppFlags().m_bEditAllowed = 0; // a friend's catalogue: looking is allowed
+        dlg->OnDetach();
+        theAppFlags().m_bEditAllowed = 1;
+        dlg->SetMenuRunner([](QMenu &menu, const QPoint &) { return menu.actions().value(0); });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+        QApplication::sendEvent(dlg->List()->viewport(), &event);
+        shown << rows();
+        return int(QDialog::Accepted);
+    });
+    selectRow(0);
+    files.OnCommand(ID_DATA_VIEWCATEGORIES);
+    EXPECT_EQ(prompter.dialogs.value(0), "CAttachedCatDlg");
+    EXPECT_EQ(shown, (QStringList {"Music", "Live", "Music"}));
+    EXPECT_EQ(prompter.messages.value(1), "Unautorised Action!!!");
+    EXPECT_EQ(catalog.m_pFiles->at(1).m_lstCategories, QStringList {"Music"});
+    // The records keep their names and folders exactly as stored.
+    other.m_lstCategories = {"Rock"};
+    song.m_lstCategories = {"Music"};
+    EXPECT_EQ(*catalog.m_pFiles, (CFileList {other, song}));
 }
 
 TEST_F(FileListTest, ViewModesAndMenuCommands)
