@@ -27,5 +27,8 @@ private:
     void schedule();
 
     QTreeView *m_pView;
+    // Compared by address only: while the view is torn down its viewport still sends events,
+    // and asking the half-destroyed view for it would be undefined.
+    QObject *m_pViewport;
     QTimer m_timer;
 };

@@ -4,6 +4,7 @@
 #include "chrome/sortheader.h"
 #include "chrome/sortlistctrl.h"
 #include "files/cshelliconlist.h"
+#include "files/fileopener.h"
 #include "files/searchresultmodel.h"
 #include "platform/prompter.h"
 #include "resources/menus.h"
@@ -344,7 +345,19 @@ void CSearchResultDlg::OnGoToCd()
     showMinimized();
 }
 
-void CSearchResultDlg::OnOpenFile() { }
+void CSearchResultDlg::OnOpenFile()
+{
+    const QList<int> rows = SelectedRows();
+    if (rows.size() != 1 || m_pModel->RowMode() != CSearchResultModel::Files)
+        return;
+    // The row knows its record's disc, folder and name: that one file is opened, not every
+    // file of the disc that shares its name.
+    CFileData record;
+    record.m_strFileName = m_pModel->StoredName(rows.front());
+    record.m_strDiscNumber = m_pModel->Number(rows.front());
+    record.m_strFolder = m_pModel->Folder(rows.front());
+    FileOpener(this, FileOpener::Prompts::SearchResults).Open(record);
+}
 
 void CSearchResultDlg::OnCommand(int id)
 {
