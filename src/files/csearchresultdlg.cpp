@@ -120,7 +120,8 @@ void CSearchResultDlg::BuildControls()
     // A cut name or folder shows whole in a tip, as in the file list.
     ElidedToolTips::Install(m_pResults);
     m_pHeader->setSectionsClickable(true);
-    m_pHeader->setStretchLastSection(false);
+    // The last column (the folder of a file) takes what the others leave.
+    m_pHeader->setStretchLastSection(true);
     m_pHeader->setSectionsMovable(false);
     lists->addWidget(m_pResults, 3);
 
@@ -154,7 +155,7 @@ void CSearchResultDlg::BuildControls()
         b->setAccessibleName(b->text());
     }
     layout->addWidget(buttons);
-    resize(760, 580);
+    resize(820, 580);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
