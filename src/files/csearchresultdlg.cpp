@@ -94,7 +94,6 @@ void CSearchResultDlg::BuildControls()
     QLabel *countLabel = makeLabel(tr("Found Items:"), QStringLiteral("CountLabel"), this);
     m_pCount = new QLabel(this);
     m_pCount->setObjectName(QStringLiteral("CountText"));
-    m_pCount->setAccessibleName(tr("Found Items:"));
     m_pCount->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     grid->addWidget(countLabel, 1, 0);
     grid->addWidget(m_pCount, 1, 1, 1, 2);
