@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class FriendCatalog;
 class QMenu;
 
 // The disc tree: every catalogued disc with its folders. Owns the catalogue object, loads
@@ -116,8 +117,15 @@ private:
     void ShowDiscsOfPerson(const QString &strPerson);
     void LendSelectedDisc(const QString &strPerson);
     void OpenSearchWindow(const QStringList &request);
+
+    // A friend's catalogue, shown read-only in place of the home one, and the way back.
     void LoadFriendDatabase(const QString &strDir);
+    bool PrepareFriendFolder(FriendCatalog &friendCatalog);
+    void OnFriendLoadFailed();
     void ReturnHome();
+    // Selects the first disc as a click would and announces the catalogue; with no disc,
+    // the other panes are told that nothing is selected.
+    void SelectFirstItem();
 
     std::unique_ptr<CCatalog> m_pCatalog;
     CatalogStore m_store;

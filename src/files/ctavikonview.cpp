@@ -4,6 +4,7 @@
 #include "chrome/elidedtooltips.h"
 #include "chrome/sortheader.h"
 #include "files/filelistmodel.h"
+#include "files/fileopener.h"
 #include "platform/appflags.h"
 #include "platform/hints.h"
 #include "platform/prompter.h"
@@ -39,6 +40,17 @@ bool folderMatches(const CFileData &r, QStringView tail, bool bRoot)
         return false;
     return sameText(folder.first(drive.size()), drive)
         && sameText(folder.sliced(drive.size(), tail.size()), tail);
+}
+
+// Whether a row of `name` and `type` shows this file name: the reverse of makeRow, on
+// lower-cased copies so that the record keeps its letter case.
+bool showsName(const QString &fileName, QStringView name, QStringView type)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot < 0)
+        return sameText(fileName, name) && sameText(fileName, type);
+    return sameText(QStringView(fileName).first(dot), name)
+        && sameText(QStringView(fileName).sliced(dot + 1), type);
 }
 
 FileListRow makeRow(const CFileData &r)
@@ -210,7 +222,26 @@ void CTavikonView::OnRClick()
         m_pCatalog->m_lstSelection.prepend(m_pModel->StoredName(index.row()));
 }
 
-void CTavikonView::OnOpenFile() { }
+void CTavikonView::OnOpenFile()
+{
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    if (selected.size() != 1 || !m_pCatalog)
+        return;
+    const int row = selected.first().row();
+    const QString name = m_pModel->Text(row, CFileListModel::NameColumn);
+    const QString type = m_pModel->Text(row, CFileListModel::TypeColumn);
+    const QString key = m_pCatalog->m_strFolderKey.toLower();
+    const qsizetype slash = key.indexOf(u'\\');
+    const QStringView tail = slash < 0 ? QStringView() : QStringView(key).sliced(slash + 1);
+    for (const CFileData &r : *m_pCatalog->m_pFiles) {
+        if (sameText(r.m_strDiscNumber, m_pCatalog->m_strCurNumber)
+            && folderMatches(r, tail, slash < 0) && showsName(r.m_strFileName, name, type)) {
+            // A copy: the prompts wait for the user while the catalogue lives on.
+            FileOpener(this, FileOpener::Prompts::FileList).Open(CFileData(r));
+            return;
+        }
+    }
+}
 
 void CTavikonView::OnViewLargeicons()
 {

@@ -43,7 +43,8 @@ public:
     // Replaces the catalogue's selection list by the names of the selected rows, the last
     // selected row first.
     void OnRClick();
-    // Opens the selected file from its disc; done by a later version, does nothing yet.
+    // Opens the file of the one selected row from its disc, asking for the disc when no
+    // drive holds it.
     void OnOpenFile();
     void OnViewLargeicons();
     void OnViewSmallicons();

@@ -8,13 +8,17 @@
 #include "platform/hints.h"
 #include "platform/tokens.h"
 #include "resources/resource.h"
+#include "store/archive.h"
 #include "support/fakeprompter.h"
+#include "support/tempdir.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -348,6 +352,97 @@ TEST_F(FileListTest, ViewModesAndMenuCommands)
     EXPECT_TRUE(files.OnCommand(ID_ACCEL_CTRLENTER));
     EXPECT_TRUE(commands.notes.empty());
     EXPECT_FALSE(files.OnCommand(ID_ACCEL_SAVEDATA));
+}
+
+// Opening: a disc copied to a folder drive, a second drive that appears while the insert
+// prompt is shown, and a record that tries to leave its disc. Windows-made records (drive
+// e:, folders in lower case) on discs with upper-case names.
+TEST_F(FileListTest, OpensTheRowsFileFromWhicheverDriveHoldsItsDisc)
+{
+    TestHome home;
+    ASSERT_TRUE(home.write("drive/MUSIC/Live/Song.MP3", "x") && home.write("drive/ROOT.TXT", "x")
+                && home.write("outside.txt", "x") && home.write("drive/Notes", "x"));
+    qputenv("TAVIKON_CDROM_ROOTS",
+            QFile::encodeName(home.file("drive") + ':' + home.file("later")));
+    const auto unset = qScopeGuard([] { qunsetenv("TAVIKON_CDROM_ROOTS"); });
+    *catalog.m_pFiles = {
+        file("12", "e:\\music\\live\\", "song.mp3", "1"),
+        file("12", "e:\\", "Root.txt", "1"),
+        file("12", "e:\\", "notes", "1"),
+        file("12", "e:\\..\\", "outside.txt", "1"),
+        file("30", "e:\\docs\\", "Late.txt", "1"),
+    };
+    const QByteArray records = WriteFileList(*catalog.m_pFiles);
+    const QString refused = "The catalogue gives this file a path that could lead off its disc, "
+                            "so it is not opened:\ne:\\..\\outside.txt";
+    struct Case
+    {
+        QString number, key, row; // the selection and the name column of the row
+        int how; // 0 double-click, 1 "Open File", 2 Ctrl+Enter
+        bool shellOpens;
+        QString opened; // relative to the test home; empty: nothing
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {"12", "12 X\\Music\\Live", "song", 0, true, "drive/MUSIC/Live/Song.MP3", {}},
+        {"12", "12 X", "Root", 1, true, "drive/ROOT.TXT", {}},
+        {"12", "12 X", "notes", 2, true, "drive/Notes", {}},
+        {"12", "12 X\\..", "outside", 0, true, "", {refused}},
+        {"12",
+         "12 X",
+         "Root",
+         2,
+         false,
+         "drive/ROOT.TXT",
+         {"Failed", "Please, insert CD Number 12", "Failed", "CD was not found again."}},
+        {"30",
+         "30 Y\\Docs",
+         "Late",
+         0,
+         true,
+         "",
+         {"Please, insert CD Number 30", "CD was not found again."}},
+        // Now the disc turns up while the prompt is shown.
+        {"30",
+         "30 Y\\Docs",
+         "Late",
+         1,
+         true,
+         "later/DOCS/late.TXT",
+         {"Please, insert CD Number 30"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.row.toStdString());
+        select(c.number, c.key);
+        const auto found = files.FileModel()->match(files.FileModel()->index(0, 0), Qt::DisplayRole,
+                                                    c.row, 1, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        files.selectionModel()->select(
+            found[0], QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        prompter.messages.clear();
+        prompter.opened.clear();
+        prompter.openResult = c.shellOpens;
+        prompter.onMessage = [&](const QString &) {
+            if (c.opened.startsWith("later"))
+                home.write(c.opened, "x");
+        };
+        if (c.how == 0) {
+            const QPoint at = files.visualRect(found[0]).center();
+            QTest::mouseClick(files.viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(files.viewport(), Qt::LeftButton, {}, at);
+        } else if (c.how == 1) {
+            menuChoice = "Open File";
+            rightClick();
+        } else {
+            files.OnCommand(ID_ACCEL_CTRLENTER);
+        }
+        EXPECT_EQ(prompter.messages, c.messages);
+        const QStringList opened
+            = c.opened.isEmpty() ? QStringList() : QStringList {home.file(c.opened)};
+        EXPECT_EQ(prompter.opened, c.shellOpens ? opened : opened + opened);
+    }
+    // The records keep their letter case, byte for byte.
+    EXPECT_EQ(WriteFileList(*catalog.m_pFiles), records);
 }
 
 } // namespace
