@@ -95,7 +95,6 @@ void CSearchResultDlg::BuildControls()
     QLabel *countLabel = makeLabel(tr("Found Items:"), QStringLiteral("CountLabel"), this);
     m_pCount = new QLabel(this);
     m_pCount->setObjectName(QStringLiteral("CountText"));
-    m_pCount->setAccessibleName(tr("Found Items:"));
     m_pCount->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     grid->addWidget(countLabel, 1, 0);
     grid->addWidget(m_pCount, 1, 1, 1, 2);
@@ -121,7 +120,8 @@ void CSearchResultDlg::BuildControls()
     // A cut name or folder shows whole in a tip, as in the file list.
     ElidedToolTips::Install(m_pResults);
     m_pHeader->setSectionsClickable(true);
-    m_pHeader->setStretchLastSection(false);
+    // The last column (the folder of a file) takes what the others leave.
+    m_pHeader->setStretchLastSection(true);
     m_pHeader->setSectionsMovable(false);
     lists->addWidget(m_pResults, 3);
 
@@ -155,7 +155,7 @@ void CSearchResultDlg::BuildControls()
         b->setAccessibleName(b->text());
     }
     layout->addWidget(buttons);
-    resize(760, 580);
+    resize(820, 580);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
