@@ -1,6 +1,10 @@
 #include "scan/cscandlg.h"
 
+#include "chrome/contentwidthcolumn.h"
+#include "chrome/elidedlabel.h"
+#include "chrome/elidedtooltips.h"
 #include "chrome/themedbutton.h"
+#include "platform/profilesettings.h"
 #include "platform/prompter.h"
 #include "resources/resourceicons.h"
 #include "scan/cmytree.h"
@@ -12,39 +16,43 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QShortcut>
 #include <QThread>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kRootRole = Qt::UserRole;
 constexpr int kProgressIntervalMs = 50;
 
-QLabel *makeReadout(const QString &name, QWidget *parent)
+// A long folder or file name loses its middle and stays inside the dialog.
+ElidedLabel *makeReadout(const QString &name, QWidget *parent)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new ElidedLabel(parent);
     label->setObjectName(name);
     label->setAccessibleName(name);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setTextFormat(Qt::PlainText);
-    label->setMinimumWidth(200);
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     return label;
 }
 
-CThemedButton *makeButton(const char *name, int icon, const QString &tip, QWidget *parent)
+// An icon with its caption beside it; the tip names the key.
+CThemedButton *makeButton(const char *name, int icon, const QString &caption, const QString &tip,
+                          QWidget *parent)
 {
     auto *button = new CThemedButton(parent);
     button->setObjectName(QLatin1String(name));
     button->SetIcon(icon, icon);
     button->setIconSize(QSize(32, 32));
+    button->setText(caption);
     button->SetTooltipText(tip);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
+
+const QString kLastDriveKey = QStringLiteral("ScanOptions/LastDrive");
 
 QString driveRowText(const CdromDrive &drive)
 {
@@ -77,6 +85,8 @@ void CScanDlg::buildControls()
     m_pTree->setAccessibleName(QStringLiteral("Folders"));
     m_pTree->setHeaderHidden(true);
     m_pTree->setIconSize(QSize(16, 16));
+    ContentWidthColumn::Install(m_pTree);
+    ElidedToolTips::Install(m_pTree);
 
     auto *drives = new QGroupBox(QStringLiteral("Drives"), this);
     m_pDriveList = new QTreeWidget(drives);
@@ -87,7 +97,6 @@ void CScanDlg::buildControls()
     m_pDriveList->setRootIsDecorated(false);
     m_pDriveList->setIconSize(QSize(32, 32));
     m_pDriveList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pDriveList->viewport()->installEventFilter(this);
     auto *drivesLayout = new QVBoxLayout(drives);
     drivesLayout->addWidget(m_pDriveList);
 
@@ -104,9 +113,12 @@ void CScanDlg::buildControls()
     folderCaption->setBuddy(m_pCurFolder);
     fileCaption->setBuddy(m_pCurFile);
 
-    m_btnStart = makeButton("StartScan", 180, QStringLiteral("Start Scan Ctrl + S"), this);
-    m_btnStop = makeButton("StopScan", 166, QStringLiteral("Stop Scan Ctrl + X"), this);
-    m_btnSave = makeButton("SaveScan", 181, QStringLiteral("Save Scan Ctrl + H"), this);
+    m_btnStart = makeButton("StartScan", 180, QStringLiteral("Start Scan"),
+                            QStringLiteral("Start Scan Ctrl + S"), this);
+    m_btnStop = makeButton("StopScan", 166, QStringLiteral("Stop Scan"),
+                           QStringLiteral("Stop Scan Ctrl + X"), this);
+    m_btnSave = makeButton("SaveScan", 181, QStringLiteral("Save Scan"),
+                           QStringLiteral("Save Scan Ctrl + H"), this);
     m_btnStart->setDefault(true);
     connect(m_btnStart, &QPushButton::clicked, this, &CScanDlg::OnStartScan);
     connect(m_btnStop, &QPushButton::clicked, this, &CScanDlg::reject);
@@ -150,7 +162,7 @@ void CScanDlg::buildControls()
     setTabOrder(m_btnStop, m_btnSave);
     setTabOrder(m_btnSave, m_pTree);
     m_pDriveList->setFocus();
-    resize(620, 340);
+    resize(std::max(minimumSizeHint().width(), 720), 400);
 }
 
 void CScanDlg::fillDriveList()
@@ -172,24 +184,34 @@ void CScanDlg::fillDriveList()
         }
         m_pDriveList->insertTopLevelItem(0, row);
     }
-}
-
-bool CScanDlg::eventFilter(QObject *watched, QEvent *event)
-{
-    // A click on empty space of the drive list un-chooses the drive.
-    if (watched == m_pDriveList->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (!m_pDriveList->itemAt(mouse->position().toPoint()))
-            m_pDriveList->clearSelection();
+    // What looks chosen is chosen: the drive scanned last when it is still there, else the
+    // first one.
+    const QString last = OpenProfileSettings()->value(kLastDriveKey).toString();
+    QTreeWidgetItem *current = m_pDriveList->topLevelItem(0);
+    for (int i = 0; i < m_pDriveList->topLevelItemCount(); ++i) {
+        if (m_pDriveList->topLevelItem(i)->data(0, kRootRole).toString() == last)
+            current = m_pDriveList->topLevelItem(i);
     }
-    return QDialog::eventFilter(watched, event);
+    if (current)
+        m_pDriveList->setCurrentItem(current);
 }
 
 void CScanDlg::onDriveSelectionChanged()
 {
     const QList<QTreeWidgetItem *> selected = m_pDriveList->selectedItems();
-    m_strChosenDrive
-        = selected.isEmpty() ? QString() : selected.first()->data(0, kRootRole).toString();
+    if (selected.isEmpty()) {
+        // A click on empty space or a Ctrl+click leaves the chosen drive chosen.
+        for (int i = 0; i < m_pDriveList->topLevelItemCount(); ++i) {
+            QTreeWidgetItem *row = m_pDriveList->topLevelItem(i);
+            if (row->data(0, kRootRole).toString() == m_strChosenDrive) {
+                m_pDriveList->setCurrentItem(row);
+                return;
+            }
+        }
+        m_strChosenDrive.clear();
+        return;
+    }
+    m_strChosenDrive = selected.first()->data(0, kRootRole).toString();
 }
 
 const CdromDrive *CScanDlg::chosenDrive() const
@@ -220,10 +242,11 @@ void CScanDlg::OnStartScan()
     m_pProgress->setValue(0);
     m_strCurFolder.clear();
     m_strCurFile.clear();
-    m_pCurFolder->clear();
-    m_pCurFile->clear();
+    m_pCurFolder->SetFullText(QString());
+    m_pCurFile->SetFullText(QString());
 
     m_strWalkDrive = m_strChosenDrive;
+    OpenProfileSettings()->setValue(kLastDriveKey, m_strWalkDrive);
     m_bCancel = false;
     m_pWalk = std::make_unique<DiscWalk>(drive->mountPoint, drive->root, m_strRootLabel);
     m_pWalk->SetCancelFlag(&m_bCancel);
@@ -247,8 +270,8 @@ void CScanDlg::showProgress(const WalkProgress &progress)
         return;
     m_strCurFolder = progress.folder;
     m_strCurFile = progress.file;
-    m_pCurFolder->setText(m_strCurFolder);
-    m_pCurFile->setText(m_strCurFile);
+    m_pCurFolder->SetFullText(m_strCurFolder);
+    m_pCurFile->SetFullText(m_strCurFile);
     // One step per file, starting over after every 100.
     m_pProgress->setValue(progress.files == 0 ? 0 : int((progress.files - 1) % 100) + 1);
 }
@@ -291,14 +314,12 @@ void CScanDlg::onWalkFinished()
         m_pFileList->append(std::move(walk->Files()));
     }
     m_pProgress->setValue(100);
-    m_pCurFile->setText(m_strCurFile);
-    m_pCurFolder->setText(m_strCurFolder);
+    m_pCurFile->SetFullText(m_strCurFile);
+    m_pCurFolder->SetFullText(m_strCurFolder);
 
+    // The drive stays chosen, as the list shows it, for a scan of the next disc in it.
     m_strScannedDrive = m_strWalkDrive;
-    m_strChosenDrive.clear();
     setWalking(false);
-    // A further scan needs a new choice of drive, which the list shows.
-    m_pDriveList->clearSelection();
     m_btnSave->setFocus();
 
     if (!walk->RootReadable()) {

@@ -11,7 +11,7 @@
 class CMyTree;
 class CThemedButton;
 class DiscWalk;
-class QLabel;
+class ElidedLabel;
 class QProgressBar;
 class QThread;
 class QTreeWidget;
@@ -62,9 +62,6 @@ Q_SIGNALS:
     // A walk is over: its records are in the file list (completed) or were dropped.
     void walkFinished(bool bCompleted);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void buildControls();
     void fillDriveList();
@@ -97,6 +94,6 @@ private:
     QProgressBar *m_pProgress = nullptr;
     CMyTree *m_pTree = nullptr;
     QTreeWidget *m_pDriveList = nullptr;
-    QLabel *m_pCurFile = nullptr;
-    QLabel *m_pCurFolder = nullptr;
+    ElidedLabel *m_pCurFile = nullptr;
+    ElidedLabel *m_pCurFolder = nullptr;
 };
