@@ -480,7 +480,10 @@ void CComandsView::OnUpdate(CView *, int lHint, const HintArg &hint)
         OnBackToHomeDatabase();
         break;
     case HINT_PANEL_ENABLE:
+        // A friend's catalogue failed to load and the home one is shown: say so.
         EnableEditButtons(true);
+        m_strDatabase = QStringLiteral("Personal");
+        UpdateData(false);
         break;
     default:
         break;

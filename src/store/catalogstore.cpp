@@ -281,6 +281,13 @@ StoreResult refusePartial()
         "the backup stay as they are."));
 }
 
+StoreResult refuseReadOnly()
+{
+    return StoreResult::failure(QStringLiteral(
+        "A friend's catalogue is shown, so nothing is written: return to your own catalogue "
+        "first."));
+}
+
 } // namespace
 
 StoreResult WriteWholeFile(const QString &path, const QByteArray &bytes)
@@ -383,6 +390,8 @@ bool CatalogStore::NeedsRestore(const CCatalog &catalog, bool bTreeHasItems) con
 
 StoreResult CatalogStore::SaveCatalog(const CCatalog &catalog, const QByteArray *treeText)
 {
+    if (m_bReadOnly)
+        return refuseReadOnly();
     if (!m_bWhole)
         return refusePartial();
     QList<NamedBytes> files;
@@ -396,6 +405,8 @@ StoreResult CatalogStore::SaveCatalog(const CCatalog &catalog, const QByteArray 
 
 StoreResult CatalogStore::BackUpCatalog()
 {
+    if (m_bReadOnly)
+        return refuseReadOnly();
     // The files under Data/ may be the damaged ones the load failed on.
     if (!m_bWhole)
         return refusePartial();
@@ -417,6 +428,8 @@ StoreResult CatalogStore::BackUpCatalog()
 
 StoreResult CatalogStore::WriteDataFile(const QString &name, const QByteArray &bytes)
 {
+    if (m_bReadOnly)
+        return refuseReadOnly();
     if (!m_bWhole)
         return refusePartial();
     // A save interrupted earlier must not later roll an older file over this one.
@@ -428,6 +441,8 @@ StoreResult CatalogStore::WriteDataFile(const QString &name, const QByteArray &b
 
 StoreResult CatalogStore::WriteBackupFile(const QString &name, const QByteArray &bytes)
 {
+    if (m_bReadOnly)
+        return refuseReadOnly();
     if (!m_bWhole)
         return refusePartial();
     const StoreResult r = recoverDirectory(m_strBackupDir);

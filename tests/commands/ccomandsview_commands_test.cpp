@@ -174,11 +174,11 @@ TEST(CommandPanelFriend, LoadingLocksTheEditingButtonsUntilTheWayBackHome)
     EXPECT_TRUE(p.sent().isEmpty());
     EXPECT_EQ(p.prompter.dialogs.size(), 1);
 
-    // The tree reports a failed load: the buttons come back, the label stays.
+    // The tree reports a failed load: the buttons come back and the label says home again.
     p.tree.send(HINT_PANEL_ENABLE, &p.catalog);
     for (const char *name : locked)
         EXPECT_TRUE(p.button(name)->isEnabled()) << name;
-    EXPECT_EQ(p.view.m_strDatabase, "Eva's");
+    EXPECT_EQ(p.edit("databaseField")->text(), "Personal");
 
     p.cats.send(HINT_HOME_REQUEST, &p.catalog);
     EXPECT_EQ(p.sent(), (QStringList {"500:EnableTrue", "200:HomeData", "400:catalog"}));
