@@ -52,7 +52,7 @@ void ContentWidthColumn::Fit()
 
 bool ContentWidthColumn::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_pViewport && event->type() == QEvent::Resize)
+    if (event->type() == QEvent::Resize && watched == m_pViewport)
         schedule();
     return false;
 }

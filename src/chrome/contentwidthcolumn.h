@@ -27,8 +27,6 @@ private:
     void schedule();
 
     QTreeView *m_pView;
-    // Compared by address only: while the view is torn down its viewport still sends events,
-    // and asking the half-destroyed view for it would be undefined.
-    QObject *m_pViewport;
+    QObject *m_pViewport; // compared only: events arrive while the view is being destroyed
     QTimer m_timer;
 };

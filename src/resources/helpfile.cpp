@@ -3,9 +3,14 @@
 #include "platform/prompter.h"
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
 
 QString InstalledHelpFile()
 {
@@ -36,8 +41,23 @@ void OpenHelpPage(QWidget *parent)
                       parent);
         return;
     }
-    if (!Prompter::current().openDocument(help))
-        AfxMessageBox(
-            QCoreApplication::translate("Help", "No program could open the help page %1.").arg(help),
-            parent);
+    if (Prompter::current().openDocument(help))
+        return;
+    // No browser on this desktop: the page in a window of our own, pictures and links included.
+    auto *viewer = new QDialog(parent ? parent->window() : nullptr);
+    viewer->setObjectName(QStringLiteral("HelpViewer"));
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setWindowTitle(QStringLiteral("Tavikon Help"));
+    auto *browser = new QTextBrowser(viewer);
+    browser->setObjectName(QStringLiteral("HelpBrowser"));
+    browser->setAccessibleName(QStringLiteral("Tavikon Help"));
+    browser->setOpenExternalLinks(false);
+    browser->setSource(QUrl::fromLocalFile(help));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, viewer);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, viewer, &QDialog::close);
+    auto *layout = new QVBoxLayout(viewer);
+    layout->addWidget(browser);
+    layout->addWidget(buttons);
+    viewer->resize(900, 700);
+    viewer->show();
 }
