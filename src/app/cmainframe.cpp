@@ -22,6 +22,8 @@
 #include <QMenuBar>
 #include <QSplitter>
 
+#include <algorithm>
+
 CMainFrame::CMainFrame(QWidget *parent)
     : QMainWindow(parent), m_pDocument(std::make_unique<CTavikonDoc>())
 {
@@ -124,6 +126,14 @@ void CMainFrame::OnCommand(int id)
         UpdateMenuStates();
         return;
     }
+    // A key the menus show beside an item works whichever pane is active, as the menu
+    // promises: the command panel, where those keys' actions live, takes it when the active
+    // pane does not. Keys no menu shows (Ctrl+Enter, F2) stay with the active pane.
+    if (m_pCommands && m_pActiveView != m_pCommands && IsMenuKey(id)
+        && m_pCommands->OnCommand(id)) {
+        UpdateMenuStates();
+        return;
+    }
     switch (id) {
     case ID_PROGRAM_SAVEEXIT:
         close();
@@ -141,6 +151,13 @@ void CMainFrame::OnCommand(int id)
         break; // a key whose command no handler of the active pane knows does nothing
     }
     UpdateMenuStates();
+}
+
+bool CMainFrame::IsMenuKey(int id)
+{
+    const std::vector<AccelDef> &table = AcceleratorTable();
+    return std::any_of(table.begin(), table.end(),
+                       [id](const AccelDef &accel) { return accel.id == id && accel.menuId != 0; });
 }
 
 bool CMainFrame::IsCommandEnabled(int id) const
@@ -186,16 +203,7 @@ void CMainFrame::OnAppAbout()
 
 void CMainFrame::OnHelp()
 {
-    // The program's own help page, as installed with it.
-    const QString help = InstalledHelpFile();
-    if (help.isEmpty()) {
-        AfxMessageBox(tr("The help is not installed. Install Tavikon with \"cmake --install\" "
-                         "to read it."),
-                      this);
-        return;
-    }
-    if (!Prompter::current().openDocument(help))
-        AfxMessageBox(tr("No program could open the help file %1.").arg(help), this);
+    OpenHelpPage(this);
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

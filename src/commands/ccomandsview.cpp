@@ -8,12 +8,12 @@
 #include "platform/prompter.h"
 #include "platform/shortcutpassthrough.h"
 #include "platform/tokens.h"
+#include "resources/helpfile.h"
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "store/ccatalog.h"
 #include "store/discnumbers.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -50,6 +50,9 @@ void showText(QLineEdit *edit, const QString &text)
     // A text filled in by the program is read from its start, not its end.
     if (!edit->hasFocus())
         edit->setCursorPosition(0);
+    // A value the program shows (a long home directory) can be read whole in the tip.
+    if (edit->isReadOnly())
+        edit->setToolTip(text);
 }
 
 QLabel *makeLabel(const QString &text, QWidget *buddy)
@@ -499,7 +502,10 @@ void CComandsView::OnUpdate(CView *, int lHint, const HintArg &hint)
         OnBackToHomeDatabase();
         break;
     case HINT_PANEL_ENABLE:
+        // A friend's catalogue failed to load and the home one is shown: say so.
         EnableEditButtons(true);
+        m_strDatabase = QStringLiteral("Personal");
+        UpdateData(false);
         break;
     default:
         break;
@@ -1000,12 +1006,7 @@ void CComandsView::OnBackToHomeDatabase()
 
 void CComandsView::OnHelp()
 {
-    const QString path = m_strHelpDir + QStringLiteral("Tavikon.chm");
-    if (m_strHelpDir.isEmpty() || !QFileInfo(path).isFile()) {
-        AfxMessageBox(tr("The help file \"%1\" was not found.").arg(path), this);
-        return;
-    }
-    if (!Prompter::current().openDocument(path))
-        AfxMessageBox(tr("No program on this desktop could open the help file \"%1\".").arg(path),
-                      this);
+    // The program's own help page, the same the frame's help command opens; there is no
+    // help file in the home directory to look for.
+    OpenHelpPage(this);
 }

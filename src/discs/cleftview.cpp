@@ -7,6 +7,7 @@
 #include "discs/cdeletediscdlg.h"
 #include "discs/cgapsdlg.h"
 #include "discs/clentdlg.h"
+#include "files/csearchresultdlg.h"
 #include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
 #include "platform/hints.h"
@@ -19,6 +20,7 @@
 #include "store/archive.h"
 #include "store/discedits.h"
 #include "store/discnumbers.h"
+#include "store/friendcatalog.h"
 #include "store/lendinglists.h"
 #include "store/treelabel.h"
 
@@ -433,6 +435,8 @@ bool CLeftView::SaveAndBackUp(const QByteArray *treeText)
 {
     if (!m_bLoaded || m_strActiveDir.isEmpty())
         return false; // no catalogue directory yet: nothing of ours to write
+    if (m_bFriendLoaded)
+        return false; // a friend's catalogue is never written, here or in its folder
     if (!m_store.CanSave()) {
         AfxMessageBox(kSaveRefused, this);
         return false;
@@ -471,7 +475,8 @@ void CLeftView::OnSelChanged(QTreeWidgetItem *current)
 {
     if (!current)
         return; // the tree was emptied
-    if (m_store.NeedsRestore(*m_pCatalog, topLevelItemCount() > 0)) {
+    // A friend's catalogue was read whole or not at all, and has no backup of ours.
+    if (!m_bFriendLoaded && m_store.NeedsRestore(*m_pCatalog, topLevelItemCount() > 0)) {
         AfxMessageBox(kRestoreMessage, this);
         if (!RestoreCatalog(true))
             return;
@@ -508,8 +513,8 @@ int CLeftView::GetHighestDiscNumber() const
 
 void CLeftView::ScanNewDisc()
 {
-    if (!m_bLoaded)
-        return; // before the home catalogue arrives there is nothing to add the disc to
+    if (!m_bLoaded || m_bFriendLoaded)
+        return; // no home catalogue to add the disc to (the dialog would write into a friend's)
     if (!m_store.CanSave()) {
         AfxMessageBox(kScanRefused, this);
         return;
@@ -574,6 +579,116 @@ void CLeftView::ScanNewDisc()
     // Saved first and backed up after, so that the backup always matches Data/.
     const QByteArray tree = TreeText();
     SaveAndBackUp(&tree);
+}
+
+// ---------------------------------------------------------------------------------------
+// A friend's catalogue
+//
+// The friend's files are read into lists of their own first; the tree and the catalogue
+// switch over only when everything has read soundly, so a failure leaves the home catalogue
+// on screen, in memory and on disk as it was.
+
+void CLeftView::LoadFriendDatabase(const QString &strDir)
+{
+    // Only ever over the home catalogue: the failure path below takes what is shown for it.
+    if (m_bFriendLoaded)
+        ReturnHome();
+    FriendCatalog friendCatalog(strDir);
+    if (!PrepareFriendFolder(friendCatalog)) {
+        OnFriendLoadFailed();
+        return;
+    }
+    if (const StoreResult read = friendCatalog.Read(); !read) {
+        AfxMessageBox(read.message(), this);
+        OnFriendLoadFailed();
+        return;
+    }
+    // The home lists are dropped below: what is not on disk yet must be now. A partly read
+    // home catalogue is not saved; its files on disk are the ones to come back to.
+    if (m_bLoaded && m_store.CanSave() && !SaveAndBackUp(nullptr)) {
+        OnFriendLoadFailed();
+        return;
+    }
+
+    m_strActiveDir = strDir;
+    m_strActiveBackupDir = friendCatalog.BackupFolder();
+    m_store.SetReadOnly(true);
+    m_bFriendLoaded = 1;
+    {
+        const QSignalBlocker blocker(this);
+        clear();
+        m_hCurItem = nullptr;
+        m_strSelPath.clear();
+        m_bDiscSelected = 0;
+        CCatalog &cat = *m_pCatalog;
+        cat.m_pDiscs = std::make_unique<CDiscList>(std::move(friendCatalog.m_discs));
+        cat.m_pFiles = std::make_unique<CFileList>(std::move(friendCatalog.m_files));
+        cat.m_lstCategories = std::move(friendCatalog.m_lstCategories);
+        cat.m_lstSelection.clear();
+        AddTreeNodes(friendCatalog.m_tree);
+    }
+    RefreshCatalogStatus();
+    SelectFirstItem();
+}
+
+bool CLeftView::PrepareFriendFolder(FriendCatalog &friendCatalog)
+{
+    const StoreResult prepared = friendCatalog.Prepare();
+    if (!prepared) {
+        AfxMessageBox(prepared.message(), this);
+        return false;
+    }
+    // A catalogue on a disc or in a folder of someone else's can still be looked at.
+    if (!friendCatalog.CopyProblem().isEmpty())
+        AfxMessageBox(tr("The friend's folder cannot take the safety copy FriendDataBackUp: "
+                         "%1\nThe catalogue is shown without it; nothing is written to it.")
+                          .arg(friendCatalog.CopyProblem()),
+                      this);
+    return true;
+}
+
+void CLeftView::OnFriendLoadFailed()
+{
+    // Fully home again, the menus included: the home catalogue never left the screen.
+    AppFlags &flags = theAppFlags();
+    flags.m_bEditAllowed = 1;
+    flags.m_bHomeDatabase = 1;
+    m_strActiveDir = m_strHomePath;
+    m_strActiveBackupDir = m_strHomeBackupPath;
+    RefreshCatalogStatus();
+    SelectFirstItem();
+    m_bFriendLoaded = 0;
+    UpdateAllViews(HINT_PANEL_ENABLE, m_pCatalog.get());
+    UpdateAllViews(HINT_ENABLE, Tokens::EnableTrue);
+}
+
+void CLeftView::ReturnHome()
+{
+    m_strActiveDir = m_strHomePath;
+    m_strActiveBackupDir = m_strHomeBackupPath;
+    m_store.SetReadOnly(false);
+    m_bFriendLoaded = 0;
+    const bool loaded = LoadCatalog();
+    RefreshCatalogStatus();
+    if (loaded)
+        SelectFirstItem();
+}
+
+void CLeftView::SelectFirstItem()
+{
+    if (QTreeWidgetItem *first = topLevelItem(0)) {
+        if (currentItem() == first)
+            OnSelChanged(first);
+        else
+            setCurrentItem(first);
+        UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+        return;
+    }
+    // Nothing to select: the file list must not go on showing the previous catalogue's rows.
+    m_pCatalog->m_strFolderKey.clear();
+    m_pCatalog->m_lstSelection.clear();
+    UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+    UpdateAllViews(HINT_TOKEN, Tokens::Refresh);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -660,6 +775,49 @@ void CLeftView::contextMenuEvent(QContextMenuEvent *event)
         return;
     scrollToItem(item);
     ShowTreeMenu(viewport()->mapToGlobal(visualItemRect(item).bottomLeft()));
+}
+
+// ---------------------------------------------------------------------------------------
+// Search result windows
+
+void CLeftView::OpenSearchWindow(const QStringList &request)
+{
+    // The window keeps its own copies of the request and of the categories asked for, and
+    // frees itself when closed; as a child of the tree it never outlives the catalogue.
+    auto *dlg = new CSearchResultDlg(this);
+    dlg->SetGoToDisc([this](const QString &strNumber, const QString &strFolder) {
+        SelectDiscByNumber(strNumber);
+        if (!strFolder.isEmpty())
+            OpenDiscFolder(strNumber, strFolder);
+    });
+    dlg->Start(m_pCatalog.get(), request, m_pCatalog->m_lstSelection);
+    dlg->show();
+}
+
+void CLeftView::OpenDiscFolder(const QString &strNumber, const QString &strFolder)
+{
+    QTreeWidgetItem *item = currentItem();
+    while (item && item->parent())
+        item = item->parent();
+    if (!item || GetNumberPart(item->text(0)) != strNumber)
+        return;
+    const qsizetype root = strFolder.indexOf(u'\\');
+    const QStringView below = root < 0 ? QStringView() : QStringView(strFolder).sliced(root + 1);
+    for (const QStringView name : below.tokenize(u'\\', Qt::SkipEmptyParts)) {
+        QTreeWidgetItem *next = nullptr;
+        for (int i = 0; i < item->childCount() && !next; ++i) {
+            if (QStringView(item->child(i)->text(0)).compare(name, Qt::CaseInsensitive) == 0)
+                next = item->child(i);
+        }
+        if (!next)
+            break; // as deep as the tree goes
+        item = next;
+    }
+    for (QTreeWidgetItem *p = item->parent(); p; p = p->parent())
+        p->setExpanded(true);
+    scrollToItem(item);
+    if (currentItem() != item)
+        setCurrentItem(item);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -960,10 +1118,3 @@ void CLeftView::LendSelectedDisc(const QString &strPerson)
     }
     AfxMessageBox(QStringLiteral("Lend to : ") + strPerson, this);
 }
-
-// ---------------------------------------------------------------------------------------
-// Operations that later work fills in
-
-void CLeftView::OpenSearchWindow(const QStringList &) { }
-void CLeftView::LoadFriendDatabase(const QString &) { }
-void CLeftView::ReturnHome() { }

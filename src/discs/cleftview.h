@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class FriendCatalog;
 class QMenu;
 
 // The disc tree: every catalogued disc with its folders. Owns the catalogue object, loads
@@ -58,6 +59,10 @@ public:
     // Selects and expands the disc whose number is exactly this text (the last of several),
     // or says that no disc has it. The lending and search windows call it too.
     void SelectDiscByNumber(const QString &strNumber);
+    // Selects the folder of a file record ("sr0:\music\live\") below the selected disc, if
+    // that disc has the number, so the file list shows the file. Folder names are compared
+    // without regard to case: the records hold them in lower case, the tree as on the disc.
+    void OpenDiscFolder(const QString &strNumber, const QString &strFolder);
 
     // The context menu "Tree" (menu resource 251), as it would be shown.
     std::unique_ptr<QMenu> CreateTreeMenu();
@@ -113,8 +118,15 @@ private:
     void ShowDiscsOfPerson(const QString &strPerson);
     void LendSelectedDisc(const QString &strPerson);
     void OpenSearchWindow(const QStringList &request);
+
+    // A friend's catalogue, shown read-only in place of the home one, and the way back.
     void LoadFriendDatabase(const QString &strDir);
+    bool PrepareFriendFolder(FriendCatalog &friendCatalog);
+    void OnFriendLoadFailed();
     void ReturnHome();
+    // Selects the first disc as a click would and announces the catalogue; with no disc,
+    // the other panes are told that nothing is selected.
+    void SelectFirstItem();
 
     std::unique_ptr<CCatalog> m_pCatalog;
     CatalogStore m_store;

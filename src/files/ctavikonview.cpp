@@ -1,8 +1,10 @@
 #include "files/ctavikonview.h"
 
+#include "categories/cattachedcatdlg.h"
 #include "chrome/elidedtooltips.h"
 #include "chrome/sortheader.h"
 #include "files/filelistmodel.h"
+#include "files/fileopener.h"
 #include "platform/appflags.h"
 #include "platform/hints.h"
 #include "platform/prompter.h"
@@ -38,6 +40,17 @@ bool folderMatches(const CFileData &r, QStringView tail, bool bRoot)
         return false;
     return sameText(folder.first(drive.size()), drive)
         && sameText(folder.sliced(drive.size(), tail.size()), tail);
+}
+
+// Whether a row of `name` and `type` shows this file name: the reverse of makeRow, on
+// lower-cased copies so that the record keeps its letter case.
+bool showsName(const QString &fileName, QStringView name, QStringView type)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot < 0)
+        return sameText(fileName, name) && sameText(fileName, type);
+    return sameText(QStringView(fileName).first(dot), name)
+        && sameText(QStringView(fileName).sliced(dot + 1), type);
 }
 
 FileListRow makeRow(const CFileData &r)
@@ -199,18 +212,36 @@ void CTavikonView::OnRClick()
 {
     if (!m_pCatalog)
         return;
+    // Only the files selected now: names left from an earlier right click, or categories
+    // collected for a search, would otherwise be tagged as well.
+    m_pCatalog->m_lstSelection.clear();
     QModelIndexList selected = selectionModel()->selectedRows();
     std::sort(selected.begin(), selected.end(),
               [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
-    for (const QModelIndex &index : selected) {
-        const int row = index.row();
-        m_pCatalog->m_lstSelection.prepend(
-            m_pModel->Text(row, CFileListModel::NameColumn) + u'.'
-            + m_pModel->Text(row, CFileListModel::TypeColumn).toLower());
-    }
+    for (const QModelIndex &index : selected)
+        m_pCatalog->m_lstSelection.prepend(m_pModel->StoredName(index.row()));
 }
 
-void CTavikonView::OnOpenFile() { }
+void CTavikonView::OnOpenFile()
+{
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    if (selected.size() != 1 || !m_pCatalog)
+        return;
+    const int row = selected.first().row();
+    const QString name = m_pModel->Text(row, CFileListModel::NameColumn);
+    const QString type = m_pModel->Text(row, CFileListModel::TypeColumn);
+    const QString key = m_pCatalog->m_strFolderKey.toLower();
+    const qsizetype slash = key.indexOf(u'\\');
+    const QStringView tail = slash < 0 ? QStringView() : QStringView(key).sliced(slash + 1);
+    for (const CFileData &r : *m_pCatalog->m_pFiles) {
+        if (sameText(r.m_strDiscNumber, m_pCatalog->m_strCurNumber)
+            && folderMatches(r, tail, slash < 0) && showsName(r.m_strFileName, name, type)) {
+            // A copy: the prompts wait for the user while the catalogue lives on.
+            FileOpener(this, FileOpener::Prompts::FileList).Open(CFileData(r));
+            return;
+        }
+    }
+}
 
 void CTavikonView::OnViewLargeicons()
 {
@@ -233,6 +264,21 @@ void CTavikonView::OnAttachCategories()
     UpdateAllViews(HINT_ATTACH_CATEGORIES, m_pCatalog);
 }
 
+void CTavikonView::OnViewCategories()
+{
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    if (selected.size() != 1) {
+        AfxMessageBox(QStringLiteral("You should select only one category to use this function!"),
+                      this);
+        return;
+    }
+    if (!m_pCatalog)
+        return;
+    CAttachedCatDlg dlg(m_pCatalog->m_pFiles.get(), m_pModel->StoredName(selected.front().row()),
+                        m_pCatalog->m_strFolderKey, m_pCatalog->m_strCurNumber, this);
+    ExecDialog(dlg);
+}
+
 bool CTavikonView::OnCommand(int id)
 {
     switch (id) {
@@ -253,7 +299,8 @@ bool CTavikonView::OnCommand(int id)
         OnAttachCategories();
         return true;
     case ID_DATA_VIEWCATEGORIES:
-        return true; // the dialog of attached categories comes with a later version
+        OnViewCategories();
+        return true;
     default:
         return ForwardMenuCommand(id, m_pCatalog);
     }

@@ -40,9 +40,11 @@ public:
     // A click on a column header: sorts by that column, ascending first, turning the order
     // round on a second click.
     void OnColumnClick(int nColumn);
-    // Adds the names of the selected rows at the head of the catalogue's selection list.
+    // Replaces the catalogue's selection list by the names of the selected rows, the last
+    // selected row first.
     void OnRClick();
-    // Opens the selected file from its disc; done by a later version, does nothing yet.
+    // Opens the file of the one selected row from its disc, asking for the disc when no
+    // drive holds it.
     void OnOpenFile();
     void OnViewLargeicons();
     void OnViewSmallicons();
@@ -57,6 +59,7 @@ protected:
 private:
     void ShowDataMenu(const QPoint &globalPos);
     void OnAttachCategories();
+    void OnViewCategories();
     void ClearRows();
     // Orders the rows as the header's arrow says.
     void SortAsShown();

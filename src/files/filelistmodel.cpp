@@ -95,6 +95,11 @@ QString CFileListModel::Text(int row, int column) const
     }
 }
 
+QString CFileListModel::StoredName(int row) const
+{
+    return row < 0 || row >= int(m_rows.size()) ? QString() : m_rows[size_t(row)].iconName;
+}
+
 qint64 CFileListModel::Bytes(int row) const
 {
     return row < 0 || row >= int(m_rows.size()) ? -1 : m_rows[size_t(row)].bytes;

@@ -41,6 +41,8 @@ public:
     void Clear();
     // Text of a cell; empty outside the rows.
     QString Text(int row, int column) const;
+    // The whole name of the row's file, as the record holds it.
+    QString StoredName(int row) const;
     qint64 Bytes(int row) const;
     // Reorders the rows by one column: names and types as text without regard to case,
     // sizes by their byte count. Rows that compare equal keep their order; selection and

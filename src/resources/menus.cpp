@@ -58,6 +58,14 @@ std::map<int, std::vector<PopupDef>> buildMenus()
                              {QStringLiteral("View CDs "), ID_CAT_VIEWCDS}}}};
     menus[IDR_CDCAT_MENU]
         = {{QStringLiteral("CD Category"), {{QStringLiteral("&Delete"), ID_CDCAT_DELETE}}}};
+    menus[IDR_DATACAT_MENU]
+        = {{QStringLiteral("Data Category"), {{QStringLiteral("&Delete"), ID_DATACAT_DELETE}}}};
+    menus[IDR_RESULT_MENU] = {{QStringLiteral("File"),
+                               {{QStringLiteral("Delete"), ID_RESULT_DELETE},
+                                {QStringLiteral("Open"), ID_RESULT_OPEN},
+                                {QStringLiteral("Go to CD"), ID_RESULT_GOTOCD}}}};
+    menus[IDR_RESULTCAT_MENU]
+        = {{QStringLiteral("CAT"), {{QStringLiteral("Delete"), ID_RESULTCAT_DELETE}}}};
     return menus;
 }
 

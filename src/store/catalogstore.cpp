@@ -354,6 +354,13 @@ bool treeHasItems(QByteArrayView text)
                        [](char c) { return c != '\r' && c != '\n' && c != '\t'; });
 }
 
+StoreResult refuseReadOnly()
+{
+    return StoreResult::failure(QStringLiteral(
+        "A friend's catalogue is shown, so nothing is written: return to your own catalogue "
+        "first."));
+}
+
 } // namespace
 
 const QList<CatalogueFile> &CatalogueFiles()
@@ -549,6 +556,8 @@ bool CatalogStore::NeedsRestore(const CCatalog &catalog, bool bTreeHasItems) con
 
 StoreResult CatalogStore::SaveCatalog(const CCatalog &catalog, const QByteArray *treeText)
 {
+    if (m_bReadOnly)
+        return refuseReadOnly();
     if (!m_bWhole)
         return refusePartial();
     if (treeText && treeHasItems(*treeText) == catalog.m_pDiscs->isEmpty())
@@ -569,6 +578,8 @@ StoreResult CatalogStore::SaveCatalog(const CCatalog &catalog, const QByteArray 
 
 StoreResult CatalogStore::BackUpCatalog()
 {
+    if (m_bReadOnly)
+        return refuseReadOnly();
     // The files under Data/ may be the damaged ones the load failed on.
     if (!m_bWhole)
         return refusePartial();
@@ -624,6 +635,8 @@ StoreResult CatalogStore::BackUpCatalog()
 
 StoreResult CatalogStore::WriteDataFile(const QString &name, const QByteArray &bytes)
 {
+    if (m_bReadOnly)
+        return refuseReadOnly();
     if (!m_bWhole)
         return refusePartial();
     // A save interrupted earlier must not later roll an older file over this one.
@@ -635,6 +648,8 @@ StoreResult CatalogStore::WriteDataFile(const QString &name, const QByteArray &b
 
 StoreResult CatalogStore::WriteBackupFile(const QString &name, const QByteArray &bytes)
 {
+    if (m_bReadOnly)
+        return refuseReadOnly();
     if (!m_bWhole)
         return refusePartial();
     const StoreResult r = recoverDirectory(m_strBackupDir);

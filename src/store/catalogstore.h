@@ -85,6 +85,10 @@ public:
 
     // False while the lists in memory are a partial read; saves then refuse.
     bool CanSave() const { return m_bWhole; }
+    // While a friend's catalogue is shown the lists in memory are not ours: every write
+    // (save, backup, single file) refuses until the home catalogue is back.
+    void SetReadOnly(bool bReadOnly) { m_bReadOnly = bReadOnly; }
+    bool IsReadOnly() const { return m_bReadOnly; }
 
     // Writes Data/Tree.tkdt (when `treeText` is given), Data.dat, FileData.dat and Cat.dat.
     // Refuses a tree without discs beside records with discs, and the other way round: one
@@ -113,4 +117,5 @@ private:
     bool m_bWhole = true;
     bool m_bTreeRepaired = false;
     QString m_strTreeNotice;
+    bool m_bReadOnly = false;
 };

@@ -4,8 +4,11 @@
 #include "panelharness.h"
 #include "resources/menus.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QTextBrowser>
 #include <QDir>
+#include <QFileInfo>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTreeView>
@@ -45,7 +48,7 @@ const Expect kCommands[] = {
     {32789, 0, "dialog:CDiscInfoDlg"},
     {32852, 32850, "500:EnableTrue"},
     {32851, 32784, "dialog:CFriendDbDlg"},
-    {57667, 0, "msg:help"},
+    {57667, 0, "open:help.html"}, // the page beside the program, as the frame's command opens
 };
 
 QString effectOf(PanelHarness &p)
@@ -53,9 +56,9 @@ QString effectOf(PanelHarness &p)
     if (!p.prompter.dialogs.isEmpty())
         return "dialog:" + p.prompter.dialogs.first();
     if (!p.prompter.messages.isEmpty())
-        return p.prompter.messages.first().contains("Tavikon.chm")
-            ? QStringLiteral("msg:help")
-            : "msg:" + p.prompter.messages.first();
+        return "msg:" + p.prompter.messages.first();
+    if (!p.prompter.opened.isEmpty())
+        return "open:" + QFileInfo(p.prompter.opened.first()).fileName();
     // The forwarded command itself also reaches the tree after the panel; skip it.
     QStringList sent = p.sent();
     sent.removeIf([](const QString &hint) { return hint.startsWith("56:"); });
@@ -94,7 +97,7 @@ TEST(CommandPanelKeys, EveryPanelCommandReachesItsAction)
     EXPECT_EQ(effectOf(p), "none");
 }
 
-TEST(CommandPanelKeys, KeysPressedInTheFrameReachThePanelOnlyWhileItIsActive)
+TEST(CommandPanelKeys, KeysTheMenusShowReachThePanelFromEveryPane)
 {
     TestHome home;
     FakePrompter prompter;
@@ -136,11 +139,13 @@ TEST(CommandPanelKeys, KeysPressedInTheFrameReachThePanelOnlyWhileItIsActive)
     EXPECT_EQ(name->text(), ""); // the typing undone
     EXPECT_TRUE(recorder.log.isEmpty()) << recorder.log.join(' ').toStdString();
 
-    // Ctrl+A with the disc tree active is not the tree's key: nothing happens.
+    // With the disc tree active, Ctrl+A and Ctrl+B do what the menu items beside them say;
+    // Ctrl+Enter, which no menu shows, is not the tree's key and does nothing.
     recorder.log.clear();
     frame.SetActiveView(frame.LeftView());
-    frame.OnCommand(32839);
-    EXPECT_TRUE(recorder.log.isEmpty());
+    for (const int key : {32839, 32835, 32847})
+        frame.OnCommand(key);
+    EXPECT_EQ(recorder.log, (QStringList {"23:Cats", "5:song|files|all", "0:CDDB"}));
     frame.GetDocument()->RemoveView(&recorder);
 }
 
@@ -184,11 +189,11 @@ TEST(CommandPanelFriend, LoadingLocksTheEditingButtonsUntilTheWayBackHome)
     EXPECT_TRUE(p.sent().isEmpty());
     EXPECT_EQ(p.prompter.dialogs.size(), 1);
 
-    // The tree reports a failed load: the buttons come back, the label stays.
+    // The tree reports a failed load: the buttons come back and the label says home again.
     p.tree.send(HINT_PANEL_ENABLE, &p.catalog);
     for (const char *name : locked)
         EXPECT_TRUE(p.button(name)->isEnabled()) << name;
-    EXPECT_EQ(p.view.m_strDatabase, "Eva's");
+    EXPECT_EQ(p.edit("databaseField")->text(), "Personal");
 
     p.cats.send(HINT_HOME_REQUEST, &p.catalog);
     EXPECT_EQ(p.sent(), (QStringList {"500:EnableTrue", "200:HomeData", "400:catalog"}));
@@ -216,21 +221,26 @@ TEST(CommandPanelFriend, TheFolderTreeReadsFoldersOnly)
     EXPECT_EQ(dlg.m_strFolder, QDir(home.file("friend")).absolutePath() + "/");
 }
 
-TEST(CommandPanelHelp, OpensTheHelpFileOrSaysWhyNot)
+// The help page beside the program, never a file in the home directory; a desktop that
+// cannot show it gets the page in a window of the program's own, pictures included.
+TEST(CommandPanelHelp, OpensTheHelpPageOrShowsItItself)
 {
     PanelHarness p;
-    p.view.OnCommand(57667);
-    ASSERT_EQ(p.prompter.messages.size(), 1);
-    EXPECT_TRUE(p.prompter.messages.first().contains("was not found"));
-    EXPECT_TRUE(p.prompter.opened.isEmpty());
-
     p.home.write("Tavikon.chm", "help");
-    p.view.OnCommand(57667);
-    EXPECT_EQ(p.prompter.opened, QStringList {p.catalog.m_strHomeDir + "Tavikon.chm"});
     p.prompter.openResult = false;
     p.view.OnCommand(57667);
-    ASSERT_EQ(p.prompter.messages.size(), 2); // nothing said on success
-    EXPECT_TRUE(p.prompter.messages.last().contains("could open"));
+    ASSERT_EQ(p.prompter.opened.size(), 1);
+    EXPECT_TRUE(p.prompter.opened.first().endsWith("/help/help.html"));
+    EXPECT_TRUE(p.prompter.messages.isEmpty());
+    QTextBrowser *browser = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == "HelpViewer" && w->isVisible())
+            browser = w->findChild<QTextBrowser *>("HelpBrowser");
+    ASSERT_TRUE(browser);
+    EXPECT_TRUE(browser->toPlainText().contains("The first start"));
+    const QString html = browser->toHtml();
+    EXPECT_TRUE(html.contains("images/first-start-light.png"));
+    browser->window()->close();
 }
 
 // Every visible control lies inside the form, and the form fits the pane's width.
