@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 // The walk's folder tree as tree text lines and its records as "folder name size".
@@ -53,8 +55,13 @@ bool fill(const QString &root, bool bAsciiOnly)
         && disc.file("Photos/Day1/IMG_0001.JPG", 3000) && disc.file("Photos/lower.jpeg", 100)
         && disc.folder("empty") && disc.file("README.TxT", 5);
     const QByteArray unicode = QString("Ünïcödé 日本").toUtf8();
+    // A second name of the same file: images keep its data once.
     if (!bAsciiOnly)
-        ok = ok && disc.folder(unicode)
+        ok = ok
+            && ::link(QFile::encodeName(disc.path("Photos/Day1/IMG_0001.JPG")),
+                      QFile::encodeName(disc.path("Music/cover.jpg")))
+                == 0
+            && disc.folder(unicode)
             && disc.file(unicode + "/" + QString("ファイル.txt").toUtf8(), 7);
     return ok;
 }
