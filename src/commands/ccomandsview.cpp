@@ -9,7 +9,7 @@
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "store/ccatalog.h"
-#include "store/textnumbers.h"
+#include "store/discnumbers.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -657,7 +657,7 @@ void CComandsView::OnFindNumber()
 
 void CComandsView::OnSaveCdData()
 {
-    if (!m_btnSave->isEnabled())
+    if (!m_btnSave->isEnabled() || theAppFlags().m_bEditAllowed != 1)
         return;
     // Ask afresh each time; a stale answer must not let a folder be renamed.
     m_bAllowed = 0;
@@ -675,11 +675,15 @@ void CComandsView::OnSaveCdData()
         finish();
         return;
     }
-    if (atoiText(m_strCdNumber) < 1) {
+    // Digits only and at most six of them: a number that does not stay what was typed
+    // (12abc, 99999999999999999999) would let two discs share one.
+    const std::optional<int> nNumber = ParseDiscNumber(m_strCdNumber);
+    if (!nNumber) {
         AfxMessageBox(QStringLiteral("Please, type a valid CD Number."), this);
         finish();
         return;
     }
+    m_strCdNumber = QString::number(*nNumber);
     CDiscList &discs = *m_pCatalog->m_pDiscs;
 
     // Check the number before touching any record, so a refused save changes nothing. A

@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "scan/cscandlg.h"
+#include "store/discnumbers.h"
 #include "store/treelabel.h"
 
 #include <QContextMenuEvent>
@@ -29,6 +30,12 @@ const QString kSaveRefused = QStringLiteral(
 const QString kScanRefused = QStringLiteral(
     "The catalogue was not read completely, so no disc can be added to it. Select a disc in "
     "the tree to restore it from the backup, then scan again.");
+const QString kNumbersUsedUp = QStringLiteral(
+    "Every CD number from 1 to %1 is taken, so no disc can be added. Delete a disc first.");
+const QString kNoDiscItem = QStringLiteral(
+    "The disc %1 has no item in the tree, so its number and name were not changed.");
+const QString kBadDiscName
+    = QStringLiteral("A CD name cannot hold a backslash (\\) or a control character.");
 const QString kTreeTempUnreadable = QStringLiteral(
     "The folder tree of the scan could not be read, so the disc was not added to the "
     "catalogue.\n%1");
@@ -451,6 +458,11 @@ void CLeftView::ScanNewDisc()
         AfxMessageBox(kScanRefused, this);
         return;
     }
+    const int nNextNumber = NextDiscNumber(*m_pCatalog->m_pDiscs);
+    if (nNextNumber == 0) {
+        AfxMessageBox(kNumbersUsedUp.arg(kMaxDiscNumber), this);
+        return;
+    }
     CFileList &files = *m_pCatalog->m_pFiles;
     const qsizetype filesBefore = files.size();
     // Whatever the dialog left behind that was not saved with a scan is not ours to keep.
@@ -461,7 +473,7 @@ void CLeftView::ScanNewDisc()
 
     {
         CScanDlg dlg(this);
-        dlg.m_nLastNumber = GetHighestDiscNumber();
+        dlg.m_nLastNumber = nNextNumber - 1;
         dlg.m_strHomeDir = m_strActiveDir;
         dlg.m_pFileList = &files;
         const int result = ExecDialog(dlg);
@@ -485,7 +497,7 @@ void CLeftView::ScanNewDisc()
                 }
                 CDisc disc;
                 disc.m_strName = QStringLiteral("Unbennant");
-                disc.m_strNumber = QString::number(GetHighestDiscNumber() + 1);
+                disc.m_strNumber = QString::number(nNextNumber);
                 disc.m_strSavedDate
                     = QLocale(QLocale::English).toString(QDate::currentDate(), u"MMMM dd, yyyy");
                 disc.m_strDrive = dlg.m_strScannedDrive;
@@ -595,10 +607,67 @@ void CLeftView::contextMenuEvent(QContextMenuEvent *event)
 }
 
 // ---------------------------------------------------------------------------------------
+// Relabelling after the command panel changed a disc's number or name
+
+QTreeWidgetItem *CLeftView::DiscItemOf(const QString &strNumber) const
+{
+    // The disc of the last selection first: with two discs of one number (older catalogues
+    // have them) it is the one the user was looking at.
+    QTreeWidgetItem *selected = m_hCurItem;
+    while (selected && selected->parent())
+        selected = selected->parent();
+    if (selected && indexOfTopLevelItem(selected) >= 0
+        && GetNumberPart(selected->text(0)) == strNumber)
+        return selected;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (GetNumberPart(topLevelItem(i)->text(0)) == strNumber)
+            return topLevelItem(i);
+    return nullptr;
+}
+
+void CLeftView::RelabelDisc(CDisc *pDisc)
+{
+    // The panel has already changed the record; its old number finds the tree item, which
+    // may be any disc of the tree, not only the one selected last.
+    const QString strOld
+        = pDisc->m_strOldNumber.isEmpty() ? pDisc->m_strNumber : pDisc->m_strOldNumber;
+    QTreeWidgetItem *item = DiscItemOf(strOld);
+    QString refusal;
+    if (!item)
+        refusal = kNoDiscItem.arg(strOld);
+    else if (!IsValidDiscName(pDisc->m_strName))
+        refusal = kBadDiscName;
+    if (!refusal.isEmpty()) {
+        // Record, tree and files change together or not at all: the record goes back.
+        pDisc->m_strNumber = strOld;
+        if (item)
+            pDisc->m_strName = GetNamePart(item->text(0));
+        AfxMessageBox(refusal, this);
+        UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+        return;
+    }
+
+    item->setText(0, pDisc->m_strNumber + u' ' + pDisc->m_strName);
+    if (strOld != pDisc->m_strNumber)
+        m_pCatalog->RenumberDiscFiles(strOld, pDisc->m_strNumber);
+    const QByteArray tree = TreeText();
+    if (SaveAndBackUp(&tree)) {
+        // The restore reads the backup's tree with its lists, so it must carry the new label.
+        const StoreResult result = m_store.WriteBackupFile(QStringLiteral("Tree.tkdt"), tree);
+        if (!result)
+            AfxMessageBox(result.message(), this);
+    }
+    // The selection handling shows the disc under its new label in every pane.
+    if (currentItem() == item)
+        OnSelChanged(item);
+    else
+        setCurrentItem(item);
+}
+
+// ---------------------------------------------------------------------------------------
 // Operations that later work fills in
 
 void CLeftView::DeleteSelectedDisc() { }
-void CLeftView::RelabelDisc(CDisc *) { }
 void CLeftView::ShowMissingNumbers() { }
 void CLeftView::SelectDiscByNumber(const QString &) { }
 void CLeftView::ShowAvailableDiscs() { }

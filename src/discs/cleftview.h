@@ -89,6 +89,8 @@ private:
     QTreeWidgetItem *HitItem(const QPoint &pos) const;
     void StartLabelEdit();
     bool OnBeginLabelEdit(QTreeWidgetItem *item);
+    // The disc item whose label carries this number, the one of the selection first.
+    QTreeWidgetItem *DiscItemOf(const QString &strNumber) const;
 
     // Operations that later work fills in.
     void DeleteSelectedDisc();

@@ -1,5 +1,6 @@
 #include "files/listcompare.h"
 
+#include "store/catalogdates.h"
 #include "store/textnumbers.h"
 
 #include <QDateTime>
@@ -28,6 +29,9 @@ QDateTime parseDateTime(const QString &text)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return {};
+    // The dates the program writes itself first: they are most of what these lists hold.
+    if (const QDate d = ParseCatalogDate(trimmed); d.isValid())
+        return d.startOfDay();
     const QLocale user = QLocale::system();
     for (QLocale::FormatType format : {QLocale::LongFormat, QLocale::ShortFormat}) {
         QDateTime dt = user.toDateTime(trimmed, format);
@@ -98,8 +102,9 @@ int compareKeys(const SortKey &a, const SortKey &b, int type)
     case SORT_TEXT:
         return QString::compare(a.folded, b.folded, Qt::CaseSensitive);
     case SORT_DATE:
+        // A text that is no date goes before every date, so the order stays total.
         if (!a.validDate || !b.validDate)
-            return 0;
+            return int(a.validDate) - int(b.validDate);
         return a.msecs < b.msecs ? -1 : 1;
     case SORT_DECIMAL:
     case SORT_LEADING_NUMBER:

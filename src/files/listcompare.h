@@ -9,7 +9,7 @@
 enum ListCompareType : int {
     SORT_INT = 1, // leading decimal digits as an integer
     SORT_TEXT = 2, // text without regard to case
-    SORT_DATE = 3, // date and time; texts that are no date compare equal to everything
+    SORT_DATE = 3, // date and time; texts that are no date go before every date
     SORT_DECIMAL = 4, // floating-point number
     SORT_LEADING_NUMBER = 5, // floating-point number before the first blank ("1.500 MB")
 };

@@ -31,3 +31,11 @@ QString JoinTreePath(const QStringList &labelsFromTop)
     }
     return path;
 }
+
+bool IsValidDiscName(QStringView name)
+{
+    for (const QChar c : name)
+        if (c == u'\\' || c.category() == QChar::Other_Control)
+            return false;
+    return true;
+}

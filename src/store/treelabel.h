@@ -16,3 +16,7 @@ QString GetNamePart(const QString &text);
 // Joins labels from the disc down: each label is followed by a backslash unless it already
 // ends with one, the last label stands alone.
 QString JoinTreePath(const QStringList &labelsFromTop);
+
+// True for a disc name a tree label can carry: a backslash would make the label read as a
+// path (and the disc as a folder), and a control character would break the tree text.
+bool IsValidDiscName(QStringView name);

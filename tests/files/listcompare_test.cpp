@@ -35,10 +35,11 @@ INSTANTIATE_TEST_SUITE_P(
         CompareCase {"apple", "Banana", SORT_TEXT, -1}, CompareCase {"ABC", "abc", SORT_TEXT, 0},
         CompareCase {"Zebra", "apple", -SORT_TEXT, -1},
         CompareCase {"Ärger", "ärger", SORT_TEXT, 0},
-        // dates as the program writes them; no date compares equal to anything
+        // dates as the program writes them; no date goes before every date
         CompareCase {"December 05 2026", "January 01 2027", SORT_DATE, -1},
         CompareCase {"March 3, 2020", "March 4, 2020", SORT_DATE, -1},
-        CompareCase {"not a date", "December 05 2026", SORT_DATE, 0},
+        CompareCase {"not a date", "December 05 2026", SORT_DATE, -1},
+        CompareCase {"?", "", SORT_DATE, 0},
         CompareCase {"December 05 2026", "January 01 2027", -SORT_DATE, 1},
         // decimals: equal counts as greater
         CompareCase {"1.5", "10", SORT_DECIMAL, -1}, CompareCase {"2", "2", SORT_DECIMAL, 1},
@@ -60,11 +61,10 @@ TEST(SortedRowOrder, SortsBothWaysAndKeepsEqualRowsInPlace)
     EXPECT_EQ(SortedRowOrder(names, SORT_TEXT, true), (QList<int> {2, 3, 0, 1}));
     EXPECT_EQ(SortedRowOrder(names, SORT_TEXT, false), (QList<int> {0, 1, 2, 3}));
 
-    // Rows that are no dates cannot be placed; the sort still ends and keeps every row.
-    const QStringList dates = {"May 2 2021", "?", "May 1 2021", "", "May 3 2021"};
-    QList<int> order = SortedRowOrder(dates, SORT_DATE, true);
-    std::sort(order.begin(), order.end());
-    EXPECT_EQ(order, (QList<int> {0, 1, 2, 3, 4}));
+    // Rows that are no dates come first, in their order.
+    const QStringList dates = {"May 02 2021", "?", "may 1, 2021", "", "Feb 30 2021", "May 03 2021"};
+    EXPECT_EQ(SortedRowOrder(dates, SORT_DATE, true), (QList<int> {1, 3, 4, 2, 0, 5}));
+    EXPECT_EQ(SortedRowOrder(dates, SORT_DATE, false), (QList<int> {5, 0, 2, 1, 3, 4}));
 
     EXPECT_EQ(SortedRowOrder({"x", "y"}, 42, true), (QList<int> {0, 1}));
     EXPECT_TRUE(SortedRowOrder({}, SORT_TEXT, true).isEmpty());

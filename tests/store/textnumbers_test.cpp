@@ -1,4 +1,7 @@
+#include "store/catalogdates.h"
 #include "store/textnumbers.h"
+
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -27,4 +30,26 @@ TEST(TextNumbers, SizesReadAsPeopleWriteThemAndStoredTextReadsBack)
     EXPECT_EQ(SizeFromText(u"abc"), 0);
     EXPECT_EQ(atoiText(u"  12abc"), 12);
     EXPECT_EQ(atoiText(u"99999999999999999999"), std::numeric_limits<int>::max());
+}
+
+TEST(CatalogDates, WrittenInEnglishWhateverTheLocaleAndReadBackInBothForms)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(FormatLendDate(QDate(2003, 12, 5)), "December 05 2003");
+    EXPECT_EQ(FormatLendDate(QDate(2026, 5, 31)), "May 31 2026");
+    QLocale::setDefault(before);
+
+    const std::pair<const char16_t *, QDate> cases[] = {
+        {u"December 05 2003", QDate(2003, 12, 5)},
+        {u"December 05, 2026", QDate(2026, 12, 5)},
+        {u" sep 9 2001 ", QDate(2001, 9, 9)},
+        {u"Dezember 05 2003", QDate()},
+        {u"February 30 2021", QDate()},
+        {u"May 1 2021 x", QDate()},
+        {u"", QDate()},
+        {u"Ma 1 2021", QDate()},
+    };
+    for (const auto &[text, date] : cases)
+        EXPECT_EQ(ParseCatalogDate(text), date) << QString::fromUtf16(text).toStdString();
 }
