@@ -2,12 +2,15 @@
 #include "mediamaker.h"
 
 #include "media/archivelister.h"
+#include "media/imagelocations.h"
 #include "media/imagereader.h"
 #include "media/treesource.h"
 #include "scan/discwalk.h"
+#include "scan/imagefileopener.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -229,4 +232,53 @@ TEST(ImageScan, ArchivePathsAreFoundForOpening)
     EXPECT_EQ(ArchiveHoldingPath("e:\\a.tar.gz\\b.zip"), "e:\\a.tar.gz");
     EXPECT_EQ(ArchiveHoldingPath("e:\\backup\\photos.zip"), QString());
     EXPECT_EQ(ArchiveHoldingPath("e:\\zip\\.zip\\x"), QString());
+}
+
+// A file of a disc scanned from an image is copied out of the image when it is opened, from an
+// ISO and from a UDF image alike; a file inside an archive gives the archive.
+TEST(ImageScan, OpeningCopiesTheFileOutOfTheRememberedImage)
+{
+    QTemporaryDir dir;
+    DiscLayout disc(dir.path());
+    ASSERT_TRUE(disc.folder("src") && disc.folder("src/Music") && disc.folder("home")
+                && disc.folder("home/Data") && disc.folder("out"));
+    ASSERT_TRUE(Shell("cd \"$1\" && printf 'la la la' > Music/Song.MP3 && printf x > x.txt && "
+                      "bsdtar -acf Music/Set.zip x.txt && rm x.txt",
+                      disc.path("src")));
+    ASSERT_TRUE(MakeIso(disc.path("src"), disc.path("disc.iso")));
+    ASSERT_TRUE(
+        Shell("genisoimage -quiet -udf -o \"$2\" \"$1\"", disc.path("src"), disc.path("disc.udf")));
+    const QString home = disc.path("home") + '/';
+    CFileData song;
+    song.m_strFileName = "Song.MP3";
+    song.m_strFolder = "holiday2019:\\music\\";
+    song.m_strDrive = "holiday2019:\\";
+    CFileData inZip = song;
+    inZip.m_strFileName = "x.txt";
+    inZip.m_strFolder = "holiday2019:\\music\\set.zip\\";
+
+    for (const char *image : {"disc.iso", "disc.udf"}) {
+        SCOPED_TRACE(image);
+        ImageLocations locations;
+        locations.Set("7", {"HOLIDAY2019:\\", disc.path(image)});
+        ASSERT_TRUE(locations.Save(home + "Data/Images.dat").ok());
+        song.m_strDiscNumber = inZip.m_strDiscNumber = "7";
+        ImageFileOpening opened = ExtractFromDiscImage(home, song, disc.path("out"));
+        ASSERT_EQ(opened.outcome, ImageFileOpening::Extracted) << opened.error.toStdString();
+        EXPECT_EQ(opened.path, disc.path("out/Song.MP3"));
+        QFile copy(opened.path);
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copy.readAll(), "la la la");
+        opened = ExtractFromDiscImage(home, inZip, disc.path("out"));
+        EXPECT_EQ(opened.path, disc.path("out/Set.zip"));
+        EXPECT_EQ(QFileInfo(opened.path).size(), QFileInfo(disc.path("src/Music/Set.zip")).size());
+        // Another disc, or one whose image has gone, is looked for in the drives.
+        song.m_strDiscNumber = "8";
+        EXPECT_EQ(ExtractFromDiscImage(home, song, disc.path("out")).outcome,
+                  ImageFileOpening::NoImage);
+    }
+    ASSERT_TRUE(QFile::remove(disc.path("disc.udf")));
+    song.m_strDiscNumber = "7";
+    EXPECT_EQ(ExtractFromDiscImage(home, song, disc.path("out")).outcome,
+              ImageFileOpening::NoImage);
 }
