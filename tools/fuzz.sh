@@ -14,7 +14,9 @@
 #   -max_len=65536        large enough for many records and lines of any length form (the
 #                         32-bit length prefixes included), small enough to run fast; 1 MiB
 #                         for disc images, whose UDF anchor lies at 512 KiB.
-#   -malloc_limit_mb=8    no single allocation may reach 8 MiB, 128 times the largest input.
+#   -malloc_limit_mb=8    no single allocation may reach 8 MiB, 128 times the largest input
+#                         (256 MiB for images and archives, whose decompressors allocate
+#                         the dictionary the format names).
 #                         A reader that trusted a count or length in the file would ask for
 #                         gigabytes from a few bytes and be caught here; the records of a
 #                         64 KiB input take about 20 times its size.
@@ -52,8 +54,10 @@ declare -A kind=(
     [fuzz_image_reader]=images
     [fuzz_archive_lister]=archives
 )
-# An image needs room: a UDF anchor lies at 512 KiB.
+# An image needs room: a UDF anchor lies at 512 KiB. Decompressors in archives take their
+# dictionary as one allocation (64 MiB for xz -9 or 7z ultra, up to 128 MiB for a zstd window).
 declare -A max_len=([fuzz_image_reader]=1048576)
+declare -A malloc_limit=([fuzz_image_reader]=256 [fuzz_archive_lister]=256)
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64}
 
@@ -62,7 +66,7 @@ run_one() {
     mkdir -p "$corpus/$k"
     # New inputs go into the first folder (the kept corpus); the seeds are only read.
     "${nice_cmd[@]}" "$build/fuzz/$target" "$corpus/$k" "$seeds/$k" \
-        -max_total_time="$seconds" -max_len="${max_len[$1]:-65536}" -malloc_limit_mb=8 -rss_limit_mb=1024 \
+        -max_total_time="$seconds" -max_len="${max_len[$1]:-65536}" -malloc_limit_mb="${malloc_limit[$1]:-8}" -rss_limit_mb=1024 \
         -timeout=10 -print_final_stats=1 -artifact_prefix="$findings/$target-" \
         > "$logs/$target.log" 2>&1
 }

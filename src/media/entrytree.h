@@ -51,7 +51,7 @@ public:
     // Copies `other` below a new folder node that stands for the archive file `file`.
     bool GraftArchive(int file, const EntryTree &other);
 
-    int Find(int parent, const QByteArray &native, bool bFolder) const;
+    int Find(int parent, QByteArrayView native, bool bFolder) const;
     const Node &At(int node) const { return m_nodes[node]; }
     Node &At(int node) { return m_nodes[node]; }
     qsizetype Count() const { return m_nodes.size(); }
@@ -61,7 +61,12 @@ public:
 
 private:
     QList<Node> m_nodes;
-    QHash<QByteArray, int> m_index; // parent, kind and name -> node
+    static size_t indexKey(int parent, QByteArrayView native, bool bFolder);
+    int addChild(int parent, QByteArrayView native, bool bFolder, qint64 size);
+
+    QMultiHash<size_t, int> m_index; // hash of parent, kind and name -> nodes
+    QByteArray m_lastFolderPath; // the folder of the path added last, and its node, since
+    int m_nLastFolder = 0; // images and archives list a folder's entries together
     qsizetype m_nMax;
     bool m_bFull = false;
 };
