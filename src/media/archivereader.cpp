@@ -11,6 +11,7 @@ struct ArchiveReader::Client
 {
     ByteStream *in;
     const MediaLimits *limits;
+    qint64 budget = -1;
     char buffer[64 * 1024];
 };
 
@@ -25,10 +26,19 @@ la_ssize_t readCallback(archive *a, void *data, const void **block)
         archive_set_error(a, ECANCELED, "cancelled");
         return -1;
     }
+    if (client->budget == 0) {
+        archive_set_error(a, EFBIG, "it reads far more than it holds: its folders loop");
+        return -1;
+    }
+    qint64 want = qint64(sizeof client->buffer);
+    if (client->budget > 0)
+        want = qMin(want, client->budget);
     *block = client->buffer;
-    const qint64 n = client->in->Read(client->buffer, sizeof client->buffer);
+    const qint64 n = client->in->Read(client->buffer, want);
     if (n < 0)
         archive_set_error(a, EIO, "read error");
+    else if (client->budget > 0)
+        client->budget -= n;
     return la_ssize_t(n);
 }
 
@@ -72,6 +82,11 @@ bool ArchiveReader::Open()
     if (m_client->in->CanSeek())
         archive_read_set_seek_callback(m_archive, seekCallback);
     return archive_read_open1(m_archive) == ARCHIVE_OK;
+}
+
+void ArchiveReader::SetReadBudget(qint64 bytes)
+{
+    m_client->budget = bytes;
 }
 
 QString ArchiveReader::ErrorText() const

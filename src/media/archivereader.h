@@ -23,6 +23,8 @@ public:
     // Opens the reader once the formats are enabled.
     bool Open();
     QString ErrorText() const;
+    // Reads from here on fail once `bytes` more were read; a negative value lifts the bound.
+    void SetReadBudget(qint64 bytes);
 
     struct Client; // what the callbacks get
 

@@ -11,7 +11,9 @@
 // or nest folders without end, and must not make the program allocate without bound.
 struct MediaLimits
 {
-    qsizetype maxEntries = 4'000'000; // files and folders of one image, archives' entries included
+    // Files and folders of one image, archives' entries included. libarchive keeps about 700
+    // bytes for each entry of an ISO image until the end, so this bounds that near 1 GiB.
+    qsizetype maxEntries = 1'000'000;
     qsizetype maxArchiveEntries = 1'000'000; // entries of one archive
     int maxDepth = 128; // folders inside folders
     const std::atomic<bool> *pCancel = nullptr; // checked between entries

@@ -28,6 +28,11 @@ constexpr qint64 kBlock = 2048;
 // Archives up to this size inside an ISO image are read into memory, so that formats whose
 // directory lies at the end (7z, zip) can be read; larger ones are read as a stream.
 constexpr qint64 kArchiveInMemory = 64 * 1024 * 1024;
+// What libarchive may read for one entry's header. It reads a folder's records when it
+// comes to the folder, so this is more than the records of the largest real folder; a
+// damaged image whose folders lead back into each other would otherwise make it read, and
+// allocate, without end.
+constexpr qint64 kHeaderReadBudget = 32 * 1024 * 1024;
 
 // The image's bytes for libudfread, from a file or from memory.
 struct BlockInput
@@ -132,6 +137,7 @@ struct UdfWalk
     const ImageOptions &options;
     EntryTree &tree;
     ImageContents &out;
+    qsizetype count = 0; // entries read, names repeated within a folder included
 };
 
 void walkUdf(UdfWalk &walk, UDFDIR *dir, int node, int depth)
@@ -140,6 +146,10 @@ void walkUdf(UdfWalk &walk, UDFDIR *dir, int node, int depth)
     while (udfread_readdir(dir, &entry)) {
         if (walk.options.limits.Cancelled() || walk.tree.Full())
             return;
+        if (++walk.count > walk.options.limits.maxEntries) {
+            walk.out.error = QStringLiteral("holds more files and folders than can be catalogued");
+            return;
+        }
         const QByteArray name = nameBytes(entry.d_name);
         if (isDotName(name))
             continue;
@@ -186,7 +196,7 @@ bool readUdf(BlockInput &input, const ImageOptions &options, ImageContents &out)
         UdfWalk walk {options, *out.tree, out};
         walkUdf(walk, root, 0, 0);
         udfread_closedir(root);
-        out.bOk = true;
+        out.bOk = out.error.isEmpty();
     } else {
         out.error = QStringLiteral("is damaged: its UDF root folder cannot be read");
     }
@@ -223,9 +233,22 @@ void readIso(ByteStream &in, const ImageOptions &options, ImageContents &out)
     EntryTree &tree = *out.tree;
     archive_entry *entry = nullptr;
     int r;
-    while ((r = archive_read_next_header(a, &entry)) == ARCHIVE_OK || r == ARCHIVE_WARN) {
+    // Counted as libarchive gives them, not as they land in the tree: a damaged image whose
+    // folders lead back into each other gives the same paths again and again, and libarchive
+    // keeps every one of them.
+    qsizetype count = 0;
+    for (;;) {
+        reader.SetReadBudget(kHeaderReadBudget);
+        r = archive_read_next_header(a, &entry);
+        reader.SetReadBudget(-1);
+        if (r != ARCHIVE_OK && r != ARCHIVE_WARN)
+            break;
         if (options.limits.Cancelled()) {
             out.error = QStringLiteral("was not read to the end: the scan was stopped");
+            return;
+        }
+        if (++count > options.limits.maxEntries) {
+            out.error = QStringLiteral("holds more files and folders than can be catalogued");
             return;
         }
         const char *path = archive_entry_pathname_utf8(entry);
