@@ -11,8 +11,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(store_bench filelist_bench scan_bench image_bench)
+targets=(store_bench filelist_bench scan_bench search_bench image_bench)
 [ -f bench/disctree_bench.cpp ] && targets+=(disctree_bench)
+[ -f bench/discops_bench.cpp ] && targets+=(discops_bench)
 
 cmake --preset release > /dev/null
 cmake --build --preset release --target "${targets[@]}"

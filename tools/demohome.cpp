@@ -30,6 +30,8 @@ struct Disc
     QStringList categories;
     QList<Folder> folders;
     int rootFiles;
+    // Files of the root folder with their own names and sizes, beside the readme files.
+    QList<QPair<QString, qint64>> named = {};
 };
 
 } // namespace
@@ -51,6 +53,24 @@ int main(int argc, char **argv)
     }
 
     const QList<Disc> discs = {
+        {"Symphonies of the Romantic Era, Complete Edition",
+         "Various Orchestras",
+         "Very good",
+         "home",
+         "A long name, long file names, and sizes from a few bytes to a whole DVD image, to "
+         "see how the window copes.",
+         {QStringLiteral("Music")},
+         {{1, "Disc 1 - Symphony No. 3 in E-flat major, Op. 55 (Eroica)",
+           "disc 1 - symphony no. 3 in e-flat major, op. 55 (eroica)\\", 4, "Movement %1.flac"},
+          {1, "Bonus", "bonus\\", 3, "booklet page %1.jpg"}},
+         1,
+         {{"01 - Allegro ma non troppo, un poco maestoso.flac", 61254311},
+          {"02 - Molto vivace - Presto, with the repeat of the exposition.flac", 71931003},
+          {"03 - Adagio molto e cantabile - Andante moderato.flac", 84403244},
+          {"04 - Finale. Presto - Allegro assai - Ode to Joy (choral finale).flac", 154321788},
+          {"Complete Edition (DVD image for the car player).iso", 4692377600},
+          {"cover.jpg", 1434},
+          {"checksum.md5", 6}}},
         {"Holiday Photos 2019",
          "",
          "Good",
@@ -135,6 +155,15 @@ int main(int argc, char **argv)
                      QString::fromUtf8(f.pattern));
         }
         addFiles(QStringLiteral("sr0:\\"), d.rootFiles, QStringLiteral("readme%1.txt"));
+        for (const auto &[name, size] : d.named) {
+            CFileData file;
+            file.m_strFileName = name;
+            file.m_strDiscNumber = disc.m_strNumber;
+            file.m_strFolder = QStringLiteral("sr0:\\");
+            file.m_strDrive = QStringLiteral("sr0:\\");
+            file.m_strSize = QString::number(size);
+            catalog.m_pFiles->append(file);
+        }
     }
 
     CatalogStore store;

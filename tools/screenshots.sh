@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Takes screenshots of the main window under a virtual X server: 1366x768 and 1920x1080, each
-# with the light and the dark palette, into the folder given as the first argument.
+# with the light and the dark palette, into the folder given as the first argument; and of
+# the scan dialog during and after a scan and of the first-start dialog, in both palettes.
 #
-#   tools/screenshots.sh OUTDIR [--binary PATH] [--home DIR]
+#   tools/screenshots.sh OUTDIR [--binary PATH] [--home DIR] [--help]
 #
 # --binary  the program to run (default: build/dev/tavikon, else build/release/tavikon)
 # --home    an existing home directory with a catalogue; without it a demonstration catalogue
-#           of five discs is laid out in a temporary folder (tools/demohome.cpp)
+#           of six discs with long names is laid out in a temporary folder (tools/demohome.cpp)
+# --help    also puts the pictures the help page shows into src/resources/help/images/
 #
 # The look: QT_STYLE_OVERRIDE=Fusion gives the same style on every machine, and the program
 # reads TAVIKON_PALETTE=light|dark to put Qt's light or our dark palette on the application.
@@ -21,10 +23,12 @@ out="${1:?usage: $0 OUTDIR [--binary PATH] [--home DIR]}"
 shift
 binary=""
 home=""
+help=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --binary) binary="$2"; shift 2 ;;
         --home) home="$2"; shift 2 ;;
+        --help) help=1; shift ;;
         *) echo "unknown option: $1" >&2; exit 2 ;;
     esac
 done
@@ -108,4 +112,32 @@ if [ -f "$build_dir/CMakeCache.txt" ] &&
             "$preview" "$out/chrome-$palette.png" >/dev/null 2>&1 &&
             echo "$out/chrome-$palette.png"
     done
+fi
+
+# The dialogs, drawn by the program's own classes under the same virtual X server and style.
+if [ -f "$build_dir/CMakeCache.txt" ] &&
+    cmake --build "$build_dir" --target tavikon_dialogshots >/dev/null 2>&1; then
+    dialogs="$(find "$build_dir" -name tavikon_dialogshots -type f -perm -u+x | head -n 1)"
+    for palette in light dark; do
+        mkdir -p "$work/dialogs-$palette"
+        QT_QPA_PLATFORM=xcb QT_STYLE_OVERRIDE=Fusion TAVIKON_PALETTE="$palette" QT_ACCESSIBILITY=0 \
+            xvfb-run -a -s "-screen 0 1366x768x24" "$dialogs" "$work/dialogs-$palette" \
+            >/dev/null 2>"$work/dialogs-$palette.log" || cat "$work/dialogs-$palette.log" >&2
+        for picture in "$work/dialogs-$palette"/*.png; do
+            [ -f "$picture" ] || continue
+            name="$(basename "$picture" .png)"
+            cp "$picture" "$out/$name-$palette.png"
+            echo "$out/$name-$palette.png"
+        done
+    done
+fi
+
+if [ -n "$help" ]; then
+    images="$here/src/resources/help/images"
+    mkdir -p "$images"
+    for picture in tavikon-1366x768-light tavikon-1920x1080-dark scan-during-light \
+        scan-after-light first-start-light; do
+        [ -f "$out/$picture.png" ] && cp "$out/$picture.png" "$images/$picture.png"
+    done
+    echo "help pictures in $images"
 fi

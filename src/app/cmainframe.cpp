@@ -1,6 +1,7 @@
 #include "app/cmainframe.h"
 
 #include "app/caboutdlg.h"
+#include "app/framelayout.h"
 #include "categories/ccatview.h"
 #include "chrome/ownerdrawmenu.h"
 #include "commands/ccomandsview.h"
@@ -21,10 +22,7 @@
 #include <QMenuBar>
 #include <QSplitter>
 
-namespace {
-// Initial pane widths, left to right.
-constexpr int kPaneWidths[] = {255, 200, 320, 165};
-} // namespace
+#include <algorithm>
 
 CMainFrame::CMainFrame(QWidget *parent)
     : QMainWindow(parent), m_pDocument(std::make_unique<CTavikonDoc>())
@@ -46,8 +44,9 @@ CMainFrame::CMainFrame(QWidget *parent)
         m_pSplitter->setStretchFactor(i, i == 2 ? 1 : 0);
         ++i;
     }
-    m_pSplitter->setSizes({std::begin(kPaneWidths), std::end(kPaneWidths)});
     setCentralWidget(m_pSplitter);
+    // The widths the panes had when the window was last closed, or the defaults.
+    RestoreFrameLayout(*this);
 
     // The accelerator table: window-wide keys routed like menu commands. Editors keep the
     // keys they use themselves (Delete, Ctrl+A, Ctrl+Z) through Qt's shortcut override.
@@ -127,6 +126,14 @@ void CMainFrame::OnCommand(int id)
         UpdateMenuStates();
         return;
     }
+    // A key the menus show beside an item works whichever pane is active, as the menu
+    // promises: the command panel, where those keys' actions live, takes it when the active
+    // pane does not. Keys no menu shows (Ctrl+Enter, F2) stay with the active pane.
+    if (m_pCommands && m_pActiveView != m_pCommands && IsMenuKey(id)
+        && m_pCommands->OnCommand(id)) {
+        UpdateMenuStates();
+        return;
+    }
     switch (id) {
     case ID_PROGRAM_SAVEEXIT:
         close();
@@ -144,6 +151,13 @@ void CMainFrame::OnCommand(int id)
         break; // a key whose command no handler of the active pane knows does nothing
     }
     UpdateMenuStates();
+}
+
+bool CMainFrame::IsMenuKey(int id)
+{
+    const std::vector<AccelDef> &table = AcceleratorTable();
+    return std::any_of(table.begin(), table.end(),
+                       [id](const AccelDef &accel) { return accel.id == id && accel.menuId != 0; });
 }
 
 bool CMainFrame::IsCommandEnabled(int id) const
@@ -189,16 +203,7 @@ void CMainFrame::OnAppAbout()
 
 void CMainFrame::OnHelp()
 {
-    // The program's own help page, as installed with it.
-    const QString help = InstalledHelpFile();
-    if (help.isEmpty()) {
-        AfxMessageBox(tr("The help is not installed. Install Tavikon with \"cmake --install\" "
-                         "to read it."),
-                      this);
-        return;
-    }
-    if (!Prompter::current().openDocument(help))
-        AfxMessageBox(tr("No program could open the help file %1.").arg(help), this);
+    OpenHelpPage(this);
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)
@@ -208,5 +213,6 @@ void CMainFrame::closeEvent(QCloseEvent *event)
     // save too, but only once.
     if (m_pLeft)
         m_pLeft->SaveOnExit();
+    SaveFrameLayout(*this);
     event->accept();
 }

@@ -54,6 +54,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Whether a command is a key of the accelerator table that a menu item shows.
+    static bool IsMenuKey(int id);
     void OnAppAbout();
     void OnHelp();
     void trackFocus(QWidget *now);

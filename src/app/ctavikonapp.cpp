@@ -3,6 +3,7 @@
 #include "app/cmainframe.h"
 #include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
+#include "platform/profilesettings.h"
 #include "platform/prompter.h"
 #include "platform/sessionend.h"
 
@@ -13,8 +14,10 @@
 
 CTavikonApp::CTavikonApp()
 {
-    QApplication::setApplicationName(QStringLiteral("Tavikon"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavikon"));
+    // No display name: Qt would add it to every caption the window system shows ("Tavikon -
+    // TK  — Tavikon"), and the captions are the program's own. Message boxes name the
+    // program themselves.
+    QApplication::setApplicationName(QLatin1String(kProfileApplication));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tavikon"));
 
@@ -38,10 +41,9 @@ bool CTavikonApp::InitInstance()
 {
     theAppFlags().reset();
 
-    // Profile settings live under the key the program has always used.
-    QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    // Nothing is kept there yet (the recent-file list of four is never shown), so the start
-    // writes no settings file.
+    // Profile settings live under the key the program has always used (the layout of the
+    // window; the recent-file list of four is never shown, so it is not kept).
+    QApplication::setOrganizationName(QLatin1String(kProfileOrganisation));
 
     m_pFrame = std::make_unique<CMainFrame>();
     m_pFrame->GetDocument()->InitialUpdateAll();

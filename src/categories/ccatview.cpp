@@ -2,6 +2,7 @@
 
 #include "categories/homestart.h"
 #include "categories/labeleditdelegate.h"
+#include "chrome/elidedtooltips.h"
 #include "chrome/sortheader.h"
 #include "chrome/sortlistctrl.h"
 #include "chrome/themedbutton.h"
@@ -14,6 +15,7 @@
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "store/ccatalog.h"
+#include "store/shownfolder.h"
 
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -32,7 +34,6 @@
 namespace {
 
 constexpr int kCategoryIcon = 168;
-constexpr int kColumnWidth = 100;
 const QSize kRowIconSize(24, 24);
 
 const char *const kAlreadyListed = "This category is already on your list!";
@@ -164,7 +165,8 @@ CCatView::CCatView(QWidget *parent) : QWidget(parent)
     m_editNote = new QPlainTextEdit(this);
     m_editNote->setObjectName(QStringLiteral("noteEdit"));
     m_editNote->setAccessibleName(noteLabel->text());
-    m_editNote->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A narrow pane wraps a long note rather than hiding its end to the right.
+    m_editNote->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_editNote->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_editNote->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Tab leaves the field, as in every other form, so the keyboard can get past it.
@@ -237,8 +239,9 @@ void CCatView::SetUpControls()
         list->setIconSize(kRowIconSize);
         list->setColumnCount(1);
         list->setHeaderLabels({QStringLiteral("Category Sort")});
-        list->header()->setStretchLastSection(false);
-        list->setColumnWidth(0, kColumnWidth);
+        // The names use the whole width of the pane; one still too long shows in a tip.
+        list->header()->setStretchLastSection(true);
+        ElidedToolTips::Install(list);
     }
 }
 
@@ -511,17 +514,54 @@ void CCatView::OnViewCds()
 
 void CCatView::OnAttachToCd()
 {
-    // Attaching the picked categories to the selected disc comes with the attach work.
+    if (theAppFlags().m_bEditAllowed == 0) {
+        AfxMessageBox(QStringLiteral("Unautoriesed Action!!!"), this);
+        return;
+    }
+    m_lstPicked.clear();
+    for (const QString &name : SelectedNames(m_lstAll)) {
+        if (!m_lstPicked.contains(name))
+            m_lstPicked.append(name);
+    }
+    if (!m_pCatalog)
+        return;
+    CDisc *disc = m_pCatalog->FindDisc(m_pCatalog->m_strCurNumber);
+    if (!disc)
+        return;
+    for (const QString &name : std::as_const(m_lstPicked)) {
+        if (!disc->m_lstCategories.contains(name))
+            disc->m_lstCategories.prepend(name);
+    }
+    FillList(m_lstAttached, disc->m_lstCategories);
 }
 
 void CCatView::OnDetachFromCd()
 {
-    // Detaching from the selected disc comes with the attach work.
+    if (theAppFlags().m_bEditAllowed == 0) {
+        AfxMessageBox(QStringLiteral("Unautorised Action!!!"), this);
+        return;
+    }
+    if (!m_pCatalog)
+        return;
+    const QString &number = m_pCatalog->m_strCurNumber;
+    for (const QString &name : SelectedNames(m_lstAttached)) {
+        for (CDisc &disc : *m_pCatalog->m_pDiscs) {
+            if (disc.m_strNumber == number)
+                disc.m_lstCategories.removeAll(name);
+        }
+    }
+    if (const CDisc *disc = m_pCatalog->FindDisc(number))
+        FillList(m_lstAttached, disc->m_lstCategories);
 }
 
-void CCatView::OnAttachCategories(CCatalog *)
+void CCatView::OnAttachCategories(CCatalog *pCatalog)
 {
-    // Attaching to the files of the shown folder comes with the attach work.
+    // The file list put exactly the files selected at its last right click into
+    // m_lstSelection; they are looked for in the folder it shows.
+    if (!pCatalog)
+        return;
+    ShownFolder(pCatalog->m_strCurNumber, pCatalog->m_strFolderKey)
+        .AttachCategories(*pCatalog->m_pFiles, SelectedNames(m_lstAll), pCatalog->m_lstSelection);
 }
 
 void CCatView::TrackPopup(int nMenuId, const QPoint &globalPos)

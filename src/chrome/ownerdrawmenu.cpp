@@ -23,6 +23,8 @@ bool COwnerDrawMenu::LoadMenu(int nMenuId, QMenuBar *pBar, QWidget *pActionOwner
     for (const PopupDef &popup : popups) {
         QMenu *menu = pBar->addMenu(popup.title);
         menu->setStyle(style);
+        // A separator stands where the menu resource puts one, first item or not.
+        menu->setSeparatorsCollapsible(false);
         for (const MenuItemDef &item : popup.items) {
             if (item.id == 0) {
                 menu->addSeparator();
@@ -34,6 +36,16 @@ bool COwnerDrawMenu::LoadMenu(int nMenuId, QMenuBar *pBar, QWidget *pActionOwner
             action->setIconVisibleInMenu(true);
             menu->addAction(action);
             m_actions.insert(item.id, action);
+        }
+    }
+    // Each item shows the key of the accelerator table that stands for it. The keys
+    // themselves are the frame's: the item's shortcut acts only inside its open menu, so the
+    // two never compete for a key.
+    for (const AccelDef &accel : AcceleratorTable()) {
+        QAction *action = m_actions.value(accel.menuId);
+        if (action && action->shortcut().isEmpty()) {
+            action->setShortcut(QKeySequence(accel.key));
+            action->setShortcutContext(Qt::WidgetShortcut);
         }
     }
     return true;

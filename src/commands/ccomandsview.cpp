@@ -2,16 +2,17 @@
 
 #include "chrome/themedbutton.h"
 #include "commands/cfrienddbdlg.h"
+#include "discs/cdiscinfodlg.h"
 #include "platform/appflags.h"
 #include "platform/hints.h"
 #include "platform/prompter.h"
 #include "platform/tokens.h"
+#include "resources/helpfile.h"
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "store/ccatalog.h"
 #include "store/discnumbers.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -476,7 +477,10 @@ void CComandsView::OnUpdate(CView *, int lHint, const HintArg &hint)
         OnBackToHomeDatabase();
         break;
     case HINT_PANEL_ENABLE:
+        // A friend's catalogue failed to load and the home one is shown: say so.
         EnableEditButtons(true);
+        m_strDatabase = QStringLiteral("Personal");
+        UpdateData(false);
         break;
     default:
         break;
@@ -549,8 +553,11 @@ bool CComandsView::OnCommand(int id)
         OnDeleteCd();
         return true;
     case ID_EDIT_CDDBQUERY:
-    case ID_ACCEL_CDDB:
         AfxMessageBox(QStringLiteral("Not implemented in this version."), this);
+        return true;
+    case ID_ACCEL_CDDB:
+        // The key does what the button beside its tip does.
+        OnCddb();
         return true;
     case ID_ACCEL_SAVEDATA:
         OnSaveCdData();
@@ -893,7 +900,11 @@ void CComandsView::OnCdInfo()
     ShowDiscInfoDialog(m_pCatalog->FindDisc(m_pCatalog->m_strCurNumber));
 }
 
-void CComandsView::ShowDiscInfoDialog(const CDisc *) { }
+void CComandsView::ShowDiscInfoDialog(const CDisc *pDisc)
+{
+    CDiscInfoDlg dlg(pDisc, *m_pCatalog->m_pFiles, this);
+    ExecDialog(dlg);
+}
 
 void CComandsView::OnViewLargeIcons()
 {
@@ -950,12 +961,7 @@ void CComandsView::OnBackToHomeDatabase()
 
 void CComandsView::OnHelp()
 {
-    const QString path = m_strHelpDir + QStringLiteral("Tavikon.chm");
-    if (m_strHelpDir.isEmpty() || !QFileInfo(path).isFile()) {
-        AfxMessageBox(tr("The help file \"%1\" was not found.").arg(path), this);
-        return;
-    }
-    if (!Prompter::current().openDocument(path))
-        AfxMessageBox(tr("No program on this desktop could open the help file \"%1\".").arg(path),
-                      this);
+    // The program's own help page, the same the frame's help command opens; there is no
+    // help file in the home directory to look for.
+    OpenHelpPage(this);
 }

@@ -105,7 +105,7 @@ private:
     void EnableEditButtons(bool bEnable);
     bool EditingLocked() const;
     CDisc *SelectedDisc() const;
-    // The disc information dialog; a later stage fills it in.
+    // The disc information dialog, modal; without a disc it shows empty fields.
     void ShowDiscInfoDialog(const CDisc *pDisc);
 
     CThemeLoader m_themeLoader;

@@ -1,5 +1,14 @@
 #include "discs/cleftview.h"
 
+#include "chrome/contentwidthcolumn.h"
+#include "chrome/elidedtooltips.h"
+#include "discs/cavailabledlg.h"
+#include "discs/cborroweddlg.h"
+#include "discs/cdeletediscdlg.h"
+#include "discs/cgapsdlg.h"
+#include "discs/clentdlg.h"
+#include "files/csearchresultdlg.h"
+#include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
 #include "platform/hints.h"
 #include "platform/prompter.h"
@@ -8,15 +17,21 @@
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "scan/cscandlg.h"
+#include "store/archive.h"
+#include "store/discedits.h"
 #include "store/discnumbers.h"
+#include "store/friendcatalog.h"
+#include "store/lendinglists.h"
 #include "store/treelabel.h"
 
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QStyle>
 
@@ -32,6 +47,8 @@ const QString kScanRefused = QStringLiteral(
     "the tree to restore it from the backup, then scan again.");
 const QString kNumbersUsedUp = QStringLiteral(
     "Every CD number from 1 to %1 is taken, so no disc can be added. Delete a disc first.");
+const QString kNothingToLend
+    = QStringLiteral("Please, select the CD to lend in the tree first. Nothing was lent.");
 const QString kNoDiscItem = QStringLiteral(
     "The disc %1 has no item in the tree, so its number and name were not changed.");
 const QString kBadDiscName
@@ -68,7 +85,9 @@ CLeftView::CLeftView(QWidget *parent)
     setAccessibleName(tr("Catalogued discs"));
     setColumnCount(1);
     setHeaderHidden(true);
-    header()->setStretchLastSection(true);
+    // A label too long for the pane makes the tree scroll sideways, and shows whole in a tip.
+    ContentWidthColumn::Install(this);
+    ElidedToolTips::Install(this);
     setRootIsDecorated(true);
     setItemsExpandable(true);
     setUniformRowHeights(true); // lets a tree of 100,000 folders lay out without measuring rows
@@ -76,9 +95,8 @@ CLeftView::CLeftView(QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setIconSize(QSize(16, 16));
-    // Renaming comes with the rename logic; until then the tree never shows a label that
-    // the disc record does not have.
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A click on the selected label renames the disc; F2 and the menus go through OnCommand.
+    setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     setContextMenuPolicy(Qt::DefaultContextMenu);
 
     m_discIcon = twoStateIcon(191, 191);
@@ -214,6 +232,7 @@ bool CLeftView::OnCommand(int id)
     switch (id) {
     case ID_RENAME:
     case ID_TREE_RENAME:
+    case ID_ACCEL_RENAME:
         StartLabelEdit();
         return true;
     case ID_DELETE:
@@ -234,14 +253,7 @@ void CLeftView::StartLabelEdit()
     if (!item)
         return;
     scrollToItem(item);
-    if (OnBeginLabelEdit(item))
-        editItem(item, 0);
-}
-
-bool CLeftView::OnBeginLabelEdit(QTreeWidgetItem *)
-{
-    // Refused until renaming keeps the record, the file records and the tree text in step.
-    return false;
+    editItem(item, 0); // asks OnBeginLabelEdit through edit()
 }
 
 // ---------------------------------------------------------------------------------------
@@ -323,6 +335,7 @@ void CLeftView::AddTreeNodes(const QList<TreeTextNode> &nodes)
         auto *item = new QTreeWidgetItem;
         item->setText(0, node.label);
         item->setIcon(0, node.disc ? m_discIcon : m_folderIcon);
+        item->setFlags(item->flags() | Qt::ItemIsEditable); // OnBeginLabelEdit decides
         const qsizetype parent = node.parent;
         if (parent >= 0 && parent < items.size())
             items[parent]->addChild(item);
@@ -382,6 +395,8 @@ bool CLeftView::SaveAndBackUp(const QByteArray *treeText)
 {
     if (!m_bLoaded || m_strActiveDir.isEmpty())
         return false; // no catalogue directory yet: nothing of ours to write
+    if (m_bFriendLoaded)
+        return false; // a friend's catalogue is never written, here or in its folder
     if (!m_store.CanSave()) {
         AfxMessageBox(kSaveRefused, this);
         return false;
@@ -415,7 +430,8 @@ void CLeftView::OnSelChanged(QTreeWidgetItem *current)
 {
     if (!current)
         return; // the tree was emptied
-    if (m_store.NeedsRestore(*m_pCatalog, topLevelItemCount() > 0)) {
+    // A friend's catalogue was read whole or not at all, and has no backup of ours.
+    if (!m_bFriendLoaded && m_store.NeedsRestore(*m_pCatalog, topLevelItemCount() > 0)) {
         AfxMessageBox(kRestoreMessage, this);
         if (!RestoreCatalog())
             return;
@@ -452,8 +468,8 @@ int CLeftView::GetHighestDiscNumber() const
 
 void CLeftView::ScanNewDisc()
 {
-    if (!m_bLoaded)
-        return; // before the home catalogue arrives there is nothing to add the disc to
+    if (!m_bLoaded || m_bFriendLoaded)
+        return; // no home catalogue to add the disc to (the dialog would write into a friend's)
     if (!m_store.CanSave()) {
         AfxMessageBox(kScanRefused, this);
         return;
@@ -518,6 +534,113 @@ void CLeftView::ScanNewDisc()
     // Saved first and backed up after, so that the backup always matches Data/.
     const QByteArray tree = TreeText();
     SaveAndBackUp(&tree);
+}
+
+// ---------------------------------------------------------------------------------------
+// A friend's catalogue
+//
+// The friend's files are read into lists of their own first; the tree and the catalogue
+// switch over only when everything has read soundly, so a failure leaves the home catalogue
+// on screen, in memory and on disk as it was.
+
+void CLeftView::LoadFriendDatabase(const QString &strDir)
+{
+    FriendCatalog friendCatalog(strDir);
+    if (!PrepareFriendFolder(friendCatalog)) {
+        OnFriendLoadFailed();
+        return;
+    }
+    if (const StoreResult read = friendCatalog.Read(); !read) {
+        AfxMessageBox(read.message(), this);
+        OnFriendLoadFailed();
+        return;
+    }
+    // The home lists are dropped below: what is not on disk yet must be now. A partly read
+    // home catalogue is not saved; its files on disk are the ones to come back to.
+    if (m_bLoaded && m_store.CanSave() && !SaveAndBackUp(nullptr)) {
+        OnFriendLoadFailed();
+        return;
+    }
+
+    m_strActiveDir = strDir;
+    m_strActiveBackupDir = friendCatalog.BackupFolder();
+    m_store.SetReadOnly(true);
+    m_bFriendLoaded = 1;
+    {
+        const QSignalBlocker blocker(this);
+        clear();
+        m_hCurItem = nullptr;
+        m_strSelPath.clear();
+        m_bDiscSelected = 0;
+        CCatalog &cat = *m_pCatalog;
+        cat.m_pDiscs = std::make_unique<CDiscList>(std::move(friendCatalog.m_discs));
+        cat.m_pFiles = std::make_unique<CFileList>(std::move(friendCatalog.m_files));
+        cat.m_lstCategories = std::move(friendCatalog.m_lstCategories);
+        cat.m_lstSelection.clear();
+        AddTreeNodes(friendCatalog.m_tree);
+    }
+    RefreshCatalogStatus();
+    SelectFirstItem();
+}
+
+bool CLeftView::PrepareFriendFolder(FriendCatalog &friendCatalog)
+{
+    const StoreResult prepared = friendCatalog.Prepare();
+    if (!prepared) {
+        AfxMessageBox(prepared.message(), this);
+        return false;
+    }
+    // A catalogue on a disc or in a folder of someone else's can still be looked at.
+    if (!friendCatalog.CopyProblem().isEmpty())
+        AfxMessageBox(tr("The friend's folder cannot take the safety copy FriendDataBackUp: "
+                         "%1\nThe catalogue is shown without it; nothing is written to it.")
+                          .arg(friendCatalog.CopyProblem()),
+                      this);
+    return true;
+}
+
+void CLeftView::OnFriendLoadFailed()
+{
+    // Fully home again, the menus included: the home catalogue never left the screen.
+    AppFlags &flags = theAppFlags();
+    flags.m_bEditAllowed = 1;
+    flags.m_bHomeDatabase = 1;
+    m_strActiveDir = m_strHomePath;
+    m_strActiveBackupDir = m_strHomeBackupPath;
+    RefreshCatalogStatus();
+    SelectFirstItem();
+    m_bFriendLoaded = 0;
+    UpdateAllViews(HINT_PANEL_ENABLE, m_pCatalog.get());
+    UpdateAllViews(HINT_ENABLE, Tokens::EnableTrue);
+}
+
+void CLeftView::ReturnHome()
+{
+    m_strActiveDir = m_strHomePath;
+    m_strActiveBackupDir = m_strHomeBackupPath;
+    m_store.SetReadOnly(false);
+    m_bFriendLoaded = 0;
+    const bool loaded = LoadCatalog();
+    RefreshCatalogStatus();
+    if (loaded)
+        SelectFirstItem();
+}
+
+void CLeftView::SelectFirstItem()
+{
+    if (QTreeWidgetItem *first = topLevelItem(0)) {
+        if (currentItem() == first)
+            OnSelChanged(first);
+        else
+            setCurrentItem(first);
+        UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+        return;
+    }
+    // Nothing to select: the file list must not go on showing the previous catalogue's rows.
+    m_pCatalog->m_strFolderKey.clear();
+    m_pCatalog->m_lstSelection.clear();
+    UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+    UpdateAllViews(HINT_TOKEN, Tokens::Refresh);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -607,6 +730,49 @@ void CLeftView::contextMenuEvent(QContextMenuEvent *event)
 }
 
 // ---------------------------------------------------------------------------------------
+// Search result windows
+
+void CLeftView::OpenSearchWindow(const QStringList &request)
+{
+    // The window keeps its own copies of the request and of the categories asked for, and
+    // frees itself when closed; as a child of the tree it never outlives the catalogue.
+    auto *dlg = new CSearchResultDlg(this);
+    dlg->SetGoToDisc([this](const QString &strNumber, const QString &strFolder) {
+        SelectDiscByNumber(strNumber);
+        if (!strFolder.isEmpty())
+            OpenDiscFolder(strNumber, strFolder);
+    });
+    dlg->Start(m_pCatalog.get(), request, m_pCatalog->m_lstSelection);
+    dlg->show();
+}
+
+void CLeftView::OpenDiscFolder(const QString &strNumber, const QString &strFolder)
+{
+    QTreeWidgetItem *item = currentItem();
+    while (item && item->parent())
+        item = item->parent();
+    if (!item || GetNumberPart(item->text(0)) != strNumber)
+        return;
+    const qsizetype root = strFolder.indexOf(u'\\');
+    const QStringView below = root < 0 ? QStringView() : QStringView(strFolder).sliced(root + 1);
+    for (const QStringView name : below.tokenize(u'\\', Qt::SkipEmptyParts)) {
+        QTreeWidgetItem *next = nullptr;
+        for (int i = 0; i < item->childCount() && !next; ++i) {
+            if (QStringView(item->child(i)->text(0)).compare(name, Qt::CaseInsensitive) == 0)
+                next = item->child(i);
+        }
+        if (!next)
+            break; // as deep as the tree goes
+        item = next;
+    }
+    for (QTreeWidgetItem *p = item->parent(); p; p = p->parent())
+        p->setExpanded(true);
+    scrollToItem(item);
+    if (currentItem() != item)
+        setCurrentItem(item);
+}
+
+// ---------------------------------------------------------------------------------------
 // Relabelling after the command panel changed a disc's number or name
 
 QTreeWidgetItem *CLeftView::DiscItemOf(const QString &strNumber) const
@@ -665,15 +831,242 @@ void CLeftView::RelabelDisc(CDisc *pDisc)
 }
 
 // ---------------------------------------------------------------------------------------
-// Operations that later work fills in
+// Deleting a disc
 
-void CLeftView::DeleteSelectedDisc() { }
-void CLeftView::ShowMissingNumbers() { }
-void CLeftView::SelectDiscByNumber(const QString &) { }
-void CLeftView::ShowAvailableDiscs() { }
-void CLeftView::ShowLentDiscs() { }
-void CLeftView::ShowDiscsOfPerson(const QString &) { }
-void CLeftView::LendSelectedDisc(const QString &) { }
-void CLeftView::OpenSearchWindow(const QStringList &) { }
-void CLeftView::LoadFriendDatabase(const QString &) { }
-void CLeftView::ReturnHome() { }
+void CLeftView::DeleteSelectedDisc()
+{
+    if (theAppFlags().m_bEditAllowed == 0) {
+        AfxMessageBox(QStringLiteral("Unautorised Action"), this);
+        return;
+    }
+    if (m_bEditingLabel == 1)
+        return; // the Del key inside a label edit belongs to the edit
+    QTreeWidgetItem *item = currentItem();
+    if (!item)
+        return;
+    // "Delete CD" on a folder deletes its disc: a folder alone would leave its files behind
+    // with no item to reach them.
+    while (item->parent())
+        item = item->parent();
+    const QString strNumber = GetNumberPart(item->text(0));
+
+    CDeleteDiscDlg dlg(this);
+    dlg.m_strPrompt
+        = QStringLiteral("Do you really want to delete CD ") + strNumber + QStringLiteral("    ?");
+    if (ExecDialog(dlg) == QDialog::Accepted) {
+        RemoveDiscRecords(item, strNumber);
+        {
+            const QSignalBlocker blocker(this);
+            m_hCurItem = nullptr;
+            delete item;
+        }
+        if (QTreeWidgetItem *first = topLevelItem(0)) {
+            if (currentItem() == first)
+                OnSelChanged(first);
+            else
+                setCurrentItem(first);
+        } else {
+            CCatalog &cat = *m_pCatalog;
+            m_strSelPath.clear();
+            m_bDiscSelected = 0;
+            cat.m_strCurNumber.clear();
+            cat.m_strCurPath.clear();
+            cat.m_strFolderKey.clear();
+            cat.m_strLastEntry = cat.m_strDiscCount = QStringLiteral("LEER");
+            UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+            UpdateAllViews(HINT_CLEAR_FILES, m_pCatalog.get());
+        }
+    }
+    // Saved whether confirmed or not, as every disc operation ends.
+    const QByteArray tree = TreeText();
+    SaveAndBackUp(&tree);
+}
+
+void CLeftView::RemoveDiscRecords(const QTreeWidgetItem *item, const QString &strNumber)
+{
+    RemoveDiscRecord(*m_pCatalog->m_pDiscs, strNumber, GetNamePart(item->text(0)));
+    // The files go with the item even when no record matched, so no record is left that no
+    // item reaches; only a second item of the same number keeps them.
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (topLevelItem(i) != item && GetNumberPart(topLevelItem(i)->text(0)) == strNumber)
+            return;
+    m_pCatalog->RemoveDiscFiles(strNumber);
+}
+
+// ---------------------------------------------------------------------------------------
+// Renaming a disc in its label
+
+bool CLeftView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    // Qt asks here for every click and key that might start an edit; only one that opens
+    // the editor now is a beginning (a click on the selected label comes back after a delay
+    // as AllEditTriggers).
+    const bool opens = state() != EditingState && index.isValid()
+        && (trigger == AllEditTriggers
+            || (trigger != SelectedClicked && (editTriggers() & trigger)));
+    if (opens && !OnBeginLabelEdit(itemFromIndex(index)))
+        return false;
+    return QTreeWidget::edit(index, trigger, event);
+}
+
+bool CLeftView::OnBeginLabelEdit(QTreeWidgetItem *item)
+{
+    if (!item || MakeTreePath(item).contains(u'\\'))
+        return false; // folders keep the names they have on the disc
+    m_bEditingLabel = 1;
+    m_bDiscSelected = 1;
+    m_strEditNumber = GetNumberPart(item->text(0));
+    m_pEditItem = item;
+    m_bLabelCommitted = false;
+    return true;
+}
+
+void CLeftView::commitData(QWidget *editor)
+{
+    // The text is judged when the editor closes; the item never takes it unchecked.
+    if (const auto *line = qobject_cast<QLineEdit *>(editor)) {
+        m_strEditedLabel = line->text();
+        m_bLabelCommitted = true;
+    }
+}
+
+void CLeftView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Tab must not carry the edit on to the next item.
+    if (hint == QAbstractItemDelegate::EditNextItem
+        || hint == QAbstractItemDelegate::EditPreviousItem)
+        hint = QAbstractItemDelegate::NoHint;
+    QTreeWidget::closeEditor(editor, hint);
+    if (m_bEditingLabel == 1)
+        OnEndLabelEdit(std::exchange(m_bLabelCommitted, false) ? m_strEditedLabel : QString());
+}
+
+void CLeftView::OnEndLabelEdit(const QString &strText)
+{
+    QTreeWidgetItem *item = std::exchange(m_pEditItem, nullptr);
+    if (theAppFlags().m_bEditAllowed == 0) {
+        AfxMessageBox(QStringLiteral("Uautorised Action!!!"), this);
+        m_bEditingLabel = 0;
+        return;
+    }
+    if (m_bDiscSelected == 0 || !item) {
+        m_bEditingLabel = 0;
+        return;
+    }
+    if (!strText.isEmpty()) {
+        const QString strLabel = EditedDiscLabel(m_strEditNumber, strText);
+        const QString strName = strLabel.mid(strLabel.indexOf(u' ') + 1);
+        if (!IsValidDiscName(strName)) {
+            AfxMessageBox(kBadDiscName, this);
+        } else {
+            item->setText(0, strLabel);
+            if (CDisc *disc = m_pCatalog->FindDisc(m_strEditNumber))
+                disc->m_strName = strName;
+            if (item == currentItem()) {
+                // The other panes show the new name; the disc stays selected.
+                m_strSelPath = MakeTreePath(item);
+                m_pCatalog->m_strCurNumber = m_strEditNumber;
+                m_pCatalog->m_strCurPath = GetNamePart(m_strSelPath);
+                m_pCatalog->m_strFolderKey = m_strSelPath;
+                UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+            }
+        }
+    }
+    m_bDiscSelected = 0;
+    const QByteArray tree = TreeText();
+    SaveAndBackUp(&tree);
+    m_bEditingLabel = 0;
+}
+
+// ---------------------------------------------------------------------------------------
+// Numbers: gaps and search
+
+void CLeftView::ShowMissingNumbers()
+{
+    QList<int> gaps = CollectGaps(*m_pCatalog->m_pDiscs);
+    if (gaps.isEmpty()) {
+        AfxMessageBox(QStringLiteral("There are  not gaps in the index."), this);
+        return;
+    }
+    auto *dlg = new CGapsDlg(std::move(gaps), window());
+    dlg->show();
+}
+
+void CLeftView::SelectDiscByNumber(const QString &strNumber)
+{
+    if (strNumber.isEmpty())
+        return;
+    // Every disc is looked at, wherever the tree is scrolled; the text must match exactly,
+    // so "07" is not disc 7, and folders never match.
+    QList<QTreeWidgetItem *> found;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (GetNumberPart(topLevelItem(i)->text(0)) == strNumber)
+            found.append(topLevelItem(i));
+    if (found.isEmpty()) {
+        AfxMessageBox(QStringLiteral("This number is not assigned to a CD"), this);
+        return;
+    }
+    // The other discs close up so the found one stands out; with two discs of one number
+    // the later one stays selected.
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (topLevelItem(i)->isExpanded())
+            topLevelItem(i)->setExpanded(false);
+    QTreeWidgetItem *item = found.last();
+    if (currentItem() == item)
+        OnSelChanged(item);
+    else
+        setCurrentItem(item);
+    item->setExpanded(true);
+    scrollToItem(item, QAbstractItemView::PositionAtTop);
+}
+
+// ---------------------------------------------------------------------------------------
+// Lending
+
+std::function<void(const QString &)> CLeftView::DiscFinder()
+{
+    // The windows may outlive a closed tree for a moment; they then find nothing.
+    return [view = QPointer<CLeftView>(this)](const QString &strNumber) {
+        if (view)
+            view->SelectDiscByNumber(strNumber);
+    };
+}
+
+void CLeftView::ShowAvailableDiscs()
+{
+    (new CAvailableDlg(*m_pCatalog->m_pDiscs, DiscFinder(), window()))->show();
+}
+
+void CLeftView::ShowLentDiscs()
+{
+    (new CLentDlg(*m_pCatalog->m_pDiscs, DiscFinder(), window()))->show();
+}
+
+void CLeftView::ShowDiscsOfPerson(const QString &strPerson)
+{
+    (new CBorrowedDlg(*m_pCatalog->m_pDiscs, strPerson, DiscFinder(), window()))->show();
+}
+
+void CLeftView::LendSelectedDisc(const QString &strPerson)
+{
+    if (theAppFlags().m_bEditAllowed == 0) {
+        AfxMessageBox(QStringLiteral("Unautorised Action!!!"), this);
+        return;
+    }
+    // Nothing is written and no success is shown unless a disc was really lent.
+    if (!LendDisc(*m_pCatalog->m_pDiscs, m_pCatalog->m_strCurNumber, strPerson,
+                  QDate::currentDate())) {
+        AfxMessageBox(kNothingToLend, this);
+        UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+        return;
+    }
+    if (m_bLoaded && !m_strActiveDir.isEmpty()) {
+        const StoreResult result = m_store.WriteDataFile(QStringLiteral("Data.dat"),
+                                                         WriteDiscList(*m_pCatalog->m_pDiscs));
+        if (!result) {
+            AfxMessageBox(result.message(), this);
+            return;
+        }
+    }
+    AfxMessageBox(QStringLiteral("Lend to : ") + strPerson, this);
+}

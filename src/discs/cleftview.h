@@ -8,8 +8,10 @@
 #include <QIcon>
 #include <QTreeWidget>
 
+#include <functional>
 #include <memory>
 
+class FriendCatalog;
 class QMenu;
 
 // The disc tree: every catalogued disc with its folders. Owns the catalogue object, loads
@@ -54,6 +56,14 @@ public:
     CCatalog *Catalog() const { return m_pCatalog.get(); }
     const CatalogStore &Store() const { return m_store; }
 
+    // Selects and expands the disc whose number is exactly this text (the last of several),
+    // or says that no disc has it. The lending and search windows call it too.
+    void SelectDiscByNumber(const QString &strNumber);
+    // Selects the folder of a file record ("sr0:\music\live\") below the selected disc, if
+    // that disc has the number, so the file list shows the file. Folder names are compared
+    // without regard to case: the records hold them in lower case, the tree as on the disc.
+    void OpenDiscFolder(const QString &strNumber, const QString &strFolder);
+
     // The context menu "Tree" (menu resource 251), as it would be shown.
     std::unique_ptr<QMenu> CreateTreeMenu();
 
@@ -76,6 +86,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    // The in-place label edit: begins only for a disc, ends in OnEndLabelEdit.
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void commitData(QWidget *editor) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void OnSelChanged(QTreeWidgetItem *current);
@@ -89,21 +103,29 @@ private:
     QTreeWidgetItem *HitItem(const QPoint &pos) const;
     void StartLabelEdit();
     bool OnBeginLabelEdit(QTreeWidgetItem *item);
+    void OnEndLabelEdit(const QString &strText);
+    void RemoveDiscRecords(const QTreeWidgetItem *item, const QString &strNumber);
+    std::function<void(const QString &)> DiscFinder();
     // The disc item whose label carries this number, the one of the selection first.
     QTreeWidgetItem *DiscItemOf(const QString &strNumber) const;
 
-    // Operations that later work fills in.
     void DeleteSelectedDisc();
     void RelabelDisc(CDisc *pDisc);
     void ShowMissingNumbers();
-    void SelectDiscByNumber(const QString &strNumber);
     void ShowAvailableDiscs();
     void ShowLentDiscs();
     void ShowDiscsOfPerson(const QString &strPerson);
     void LendSelectedDisc(const QString &strPerson);
     void OpenSearchWindow(const QStringList &request);
+
+    // A friend's catalogue, shown read-only in place of the home one, and the way back.
     void LoadFriendDatabase(const QString &strDir);
+    bool PrepareFriendFolder(FriendCatalog &friendCatalog);
+    void OnFriendLoadFailed();
     void ReturnHome();
+    // Selects the first disc as a click would and announces the catalogue; with no disc,
+    // the other panes are told that nothing is selected.
+    void SelectFirstItem();
 
     std::unique_ptr<CCatalog> m_pCatalog;
     CatalogStore m_store;
@@ -111,4 +133,7 @@ private:
     QIcon m_folderIcon;
     bool m_bLoaded = false; // a catalogue was loaded, so there is something to save
     bool m_bExitSaved = false;
+    QTreeWidgetItem *m_pEditItem = nullptr; // the item whose label is being edited
+    QString m_strEditedLabel;
+    bool m_bLabelCommitted = false;
 };

@@ -1,8 +1,10 @@
 #include "files/ctavikonview.h"
 
+#include "categories/cattachedcatdlg.h"
+#include "chrome/elidedtooltips.h"
 #include "chrome/sortheader.h"
 #include "files/filelistmodel.h"
-#include "files/listcompare.h"
+#include "files/fileopener.h"
 #include "platform/appflags.h"
 #include "platform/hints.h"
 #include "platform/prompter.h"
@@ -19,8 +21,6 @@
 namespace {
 
 constexpr int kColumnWidths[] = {182, 70, 60};
-// Sizes are shown in units of 2^20 bytes.
-constexpr double kBytesToMB = 1.0 / 1048576.0;
 
 bool sameText(QStringView a, QStringView b)
 {
@@ -42,6 +42,17 @@ bool folderMatches(const CFileData &r, QStringView tail, bool bRoot)
         && sameText(folder.sliced(drive.size(), tail.size()), tail);
 }
 
+// Whether a row of `name` and `type` shows this file name: the reverse of makeRow, on
+// lower-cased copies so that the record keeps its letter case.
+bool showsName(const QString &fileName, QStringView name, QStringView type)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot < 0)
+        return sameText(fileName, name) && sameText(fileName, type);
+    return sameText(QStringView(fileName).first(dot), name)
+        && sameText(QStringView(fileName).sliced(dot + 1), type);
+}
+
 FileListRow makeRow(const CFileData &r)
 {
     FileListRow row;
@@ -54,7 +65,8 @@ FileListRow makeRow(const CFileData &r)
         row.name = name.left(dot);
         row.type = name.mid(dot + 1).toUpper();
     }
-    row.size = QString::asprintf("%0.3f MB", double(SizeFromText(r.m_strSize)) * kBytesToMB);
+    row.bytes = SizeFromText(r.m_strSize);
+    row.size = FormatSize(row.bytes);
     row.iconName = name;
     return row;
 }
@@ -88,8 +100,16 @@ CTavikonView::CTavikonView(QWidget *parent)
     m_pHeader->setSortIndicatorShown(true);
     m_pHeader->setStretchLastSection(false);
     m_pHeader->setSectionsMovable(false);
+    // The name takes whatever width the size and the type leave; those two are wide enough
+    // for their header and a figure like "1023 KB" in the font in use.
     for (int c = 0; c < CFileListModel::ColumnCount; ++c)
         m_pHeader->resizeSection(c, kColumnWidths[c]);
+    const int figure = fontMetrics().horizontalAdvance(QStringLiteral("1023 KB")) + 24;
+    m_pHeader->resizeSection(CFileListModel::SizeColumn,
+                             std::max(kColumnWidths[CFileListModel::SizeColumn], figure));
+    m_pHeader->setSectionResizeMode(CFileListModel::NameColumn, QHeaderView::Stretch);
+    m_pHeader->setMinimumSectionSize(fontMetrics().averageCharWidth() * 4);
+    ElidedToolTips::Install(this);
 
     connect(m_pHeader, &QHeaderView::sectionClicked, this, &CTavikonView::OnColumnClick);
     connect(this, &QAbstractItemView::doubleClicked, this, [this] { OnOpenFile(); });
@@ -100,7 +120,8 @@ CTavikonView::~CTavikonView() = default;
 
 void CTavikonView::OnInitialUpdate()
 {
-    m_pHeader->SetSortArrow(0, true);
+    // The arrow says the names are in ascending order, and every listing is sorted so.
+    m_pHeader->SetSortArrow(CFileListModel::NameColumn, true);
     theAppFlags().m_bEditAllowed = 1;
 }
 
@@ -124,6 +145,7 @@ void CTavikonView::OnUpdate(CView *, int lHint, const HintArg &hint)
             for (auto it = names->crbegin(); it != names->crend(); ++it)
                 rows.push_back({*it, QString(), QString(), *it});
             m_pModel->SetRows(std::move(rows));
+            SortAsShown();
         }
     }
     if (lHint == HINT_VIEW_MODE) {
@@ -161,6 +183,13 @@ void CTavikonView::FillFileList(const CFileList *pFiles, const QString &strFolde
     }
     std::reverse(rows.begin(), rows.end());
     m_pModel->SetRows(std::move(rows));
+    SortAsShown();
+}
+
+void CTavikonView::SortAsShown()
+{
+    if (m_pHeader->SortColumn() >= 0)
+        m_pModel->Sort(m_pHeader->SortColumn(), m_pHeader->SortAscending());
 }
 
 void CTavikonView::ClearRows()
@@ -170,46 +199,50 @@ void CTavikonView::ClearRows()
 
 void CTavikonView::OnColumnClick(int nColumn)
 {
-    int *pFlag = nullptr;
-    int nType = 0;
-    switch (nColumn) {
-    case CFileListModel::NameColumn:
-        pFlag = &m_nNameSort;
-        nType = SORT_TEXT;
-        break;
-    case CFileListModel::SizeColumn:
-        pFlag = &m_nSizeSort;
-        nType = SORT_LEADING_NUMBER;
-        break;
-    case CFileListModel::TypeColumn:
-        pFlag = &m_nTypeSort;
-        nType = SORT_TEXT;
-        break;
-    default:
+    if (nColumn < 0 || nColumn >= CFileListModel::ColumnCount)
         return;
-    }
-    const bool bAscending = *pFlag == 1;
-    *pFlag = bAscending ? 0 : 1;
+    // A click on the column the arrow is on turns the order round; any other column starts
+    // ascending, the way desktop lists behave.
+    const bool bAscending = nColumn == m_pHeader->SortColumn() ? !m_pHeader->SortAscending() : true;
     m_pHeader->SetSortArrow(nColumn, bAscending);
-    m_pModel->Sort(nColumn, nType, bAscending);
+    m_pModel->Sort(nColumn, bAscending);
 }
 
 void CTavikonView::OnRClick()
 {
     if (!m_pCatalog)
         return;
+    // Only the files selected now: names left from an earlier right click, or categories
+    // collected for a search, would otherwise be tagged as well.
+    m_pCatalog->m_lstSelection.clear();
     QModelIndexList selected = selectionModel()->selectedRows();
     std::sort(selected.begin(), selected.end(),
               [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
-    for (const QModelIndex &index : selected) {
-        const int row = index.row();
-        m_pCatalog->m_lstSelection.prepend(
-            m_pModel->Text(row, CFileListModel::NameColumn) + u'.'
-            + m_pModel->Text(row, CFileListModel::TypeColumn).toLower());
-    }
+    for (const QModelIndex &index : selected)
+        m_pCatalog->m_lstSelection.prepend(m_pModel->StoredName(index.row()));
 }
 
-void CTavikonView::OnOpenFile() { }
+void CTavikonView::OnOpenFile()
+{
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    if (selected.size() != 1 || !m_pCatalog)
+        return;
+    const int row = selected.first().row();
+    const QString name = m_pModel->Text(row, CFileListModel::NameColumn);
+    const QString type = m_pModel->Text(row, CFileListModel::TypeColumn);
+    const QString key = m_pCatalog->m_strFolderKey.toLower();
+    const qsizetype slash = key.indexOf(u'\\');
+    const QStringView tail = slash < 0 ? QStringView() : QStringView(key).sliced(slash + 1);
+    for (const CFileData &r : *m_pCatalog->m_pFiles) {
+        if (sameText(r.m_strDiscNumber, m_pCatalog->m_strCurNumber)
+            && folderMatches(r, tail, slash < 0) && showsName(r.m_strFileName, name, type)) {
+            // A copy: the prompts wait for the user while the catalogue lives on.
+            FileOpener(this, FileOpener::Prompts::FileList, m_pCatalog->m_strHomeDir)
+                .Open(CFileData(r));
+            return;
+        }
+    }
+}
 
 void CTavikonView::OnViewLargeicons()
 {
@@ -232,6 +265,21 @@ void CTavikonView::OnAttachCategories()
     UpdateAllViews(HINT_ATTACH_CATEGORIES, m_pCatalog);
 }
 
+void CTavikonView::OnViewCategories()
+{
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    if (selected.size() != 1) {
+        AfxMessageBox(QStringLiteral("You should select only one category to use this function!"),
+                      this);
+        return;
+    }
+    if (!m_pCatalog)
+        return;
+    CAttachedCatDlg dlg(m_pCatalog->m_pFiles.get(), m_pModel->StoredName(selected.front().row()),
+                        m_pCatalog->m_strFolderKey, m_pCatalog->m_strCurNumber, this);
+    ExecDialog(dlg);
+}
+
 bool CTavikonView::OnCommand(int id)
 {
     switch (id) {
@@ -252,7 +300,8 @@ bool CTavikonView::OnCommand(int id)
         OnAttachCategories();
         return true;
     case ID_DATA_VIEWCATEGORIES:
-        return true; // the dialog of attached categories comes with a later version
+        OnViewCategories();
+        return true;
     default:
         return ForwardMenuCommand(id, m_pCatalog);
     }

@@ -37,11 +37,14 @@ public:
     // top, the way the records stand in the file list reversed.
     void FillFileList(const CFileList *pFiles, const QString &strFolderKey);
 
-    // A click on a column header: sorts by that column, alternating the direction per column.
+    // A click on a column header: sorts by that column, ascending first, turning the order
+    // round on a second click.
     void OnColumnClick(int nColumn);
-    // Adds the names of the selected rows at the head of the catalogue's selection list.
+    // Replaces the catalogue's selection list by the names of the selected rows, the last
+    // selected row first.
     void OnRClick();
-    // Opens the selected file from its disc; done by a later version, does nothing yet.
+    // Opens the file of the one selected row from its disc, asking for the disc when no
+    // drive holds it.
     void OnOpenFile();
     void OnViewLargeicons();
     void OnViewSmallicons();
@@ -56,12 +59,11 @@ protected:
 private:
     void ShowDataMenu(const QPoint &globalPos);
     void OnAttachCategories();
+    void OnViewCategories();
     void ClearRows();
+    // Orders the rows as the header's arrow says.
+    void SortAsShown();
 
-    // Direction flags of the columns: 1 means the next click sorts ascending.
-    int m_nTypeSort = 1;
-    int m_nSizeSort = 1;
-    int m_nNameSort = 1;
     CCatalog *m_pCatalog = nullptr; // not owned
     CShellIconList m_shellIcons;
     CSortHeader *m_pHeader;

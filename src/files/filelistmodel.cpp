@@ -3,6 +3,9 @@
 #include "files/cshelliconlist.h"
 #include "files/listcompare.h"
 
+#include <algorithm>
+#include <numeric>
+
 CFileListModel::CFileListModel(const CShellIconList &icons, QObject *parent)
     : QAbstractTableModel(parent), m_icons(icons)
 { }
@@ -26,7 +29,6 @@ QVariant CFileListModel::data(const QModelIndex &index, int role) const
     const FileListRow &row = m_rows[size_t(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
         return Text(index.row(), index.column());
     case Qt::DecorationRole:
         if (index.column() == NameColumn)
@@ -93,15 +95,36 @@ QString CFileListModel::Text(int row, int column) const
     }
 }
 
-void CFileListModel::Sort(int column, int type, bool ascending)
+QString CFileListModel::StoredName(int row) const
+{
+    return row < 0 || row >= int(m_rows.size()) ? QString() : m_rows[size_t(row)].iconName;
+}
+
+qint64 CFileListModel::Bytes(int row) const
+{
+    return row < 0 || row >= int(m_rows.size()) ? -1 : m_rows[size_t(row)].bytes;
+}
+
+void CFileListModel::Sort(int column, bool ascending)
 {
     if (column < 0 || column >= ColumnCount || m_rows.size() < 2)
         return;
-    QStringList texts;
-    texts.reserve(qsizetype(m_rows.size()));
-    for (int i = 0; i < int(m_rows.size()); ++i)
-        texts.append(Text(i, column));
-    const QList<int> order = SortedRowOrder(texts, type, ascending);
+    QList<int> order;
+    if (column == SizeColumn) {
+        // On the byte count, never on the text: "900 KB" is less than "1.2 MB".
+        order.resize(qsizetype(m_rows.size()));
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [this, ascending](int a, int b) {
+            const qint64 x = m_rows[size_t(a)].bytes, y = m_rows[size_t(b)].bytes;
+            return ascending ? x < y : y < x;
+        });
+    } else {
+        QStringList texts;
+        texts.reserve(qsizetype(m_rows.size()));
+        for (int i = 0; i < int(m_rows.size()); ++i)
+            texts.append(Text(i, column));
+        order = SortedRowOrder(texts, SORT_TEXT, ascending);
+    }
 
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<FileListRow> sorted;

@@ -7,13 +7,15 @@
 
 class CShellIconList;
 
-// One row of the file list: the texts of the three columns and the name its icon comes from.
+// One row of the file list: the texts of the three columns, the byte count the size column
+// sorts on, and the name its icon comes from.
 struct FileListRow
 {
     QString name; // "File Name": the name before its last "."
-    QString size; // "Size": "%0.3f MB"
+    QString size; // "Size": the byte count in the unit that fits ("1.4 KB")
     QString type; // "Type": the extension in upper case
     QString iconName; // the name the icon is looked up by
+    qint64 bytes = -1; // -1 for a row without a size (names from a search)
 };
 
 // The rows the file list shows. It holds copies of the texts, never the records, so that
@@ -39,9 +41,13 @@ public:
     void Clear();
     // Text of a cell; empty outside the rows.
     QString Text(int row, int column) const;
-    // Reorders the rows by one column (compare types of listcompare.h); selection and other
-    // persistent indexes move with their rows.
-    void Sort(int column, int type, bool ascending);
+    // The whole name of the row's file, as the record holds it.
+    QString StoredName(int row) const;
+    qint64 Bytes(int row) const;
+    // Reorders the rows by one column: names and types as text without regard to case,
+    // sizes by their byte count. Rows that compare equal keep their order; selection and
+    // other persistent indexes move with their rows.
+    void Sort(int column, bool ascending);
 
 private:
     const CShellIconList &m_icons;

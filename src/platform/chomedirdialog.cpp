@@ -1,5 +1,6 @@
 #include "platform/chomedirdialog.h"
 
+#include "platform/prompter.h"
 #include "resources/resourceicons.h"
 
 #include <QDialogButtonBox>
@@ -8,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStorageInfo>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -16,6 +18,8 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kPlaceholderRole = Qt::UserRole + 1;
+constexpr int kNotMadeRole = Qt::UserRole + 2; // offered, made only when chosen
+constexpr int kNewFolderRole = Qt::UserRole + 3; // made by "New Folder", named by the user
 
 enum Image { DriveImage = 191, SelectedFolderImage = 153, FolderImage = 175 };
 
@@ -61,8 +65,11 @@ CHomeDirDialog::CHomeDirDialog(QWidget *parent) : QDialog(parent), m_pTree(new Q
         this);
     intro->setObjectName(QStringLiteral("introText"));
     intro->setWordWrap(true);
-    auto *hint = new QLabel(
-        QStringLiteral("Choose a home directory by clicking on the name of the directory ."), this);
+    // The blank before the full stop does not break, so the stop never wraps onto a line of
+    // its own.
+    auto *hint = new QLabel(QStringLiteral("Choose a home directory by clicking on the name of "
+                                           "the directory\u00a0."),
+                            this);
     hint->setObjectName(QStringLiteral("chooseText"));
     hint->setWordWrap(true);
     hint->setBuddy(m_pTree);
@@ -74,6 +81,11 @@ CHomeDirDialog::CHomeDirDialog(QWidget *parent) : QDialog(parent), m_pTree(new Q
     m_pTree->setIconSize(QSize(16, 16));
 
     auto *buttons = new QDialogButtonBox(this);
+    auto *newFolder
+        = buttons->addButton(QStringLiteral("New Folder"), QDialogButtonBox::ActionRole);
+    newFolder->setObjectName(QStringLiteral("newFolderButton"));
+    newFolder->setAutoDefault(false);
+    connect(newFolder, &QPushButton::clicked, this, [this] { OnNewFolder(); });
     auto *choose = buttons->addButton(QStringLiteral("Choose"), QDialogButtonBox::AcceptRole);
     choose->setObjectName(QStringLiteral("chooseButton"));
     choose->setDefault(true);
@@ -87,19 +99,45 @@ CHomeDirDialog::CHomeDirDialog(QWidget *parent) : QDialog(parent), m_pTree(new Q
     layout->addWidget(hint);
     layout->addWidget(m_pTree, 1);
     layout->addWidget(buttons);
-    resize(420, 460);
+    resize(480, 480);
 
     connect(m_pTree, &QTreeWidget::itemExpanded, this, &CHomeDirDialog::OnItemExpanded);
     connect(m_pTree, &QTreeWidget::itemCollapsed, this, &CHomeDirDialog::OnItemCollapsed);
     connect(m_pTree, &QTreeWidget::itemSelectionChanged, this, &CHomeDirDialog::OnSelectionChanged);
+    connect(m_pTree, &QTreeWidget::itemChanged, this, &CHomeDirDialog::OnItemChanged);
 
     for (const QString &place : CatalogueLocations())
         addPlace(place);
+    selectSuggestedHome();
+    m_pTree->setFocus();
+}
+
+QString CHomeDirDialog::SuggestedHome()
+{
+    return QDir::cleanPath(QDir::homePath()) + QStringLiteral("/Tavikon");
+}
+
+void CHomeDirDialog::selectSuggestedHome()
+{
+    const QString home = QDir::cleanPath(QDir::homePath());
+    for (int i = 0; i < m_pTree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *place = m_pTree->topLevelItem(i);
+        if (place->data(0, kPathRole).toString() != home)
+            continue;
+        place->setExpanded(true);
+        for (int c = 0; c < place->childCount(); ++c) {
+            if (place->child(c)->data(0, kPathRole).toString() == SuggestedHome()) {
+                m_pTree->setCurrentItem(place->child(c));
+                m_pTree->scrollToItem(place->child(c));
+                return;
+            }
+        }
+    }
+    // No home to offer a folder in: the first place, as before.
     if (QTreeWidgetItem *first = m_pTree->topLevelItem(0)) {
         m_pTree->setCurrentItem(first);
         first->setExpanded(true);
     }
-    m_pTree->setFocus();
 }
 
 QStringList CHomeDirDialog::CatalogueLocations()
@@ -136,7 +174,9 @@ void CHomeDirDialog::addPlace(const QString &path)
 
 void CHomeDirDialog::addPlaceholder(QTreeWidgetItem *item)
 {
-    if (!hasSubfolder(item->data(0, kPathRole).toString()))
+    const QString path = item->data(0, kPathRole).toString();
+    const bool offersHome = path == QDir::cleanPath(QDir::homePath());
+    if (!offersHome && !hasSubfolder(path))
         return;
     auto *placeholder = new QTreeWidgetItem(item);
     placeholder->setData(0, kPlaceholderRole, true);
@@ -147,15 +187,95 @@ void CHomeDirDialog::fillChildren(QTreeWidgetItem *item)
     const QString path = item->data(0, kPathRole).toString();
     const QStringList names
         = QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : names) {
-        const QString childPath = withSlash(path) + name;
-        auto *child = new QTreeWidgetItem(item, {name});
-        child->setData(0, kPathRole, childPath);
-        QIcon icon = ResourceIcon(FolderImage);
-        icon.addPixmap(ResourceIcon(SelectedFolderImage).pixmap(16, 16), QIcon::Selected);
-        child->setIcon(0, icon);
+    for (const QString &name : names)
+        addFolder(item, name, true);
+    // The suggested place is offered in the home folder even before it exists.
+    const QString suggested = SuggestedHome();
+    if (QDir::cleanPath(path) == QFileInfo(suggested).path() && !QFileInfo(suggested).isDir())
+        addFolder(item, QFileInfo(suggested).fileName(), false);
+}
+
+QTreeWidgetItem *CHomeDirDialog::addFolder(QTreeWidgetItem *parent, const QString &name,
+                                           bool bExists)
+{
+    auto *child = new QTreeWidgetItem(parent, {name});
+    child->setData(0, kPathRole, withSlash(parent->data(0, kPathRole).toString()) + name);
+    QIcon icon = ResourceIcon(FolderImage);
+    icon.addPixmap(ResourceIcon(SelectedFolderImage).pixmap(16, 16), QIcon::Selected);
+    child->setIcon(0, icon);
+    if (bExists) {
         addPlaceholder(child);
+    } else {
+        child->setData(0, kNotMadeRole, true);
+        child->setToolTip(0, QStringLiteral("Made when you choose it"));
     }
+    return child;
+}
+
+QString CHomeDirDialog::OnNewFolder()
+{
+    QTreeWidgetItem *parent = m_pTree->currentItem();
+    if (!parent || parent->data(0, kPlaceholderRole).toBool())
+        return {};
+    const QString parentPath = parent->data(0, kPathRole).toString();
+    parent->setExpanded(true);
+    QString name = QStringLiteral("New Folder");
+    for (int n = 2; QFileInfo::exists(withSlash(parentPath) + name); ++n)
+        name = QStringLiteral("New Folder %1").arg(n);
+    const QString path = withSlash(parentPath) + name;
+    if (!QDir().mkpath(path)) {
+        AfxMessageBox(QStringLiteral("The folder %1 could not be made.").arg(path), this);
+        return {};
+    }
+    if (parent->data(0, kNotMadeRole).toBool()) {
+        // Made on the way, as its parent.
+        parent->setData(0, kNotMadeRole, QVariant());
+        parent->setToolTip(0, QString());
+    }
+    QTreeWidgetItem *child = nullptr;
+    {
+        const QScopedValueRollback guard(m_bRenaming, true);
+        child = addFolder(parent, name, true);
+        child->setData(0, kNewFolderRole, true);
+        child->setFlags(child->flags() | Qt::ItemIsEditable);
+    }
+    m_pTree->setCurrentItem(child);
+    m_pTree->editItem(child, 0);
+    return path;
+}
+
+void CHomeDirDialog::OnItemChanged(QTreeWidgetItem *item)
+{
+    if (m_bRenaming || !item->data(0, kNewFolderRole).toBool())
+        return;
+    const QScopedValueRollback guard(m_bRenaming, true);
+    const QString oldPath = item->data(0, kPathRole).toString();
+    const QString name = item->text(0).trimmed();
+    const QString newPath = QFileInfo(oldPath).path() + u'/' + name;
+    if (newPath == oldPath)
+        return;
+    if (name.isEmpty() || name.contains(u'/') || name == u"." || name == u".."
+        || QFileInfo::exists(newPath) || !QDir().rename(oldPath, newPath)) {
+        item->setText(0, QFileInfo(oldPath).fileName());
+        AfxMessageBox(QStringLiteral("The folder could not be named %1.").arg(name), this);
+        return;
+    }
+    item->setText(0, name);
+    item->setData(0, kPathRole, newPath);
+    if (m_pTree->currentItem() == item)
+        OnSelectionChanged();
+}
+
+void CHomeDirDialog::accept()
+{
+    // The offered folder, or one typed away since, is made now.
+    if (!m_strPath.isEmpty() && !QFileInfo(m_strPath).isDir() && !QDir().mkpath(m_strPath)) {
+        AfxMessageBox(QStringLiteral("The folder %1 could not be made. Please choose another one.")
+                          .arg(QDir::toNativeSeparators(m_strPath)),
+                      this);
+        return;
+    }
+    QDialog::accept();
 }
 
 void CHomeDirDialog::OnItemExpanded(QTreeWidgetItem *item)

@@ -4,6 +4,9 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // Converts between real paths on a drive and the catalogue's Windows form of them: the drive's
 // root in lower case, the folder names in lower case joined by backslashes, and a trailing
@@ -21,6 +24,19 @@ QString CatalogFolderForPath(const CdromDrive &drive, const QString &nativeDir);
 // The real path of a catalogue path (a folder ending in a backslash, or a file) on the drive
 // it names, or on `drive` when one is given. Letter case is resolved against the disc, since
 // the catalogue keeps folders in lower case: an exact name wins, then the first name that
-// matches without regard to case. Empty when the drive is not listed or nothing matches.
+// matches without regard to case. Empty when the drive is not listed, nothing matches, or
+// the path could lead off the drive (see DrivePartsOfRecord).
 QString NativePathForCatalog(const CdromDrive &drive, const QString &catalogPath);
 QString NativePathForCatalog(const QList<CdromDrive> &drives, const QString &catalogPath);
+
+// The names below the drive root that a file record leads to: the folder's names after its
+// root ("e:\music\live\" gives music and live), then the file name. A catalogue may come
+// from someone else, so nothing is returned when a name could lead anywhere but down the
+// drive: a "." or "..", an empty name, a second drive root, a NUL, or a backslash in the
+// file name. (A '/' in a name stands for a backslash in a Linux name; it never splits.)
+std::optional<QStringList> DrivePartsOfRecord(const QString &folder, const QString &fileName);
+
+// The real path of those names on the drive, letter case resolved as above. The folders on
+// the way must be folders of the disc itself, never links, as the scan walked it. Empty when
+// nothing matches.
+QString NativePathOnDrive(const CdromDrive &drive, const QStringList &parts, bool bFolder = false);

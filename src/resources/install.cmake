@@ -5,7 +5,7 @@ set(tavikon_app_svg ${CMAKE_CURRENT_SOURCE_DIR}/icons/tavikon.svg)
 
 install(FILES desktop/tavikon.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${tavikon_app_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES help/help.html DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavikon)
+install(DIRECTORY help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavikon)
 
 # PNG copies of the application icon for launchers that do not read SVG.
 qt_add_executable(tavikon_iconpng desktop/iconpng.cpp)

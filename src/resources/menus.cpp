@@ -10,7 +10,8 @@ std::map<int, std::vector<PopupDef>> buildMenus()
 {
     std::map<int, std::vector<PopupDef>> menus;
     menus[IDR_MAINFRAME] = {
-        {QStringLiteral("&Program"), {{QStringLiteral("Save && Exit"), ID_PROGRAM_SAVEEXIT}}},
+        {QStringLiteral("&Program"),
+         {{QString(), 0}, {QStringLiteral("Save && Exit"), ID_PROGRAM_SAVEEXIT}}},
         {QStringLiteral("&Edit"),
          {{QStringLiteral("Scan CD "), ID_EDIT_CDSCAN},
           {QStringLiteral("Find Gaps"), ID_EDIT_FINDGAPS},
@@ -26,7 +27,7 @@ std::map<int, std::vector<PopupDef>> buildMenus()
          {{QStringLiteral("Name Search"), ID_SEARCH_NAMESEARCH},
           {QStringLiteral("File Search"), ID_SEARCH_FILESEARCH},
           {QStringLiteral("Search CD"), ID_SEARCH_SEARCHCD}}},
-        {QStringLiteral("&CD Info"), {{QStringLiteral("&CD Info"), ID_OPTIONS}}},
+        {QStringLiteral("&CD Info"), {{QString(), 0}, {QStringLiteral("&CD Info"), ID_OPTIONS}}},
         {QStringLiteral("&View"),
          {{QStringLiteral("Large Icons"), ID_VIEW_LARGEICONS},
           {QStringLiteral("Small Icons"), ID_VIEW_SMALLICONS}}},
@@ -57,6 +58,14 @@ std::map<int, std::vector<PopupDef>> buildMenus()
                              {QStringLiteral("View CDs "), ID_CAT_VIEWCDS}}}};
     menus[IDR_CDCAT_MENU]
         = {{QStringLiteral("CD Category"), {{QStringLiteral("&Delete"), ID_CDCAT_DELETE}}}};
+    menus[IDR_DATACAT_MENU]
+        = {{QStringLiteral("Data Category"), {{QStringLiteral("&Delete"), ID_DATACAT_DELETE}}}};
+    menus[IDR_RESULT_MENU] = {{QStringLiteral("File"),
+                               {{QStringLiteral("Delete"), ID_RESULT_DELETE},
+                                {QStringLiteral("Open"), ID_RESULT_OPEN},
+                                {QStringLiteral("Go to CD"), ID_RESULT_GOTOCD}}}};
+    menus[IDR_RESULTCAT_MENU]
+        = {{QStringLiteral("CAT"), {{QStringLiteral("Delete"), ID_RESULTCAT_DELETE}}}};
     return menus;
 }
 
@@ -73,22 +82,22 @@ const std::vector<PopupDef> &MenuResource(int id)
 const std::vector<AccelDef> &AcceleratorTable()
 {
     static const std::vector<AccelDef> table = {
-        {Qt::CTRL | Qt::Key_Y, ID_ACCEL_SCAN},
-        {Qt::CTRL | Qt::Key_G, ID_ACCEL_FINDGAPS},
-        {Qt::CTRL | Qt::Key_B, ID_ACCEL_CDDB},
+        {Qt::CTRL | Qt::Key_Y, ID_ACCEL_SCAN, ID_EDIT_CDSCAN},
+        {Qt::CTRL | Qt::Key_G, ID_ACCEL_FINDGAPS, ID_EDIT_FINDGAPS},
+        {Qt::CTRL | Qt::Key_B, ID_ACCEL_CDDB, ID_EDIT_CDDBQUERY},
         {Qt::CTRL | Qt::Key_S, ID_ACCEL_SAVEDATA},
-        {Qt::CTRL | Qt::Key_N, ID_ACCEL_NAMESEARCH},
-        {Qt::CTRL | Qt::Key_A, ID_ACCEL_FILESEARCH},
-        {Qt::CTRL | Qt::Key_D, ID_ACCEL_SEARCHCD},
-        {Qt::CTRL | Qt::Key_L, ID_ACCEL_LEND},
-        {Qt::CTRL | Qt::Key_H, ID_ACCEL_GETBACK},
-        {Qt::CTRL | Qt::Key_W, ID_ACCEL_AVAILABLE},
-        {Qt::CTRL | Qt::Key_Q, ID_ACCEL_NONAVAILABLE},
+        {Qt::CTRL | Qt::Key_N, ID_ACCEL_NAMESEARCH, ID_SEARCH_NAMESEARCH},
+        {Qt::CTRL | Qt::Key_A, ID_ACCEL_FILESEARCH, ID_SEARCH_FILESEARCH},
+        {Qt::CTRL | Qt::Key_D, ID_ACCEL_SEARCHCD, ID_SEARCH_SEARCHCD},
+        {Qt::CTRL | Qt::Key_L, ID_ACCEL_LEND, ID_LEND_LENDTO},
+        {Qt::CTRL | Qt::Key_H, ID_ACCEL_GETBACK, ID_LEND_GETBACK},
+        {Qt::CTRL | Qt::Key_W, ID_ACCEL_AVAILABLE, ID_LEND_SHOWAVAILABLECDS},
+        {Qt::CTRL | Qt::Key_Q, ID_ACCEL_NONAVAILABLE, ID_LEND_SHOWNONAVAILABLECDS},
         {Qt::CTRL | Qt::Key_Return, ID_ACCEL_CTRLENTER},
         {Qt::CTRL | Qt::Key_Enter, ID_ACCEL_CTRLENTER},
-        {Qt::CTRL | Qt::Key_P, ID_ACCEL_LOADFRIEND},
-        {Qt::CTRL | Qt::Key_Z, ID_ACCEL_BACKHOME},
-        {QKeyCombination(Qt::Key_Delete), ID_ACCEL_DELETE},
+        {Qt::CTRL | Qt::Key_P, ID_ACCEL_LOADFRIEND, ID_DATABASE_LOADFRIEND},
+        {Qt::CTRL | Qt::Key_Z, ID_ACCEL_BACKHOME, ID_DATABASE_BACKHOME},
+        {QKeyCombination(Qt::Key_Delete), ID_ACCEL_DELETE, ID_EDIT_DELETECD},
         {QKeyCombination(Qt::Key_F2), ID_ACCEL_RENAME},
     };
     return table;

@@ -22,6 +22,7 @@ struct AccelDef
 {
     QKeyCombination key;
     int id;
+    int menuId = 0; // the item of menu 128 that shows this key beside its text, if any
 };
 
 // The pop-ups of a menu resource (128 has eight, the pane menus one each); empty if unknown.

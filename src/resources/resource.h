@@ -57,6 +57,11 @@ inline constexpr int ID_DATA_CDINFO = 32845;
 inline constexpr int ID_CAT_ATTACHTOCD = 32775; // menu 204 "Cat"
 inline constexpr int ID_CAT_VIEWCDS = 32808;
 inline constexpr int ID_CDCAT_DELETE = 32776; // menu 205 "CD Category"
+inline constexpr int ID_DATACAT_DELETE = 32780; // menu 208 "Data Category"
+inline constexpr int ID_RESULT_DELETE = 32829; // menu 252 "File" of the search results
+inline constexpr int ID_RESULT_OPEN = 32830;
+inline constexpr int ID_RESULT_GOTOCD = 32832;
+inline constexpr int ID_RESULTCAT_DELETE = 32831; // menu 253 "CAT" of the search results
 
 // Menu resources
 inline constexpr int IDR_MAINFRAME = 128;
@@ -64,3 +69,6 @@ inline constexpr int IDR_TREE_MENU = 251;
 inline constexpr int IDR_DATA_MENU = 206;
 inline constexpr int IDR_CAT_MENU = 204;
 inline constexpr int IDR_CDCAT_MENU = 205;
+inline constexpr int IDR_DATACAT_MENU = 208;
+inline constexpr int IDR_RESULT_MENU = 252;
+inline constexpr int IDR_RESULTCAT_MENU = 253;

@@ -1,9 +1,13 @@
 #include "scan/cscandlg.h"
 
+#include "chrome/contentwidthcolumn.h"
+#include "chrome/elidedlabel.h"
+#include "chrome/elidedtooltips.h"
 #include "chrome/themedbutton.h"
 #include "media/imagelocations.h"
 #include "media/imagereader.h"
 #include "media/treesource.h"
+#include "platform/profilesettings.h"
 #include "platform/prompter.h"
 #include "resources/resourceicons.h"
 #include "scan/cmytree.h"
@@ -18,19 +22,45 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QProgressBar>
-#include <QSettings>
 #include <QShortcut>
 #include <QThread>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kRootRole = Qt::UserRole;
 constexpr int kProgressIntervalMs = 50;
-const QString kLookInsideKey = QStringLiteral("Scan/LookInsideArchives");
-const QString kImageFolderKey = QStringLiteral("Scan/LastImageFolder");
+
+// A long folder or file name loses its middle and stays inside the dialog.
+ElidedLabel *makeReadout(const QString &name, QWidget *parent)
+{
+    auto *label = new ElidedLabel(parent);
+    label->setObjectName(name);
+    label->setAccessibleName(name);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return label;
+}
+
+// An icon with its caption beside it; the tip names the key.
+CThemedButton *makeButton(const char *name, int icon, const QString &caption, const QString &tip,
+                          QWidget *parent)
+{
+    auto *button = new CThemedButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->SetIcon(icon, icon);
+    button->setIconSize(QSize(32, 32));
+    button->setText(caption);
+    button->SetTooltipText(tip);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+const QString kLastDriveKey = QStringLiteral("ScanOptions/LastDrive");
+const QString kLookInsideKey = QStringLiteral("ScanOptions/LookInsideArchives");
+const QString kImageFolderKey = QStringLiteral("ScanOptions/LastImageFolder");
 
 // The image files picked in this session, which every scan dialog lists after the drives.
 QList<CdromDrive> &sessionImages()
@@ -48,29 +78,6 @@ QString listed(const QString &intro, const QStringList &items)
     if (items.size() > 10)
         text += QStringLiteral("\n...");
     return text;
-}
-
-QLabel *makeReadout(const QString &name, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setAccessibleName(name);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setTextFormat(Qt::PlainText);
-    label->setMinimumWidth(200);
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    return label;
-}
-
-CThemedButton *makeButton(const char *name, int icon, const QString &tip, QWidget *parent)
-{
-    auto *button = new CThemedButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->SetIcon(icon, icon);
-    button->setIconSize(QSize(32, 32));
-    button->SetTooltipText(tip);
-    button->setFocusPolicy(Qt::StrongFocus);
-    return button;
 }
 
 QString driveRowText(const CdromDrive &drive)
@@ -104,6 +111,8 @@ void CScanDlg::buildControls()
     m_pTree->setAccessibleName(QStringLiteral("Folders"));
     m_pTree->setHeaderHidden(true);
     m_pTree->setIconSize(QSize(16, 16));
+    ContentWidthColumn::Install(m_pTree);
+    ElidedToolTips::Install(m_pTree);
 
     auto *drives = new QGroupBox(QStringLiteral("Drives"), this);
     m_pDriveList = new QTreeWidget(drives);
@@ -114,14 +123,13 @@ void CScanDlg::buildControls()
     m_pDriveList->setRootIsDecorated(false);
     m_pDriveList->setIconSize(QSize(32, 32));
     m_pDriveList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pDriveList->viewport()->installEventFilter(this);
     m_pDriveList->installEventFilter(this);
     m_pLookInside = new QCheckBox(QStringLiteral("Look inside archives"), drives);
     m_pLookInside->setObjectName(QStringLiteral("LookInsideArchives"));
     m_pLookInside->setAccessibleName(m_pLookInside->text());
-    m_pLookInside->setChecked(QSettings().value(kLookInsideKey, false).toBool());
+    m_pLookInside->setChecked(OpenProfileSettings()->value(kLookInsideKey, false).toBool());
     connect(m_pLookInside, &QCheckBox::toggled, this,
-            [](bool bChecked) { QSettings().setValue(kLookInsideKey, bChecked); });
+            [](bool bChecked) { OpenProfileSettings()->setValue(kLookInsideKey, bChecked); });
     auto *drivesLayout = new QVBoxLayout(drives);
     drivesLayout->addWidget(m_pDriveList);
     drivesLayout->addWidget(m_pLookInside);
@@ -139,9 +147,12 @@ void CScanDlg::buildControls()
     folderCaption->setBuddy(m_pCurFolder);
     fileCaption->setBuddy(m_pCurFile);
 
-    m_btnStart = makeButton("StartScan", 180, QStringLiteral("Start Scan Ctrl + S"), this);
-    m_btnStop = makeButton("StopScan", 166, QStringLiteral("Stop Scan Ctrl + X"), this);
-    m_btnSave = makeButton("SaveScan", 181, QStringLiteral("Save Scan Ctrl + H"), this);
+    m_btnStart = makeButton("StartScan", 180, QStringLiteral("Start Scan"),
+                            QStringLiteral("Start Scan Ctrl + S"), this);
+    m_btnStop = makeButton("StopScan", 166, QStringLiteral("Stop Scan"),
+                           QStringLiteral("Stop Scan Ctrl + X"), this);
+    m_btnSave = makeButton("SaveScan", 181, QStringLiteral("Save Scan"),
+                           QStringLiteral("Save Scan Ctrl + H"), this);
     m_btnStart->setDefault(true);
     connect(m_btnStart, &QPushButton::clicked, this, &CScanDlg::OnStartScan);
     connect(m_btnStop, &QPushButton::clicked, this, &CScanDlg::reject);
@@ -190,7 +201,7 @@ void CScanDlg::buildControls()
     setTabOrder(m_btnStop, m_btnSave);
     setTabOrder(m_btnSave, m_pTree);
     m_pDriveList->setFocus();
-    resize(620, 340);
+    resize(std::max(minimumSizeHint().width(), 720), 400);
 }
 
 void CScanDlg::fillDriveList()
@@ -212,12 +223,12 @@ void CScanDlg::fillDriveList()
         }
         m_pDriveList->insertTopLevelItem(0, row);
     }
-    // The images of this session follow the drives, then the row that adds one.
+    // The images of this session follow the drives, then the row that adds one, which is
+    // never chosen itself.
     QList<CdromDrive> &images = sessionImages();
     for (CdromDrive &image : images) {
         // A folder named later may have taken the image's name since.
-        QList<CdromDrive> taken = m_drives;
-        image = ImageDrive(image.mountPoint, image.label, taken);
+        image = ImageDrive(image.mountPoint, image.label, m_drives);
         m_drives.append(image);
         addDriveRow(image, m_pDriveList->topLevelItemCount());
     }
@@ -225,7 +236,18 @@ void CScanDlg::fillDriveList()
     m_pAddImageRow->setIcon(0, ResourceIcon(191));
     m_pAddImageRow->setToolTip(0,
                                QStringLiteral("Scan an image file of a disc without mounting it"));
+    m_pAddImageRow->setFlags(Qt::ItemIsEnabled);
     m_pDriveList->addTopLevelItem(m_pAddImageRow);
+    // What looks chosen is chosen: the drive scanned last when it is still there, else the
+    // first one.
+    const QString last = OpenProfileSettings()->value(kLastDriveKey).toString();
+    QTreeWidgetItem *current = m_pDriveList->topLevelItem(0);
+    for (int i = 0; i < m_pDriveList->topLevelItemCount(); ++i) {
+        if (!last.isEmpty() && m_pDriveList->topLevelItem(i)->data(0, kRootRole).toString() == last)
+            current = m_pDriveList->topLevelItem(i);
+    }
+    if (current)
+        m_pDriveList->setCurrentItem(current);
 }
 
 QTreeWidgetItem *CScanDlg::addDriveRow(const CdromDrive &drive, int row)
@@ -241,28 +263,26 @@ QTreeWidgetItem *CScanDlg::addDriveRow(const CdromDrive &drive, int row)
 
 void CScanDlg::AddImage()
 {
-    QSettings settings;
+    const std::unique_ptr<QSettings> settings = OpenProfileSettings();
     QFileDialog chooser(this, QStringLiteral("Add Image"),
-                        settings.value(kImageFolderKey).toString(),
+                        settings->value(kImageFolderKey).toString(),
                         QStringLiteral("Disc images (*.iso *.img *.udf *.bin);;All files (*)"));
     chooser.setObjectName(QStringLiteral("AddImageDialog"));
     chooser.setFileMode(QFileDialog::ExistingFile);
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
-    const bool bChosen
-        = ExecDialog(chooser) == QDialog::Accepted && !chooser.selectedFiles().isEmpty();
-    m_pDriveList->clearSelection();
-    if (!bChosen)
+    if (ExecDialog(chooser) != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return;
     const QString path = chooser.selectedFiles().first();
-    settings.setValue(kImageFolderKey, QFileInfo(path).absolutePath());
-    for (const CdromDrive &drive : std::as_const(m_drives)) {
-        if (drive.bImage && drive.mountPoint == path) {
-            for (int i = 0; i < m_pDriveList->topLevelItemCount(); ++i) {
-                if (m_pDriveList->topLevelItem(i)->data(0, kRootRole).toString() == drive.root)
-                    m_pDriveList->setCurrentItem(m_pDriveList->topLevelItem(i));
-            }
-            return;
+    settings->setValue(kImageFolderKey, QFileInfo(path).absolutePath());
+    const auto choose = [this](const QString &root) {
+        for (int i = 0; i < m_pDriveList->topLevelItemCount(); ++i) {
+            if (m_pDriveList->topLevelItem(i)->data(0, kRootRole).toString() == root)
+                m_pDriveList->setCurrentItem(m_pDriveList->topLevelItem(i));
         }
+    };
+    for (const CdromDrive &drive : std::as_const(m_drives)) {
+        if (drive.bImage && drive.mountPoint == path)
+            return choose(drive.root);
     }
     const ImageContents probe = ProbeImage(path);
     if (!probe.bOk) {
@@ -272,26 +292,20 @@ void CScanDlg::AddImage()
     const CdromDrive image = ImageDrive(path, probe.label, m_drives);
     m_drives.append(image);
     sessionImages().append(image);
-    QTreeWidgetItem *row = addDriveRow(image, m_pDriveList->indexOfTopLevelItem(m_pAddImageRow));
-    m_pDriveList->setCurrentItem(row);
+    addDriveRow(image, m_pDriveList->indexOfTopLevelItem(m_pAddImageRow));
+    choose(image.root);
 }
 
 bool CScanDlg::eventFilter(QObject *watched, QEvent *event)
 {
     // Enter or Space on "Add Image..." adds one, as a click does.
-    if (watched == m_pDriveList && event->type() == QEvent::KeyPress) {
+    if (watched == m_pDriveList && event->type() == QEvent::KeyPress
+        && m_pDriveList->currentItem() == m_pAddImageRow) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (m_pDriveList->currentItem() == m_pAddImageRow
-            && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
             AddImage();
             return true;
         }
-    }
-    // A click on empty space of the drive list un-chooses the drive.
-    if (watched == m_pDriveList->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (!m_pDriveList->itemAt(mouse->position().toPoint()))
-            m_pDriveList->clearSelection();
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -299,8 +313,19 @@ bool CScanDlg::eventFilter(QObject *watched, QEvent *event)
 void CScanDlg::onDriveSelectionChanged()
 {
     const QList<QTreeWidgetItem *> selected = m_pDriveList->selectedItems();
-    m_strChosenDrive
-        = selected.isEmpty() ? QString() : selected.first()->data(0, kRootRole).toString();
+    if (selected.isEmpty()) {
+        // A click on empty space or a Ctrl+click leaves the chosen drive chosen.
+        for (int i = 0; i < m_pDriveList->topLevelItemCount(); ++i) {
+            QTreeWidgetItem *row = m_pDriveList->topLevelItem(i);
+            if (row->data(0, kRootRole).toString() == m_strChosenDrive) {
+                m_pDriveList->setCurrentItem(row);
+                return;
+            }
+        }
+        m_strChosenDrive.clear();
+        return;
+    }
+    m_strChosenDrive = selected.first()->data(0, kRootRole).toString();
 }
 
 const CdromDrive *CScanDlg::chosenDrive() const
@@ -331,10 +356,11 @@ void CScanDlg::OnStartScan()
     m_pProgress->setValue(0);
     m_strCurFolder.clear();
     m_strCurFile.clear();
-    m_pCurFolder->clear();
-    m_pCurFile->clear();
+    m_pCurFolder->SetFullText(QString());
+    m_pCurFile->SetFullText(QString());
 
     m_strWalkDrive = m_strChosenDrive;
+    OpenProfileSettings()->setValue(kLastDriveKey, m_strWalkDrive);
     m_bCancel = false;
     const bool bLookInside = m_pLookInside->isChecked();
     if (drive->bImage) {
@@ -346,7 +372,7 @@ void CScanDlg::OnStartScan()
     } else {
         m_pWalk = std::make_unique<DiscWalk>(drive->mountPoint, drive->root, m_strRootLabel);
     }
-    m_strScannedImage.clear();
+    m_strScannedImage = drive->bImage ? drive->mountPoint : QString();
     m_pWalk->SetLookInsideArchives(bLookInside);
     m_pWalk->SetCancelFlag(&m_bCancel);
     // Called on the worker thread; the read-outs are painted on ours, at most every interval.
@@ -369,8 +395,8 @@ void CScanDlg::showProgress(const WalkProgress &progress)
         return;
     m_strCurFolder = progress.folder;
     m_strCurFile = progress.file;
-    m_pCurFolder->setText(m_strCurFolder);
-    m_pCurFile->setText(m_strCurFile);
+    m_pCurFolder->SetFullText(m_strCurFolder);
+    m_pCurFile->SetFullText(m_strCurFile);
     // One step per file, starting over after every 100.
     m_pProgress->setValue(progress.files == 0 ? 0 : int((progress.files - 1) % 100) + 1);
 }
@@ -413,21 +439,12 @@ void CScanDlg::onWalkFinished()
         m_pFileList->append(std::move(walk->Files()));
     }
     m_pProgress->setValue(100);
-    m_pCurFile->setText(m_strCurFile);
-    m_pCurFolder->setText(m_strCurFolder);
+    m_pCurFile->SetFullText(m_strCurFile);
+    m_pCurFolder->SetFullText(m_strCurFolder);
 
+    // The drive stays chosen, as the list shows it, for a scan of the next disc in it.
     m_strScannedDrive = m_strWalkDrive;
-    const CdromDrive *scanned = nullptr;
-    for (const CdromDrive &drive : std::as_const(m_drives)) {
-        if (drive.root == m_strWalkDrive)
-            scanned = &drive;
-    }
-    if (scanned && scanned->bImage)
-        m_strScannedImage = scanned->mountPoint;
-    m_strChosenDrive.clear();
     setWalking(false);
-    // A further scan needs a new choice of drive, which the list shows.
-    m_pDriveList->clearSelection();
     m_btnSave->setFocus();
 
     reportWalkProblems(*walk);

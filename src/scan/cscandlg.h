@@ -12,7 +12,7 @@ class CMyTree;
 class CThemedButton;
 class QCheckBox;
 class DiscWalk;
-class QLabel;
+class ElidedLabel;
 class QProgressBar;
 class QThread;
 class QTreeWidget;
@@ -108,6 +108,6 @@ private:
     QTreeWidget *m_pDriveList = nullptr;
     QTreeWidgetItem *m_pAddImageRow = nullptr;
     QCheckBox *m_pLookInside = nullptr;
-    QLabel *m_pCurFile = nullptr;
-    QLabel *m_pCurFolder = nullptr;
+    ElidedLabel *m_pCurFile = nullptr;
+    ElidedLabel *m_pCurFolder = nullptr;
 };

@@ -282,6 +282,13 @@ StoreResult refusePartial()
         "the backup stay as they are."));
 }
 
+StoreResult refuseReadOnly()
+{
+    return StoreResult::failure(QStringLiteral(
+        "A friend's catalogue is shown, so nothing is written: return to your own catalogue "
+        "first."));
+}
+
 } // namespace
 
 StoreResult WriteWholeFile(const QString &path, const QByteArray &bytes)
@@ -384,6 +391,8 @@ bool CatalogStore::NeedsRestore(const CCatalog &catalog, bool bTreeHasItems) con
 
 StoreResult CatalogStore::SaveCatalog(const CCatalog &catalog, const QByteArray *treeText)
 {
+    if (m_bReadOnly)
+        return refuseReadOnly();
     if (!m_bWhole)
         return refusePartial();
     QList<NamedBytes> files;
@@ -397,6 +406,8 @@ StoreResult CatalogStore::SaveCatalog(const CCatalog &catalog, const QByteArray 
 
 StoreResult CatalogStore::BackUpCatalog()
 {
+    if (m_bReadOnly)
+        return refuseReadOnly();
     // The files under Data/ may be the damaged ones the load failed on.
     if (!m_bWhole)
         return refusePartial();
@@ -429,6 +440,8 @@ StoreResult CatalogStore::BackUpCatalog()
 
 StoreResult CatalogStore::WriteDataFile(const QString &name, const QByteArray &bytes)
 {
+    if (m_bReadOnly)
+        return refuseReadOnly();
     if (!m_bWhole)
         return refusePartial();
     // A save interrupted earlier must not later roll an older file over this one.
@@ -440,6 +453,8 @@ StoreResult CatalogStore::WriteDataFile(const QString &name, const QByteArray &b
 
 StoreResult CatalogStore::WriteBackupFile(const QString &name, const QByteArray &bytes)
 {
+    if (m_bReadOnly)
+        return refuseReadOnly();
     if (!m_bWhole)
         return refusePartial();
     const StoreResult r = recoverDirectory(m_strBackupDir);

@@ -57,6 +57,10 @@ public:
 
     // False while the lists in memory are a partial read; saves then refuse.
     bool CanSave() const { return m_bWhole; }
+    // While a friend's catalogue is shown the lists in memory are not ours: every write
+    // (save, backup, single file) refuses until the home catalogue is back.
+    void SetReadOnly(bool bReadOnly) { m_bReadOnly = bReadOnly; }
+    bool IsReadOnly() const { return m_bReadOnly; }
 
     // Writes Data/Tree.tkdt (when `treeText` is given), Data.dat, FileData.dat and Cat.dat.
     StoreResult SaveCatalog(const CCatalog &catalog, const QByteArray *treeText);
@@ -73,4 +77,5 @@ private:
     QString m_strActiveDir;
     QString m_strBackupDir;
     bool m_bWhole = true;
+    bool m_bReadOnly = false;
 };

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-CCatalog::CCatalog() : m_pDiscs(std::make_unique<CDiscList>()), m_pFiles(std::make_unique<CFileList>())
-{
-}
+CCatalog::CCatalog()
+    : m_pDiscs(std::make_unique<CDiscList>()), m_pFiles(std::make_unique<CFileList>())
+{ }
 
 void CCatalog::ResetLists()
 {

@@ -1,5 +1,9 @@
 #include "app/cmainframe.h"
 #include "app/ctavikonapp.h"
+#include "chrome/elidedtooltips.h"
+#include "commands/ccomandsview.h"
+#include "discs/cleftview.h"
+#include "files/ctavikonview.h"
 #include "platform/appflags.h"
 #include "platform/chomedirdialog.h"
 #include "resources/menus.h"
@@ -11,14 +15,22 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTest>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -91,15 +103,42 @@ TEST(MainFrame, CancellingTheFirstStartEndsWithStatusOne)
     EXPECT_EQ(prompter.dialogs, QStringList {"CHomeDirDialog"});
 }
 
-TEST(MainFrame, PanesOpenWithTheirInitialWidths)
+// At 1366x768 and 1920x1080: the panes open with their classic widths except the disc tree,
+// which shows a thirty-character disc label whole; the file names take the width the size
+// and type leave; a longer label makes the tree scroll sideways, and cut texts show whole
+// in a tip.
+TEST(MainFrame, LayoutUsesTheScreenAndShowsCutTextsInTips)
 {
     TestHome home;
     FakePrompter prompter;
-    CMainFrame frame;
-    frame.resize(255 + 200 + 320 + 165 + 3 * frame.Splitter()->handleWidth(), 600);
-    frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    EXPECT_EQ(frame.Splitter()->sizes(), (QList<int> {255, 200, 320, 165}));
+    for (const QSize screen : {QSize(1366, 768), QSize(1920, 1080)}) {
+        CMainFrame frame;
+        frame.resize(screen);
+        frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        const QList<int> panes = frame.Splitter()->sizes();
+        EXPECT_EQ(QList<int>({panes[0], panes[3]}), QList<int>({255, 165}));
+        EXPECT_GE(panes[1], 200);
+
+        CLeftView *tree = frame.LeftView();
+        auto *usual = new QTreeWidgetItem(tree, {"123 A disc name of thirty chars"});
+        auto *child = new QTreeWidgetItem(usual, {"Folder"});
+        Q_UNUSED(child);
+        tree->expandAll();
+        // (QTRY_VERIFY would only print a failure; gtest must see it.)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !tree->horizontalScrollBar()->isVisible(); }));
+        EXPECT_TRUE(ElidedToolTips::TipAt(tree, tree->visualItemRect(usual).center()).isEmpty());
+        auto *longer = new QTreeWidgetItem(tree, {"124 " + QString(200, u'x')});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return tree->horizontalScrollBar()->isVisible(); }));
+        EXPECT_EQ(ElidedToolTips::TipAt(tree, tree->visualItemRect(longer).center()),
+                  longer->text(0));
+
+        CTavikonView *files = frame.FilesView();
+        QHeaderView *header = files->header();
+        EXPECT_EQ(header->sectionSize(0) + header->sectionSize(1) + header->sectionSize(2),
+                  files->viewport()->width());
+        EXPECT_GT(header->sectionSize(0), files->viewport()->width() / 2);
+    }
 }
 
 TEST(MainFrame, MenuBarHoldsMenu128WithItsEnablingAtStart)
@@ -144,6 +183,58 @@ TEST(MainFrame, MenuBarHoldsMenu128WithItsEnablingAtStart)
     EXPECT_EQ(enabled(),
               (QList<bool> {false, false, false, false, false, false, true, true, true}));
     theAppFlags().reset();
+}
+
+// "Help Themes" opens the help page whichever pane is active: the frame's command, or the
+// command panel's own when it is the active pane. The page lies beside the program.
+TEST(MainFrame, BothHelpCommandsOpenTheHelpPageBesideTheProgram)
+{
+    RunningApp run;
+    ASSERT_TRUE(run.started);
+    CMainFrame *frame = run.frame();
+    for (CView *pane :
+         {static_cast<CView *>(frame->LeftView()), static_cast<CView *>(frame->CommandsView())}) {
+        frame->SetActiveView(pane);
+        frame->MenuAction(ID_HELP_FINDER)->trigger();
+    }
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("help/help.html");
+    EXPECT_EQ(run.prompter.opened, QStringList({beside, beside}));
+    EXPECT_TRUE(run.prompter.messages.isEmpty());
+}
+
+// The help page names every item of the menus and every key of the accelerator table, and
+// shows its pictures; read as text, the way a person reads it.
+TEST(MainFrame, HelpPageCoversEveryMenuItemAndKey)
+{
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath("help/help.html");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QString html = QString::fromUtf8(file.readAll());
+    QTextDocument document;
+    document.setHtml(html);
+    const QString text = document.toPlainText().simplified();
+    QStringList missing;
+    for (const PopupDef &popup : MenuResource(IDR_MAINFRAME))
+        for (const MenuItemDef &item : popup.items) {
+            // "&&" is an ampersand, a single "&" marks the mnemonic.
+            const QString shown
+                = QString(item.text).replace("&&", "\t").remove(u'&').replace(u'\t', u'&');
+            if (item.id != 0 && !text.contains(shown.trimmed().remove(" ...")))
+                missing << shown;
+        }
+    for (const AccelDef &accel : AcceleratorTable()) {
+        const QString key = QKeySequence(accel.key).toString().replace("Return", "Enter");
+        if (!text.contains(key))
+            missing << key;
+    }
+    static const QRegularExpression image("src=\"([^\"]+)\"");
+    for (auto m = image.globalMatch(html); m.hasNext();) {
+        const QString picture = m.next().captured(1);
+        if (!QFileInfo(QFileInfo(path).dir().filePath(picture)).isFile())
+            missing << picture;
+    }
+    EXPECT_TRUE(missing.isEmpty()) << missing.join(", ").toStdString();
+    EXPECT_FALSE(text.contains("Unbennant")) << "the tree says Untitled";
 }
 
 TEST(MainFrame, AboutShowsTheVersionWithOneOkButton)

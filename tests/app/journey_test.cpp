@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -127,6 +128,7 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
     prompter.onDialog(scanDrive(QStringLiteral("Pictures")));
     prompter.onDialog([](QDialog &) { return int(QDialog::Rejected); });
 
+    QList<int> panes;
     {
         CTavikonApp app;
         ASSERT_TRUE(app.InitInstance()) << prompter.messages.join('|').toStdString();
@@ -154,7 +156,11 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
         EXPECT_EQ(column(files, 0), (QStringList {"Intro", "Encore", "Song"}));
-        EXPECT_EQ(column(files, 1).value(0), QStringLiteral("0.001 MB"));
+        EXPECT_EQ(column(files, 1).value(0), QStringLiteral("0.98 KB"));
+        // Widths the user gives the panes and the columns come back at the next start.
+        frame->Splitter()->setSizes({250, 300, 600, 200});
+        header->resizeSection(1, 111);
+        panes = frame->Splitter()->sizes();
 
         // A new category.
         CCatView *cats = frame->CatView();
@@ -194,6 +200,9 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
     CTavikonApp again;
     ASSERT_TRUE(again.InitInstance());
     EXPECT_EQ(prompter.dialogs.size(), dialogsBefore);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(again.MainFrame()));
+    EXPECT_EQ(again.MainFrame()->FilesView()->header()->sectionSize(1), 111);
+    EXPECT_EQ(again.MainFrame()->Splitter()->sizes(), panes);
     CLeftView *tree = again.MainFrame()->LeftView();
     ASSERT_EQ(tree->topLevelItemCount(), 2);
     QTreeWidgetItem *live

@@ -395,11 +395,43 @@ TEST(CategoryPanel, CommandsAreForwardedAndContextMenusFollowWhereTheUserClicked
     // The command chosen from the pop-up runs: View CDs was picked from both menus.
     EXPECT_EQ(p.sentTo(p.tree, HINT_SEARCH).size(), 2u);
     EXPECT_EQ(p.catalog.m_lstSelection, QStringList {"Games"});
+}
 
-    // Attach and detach are taken but change nothing yet.
+TEST(CategoryPanel, AttachAndDetachOnTheSelectedDiscAndTheFilesPickedInTheFileList)
+{
+    Panel p;
+    // Music is carried already and stays once; the last picked ends up at the bottom.
+    p.pick({"Video", "Games", "Music"});
     EXPECT_TRUE(p.view.OnCommand(ID_CAT_ATTACHTOCD));
+    EXPECT_EQ(p.records()[0], (QStringList {"Games", "Video", "Drama", "Music"}));
+    EXPECT_EQ(Panel::rows(p.attached()), (QStringList {"Music", "Drama", "Video", "Games"}));
+    for (int i : {1, 2})
+        p.attached()->topLevelItem(i)->setSelected(true);
     EXPECT_TRUE(p.view.OnCommand(ID_CDCAT_DELETE));
-    EXPECT_EQ(p.records().first(), (QStringList {"Drama", "Music"}));
+    EXPECT_EQ(p.records()[0], (QStringList {"Games", "Music"}));
+    EXPECT_EQ(Panel::rows(p.attached()), (QStringList {"Music", "Games"}));
+
+    // The file list names the files; only those of its folder of the selected disc count.
+    CFileData song, elsewhere;
+    std::tie(song.m_strFileName, song.m_strDiscNumber, song.m_strFolder, song.m_strDrive)
+        = std::tuple("Song.MP3", "1", "e:\\music\\", "e:\\");
+    elsewhere = song;
+    elsewhere.m_strDiscNumber = "2";
+    *p.catalog.m_pFiles = {song, elsewhere};
+    p.catalog.m_strFolderKey = "1 Holiday\\Music";
+    p.catalog.m_lstSelection = {"song.mp3"};
+    p.pick({"Action"});
+    p.files.send(HINT_ATTACH_CATEGORIES, HintArg(&p.catalog));
+    EXPECT_EQ(p.catalog.m_pFiles->at(0).m_lstCategories, QStringList {"Action"});
+    EXPECT_TRUE(p.catalog.m_pFiles->at(1).m_lstCategories.isEmpty());
+
+    // A friend's catalogue is looked at, not changed.
+    theAppFlags().m_bEditAllowed = 0;
+    p.view.OnCommand(ID_CAT_ATTACHTOCD);
+    p.attached()->topLevelItem(0)->setSelected(true);
+    p.view.OnCommand(ID_CDCAT_DELETE);
+    EXPECT_EQ(p.messages(), (QStringList {"Unautoriesed Action!!!", "Unautorised Action!!!"}));
+    EXPECT_EQ(p.records()[0], (QStringList {"Games", "Music"}));
 }
 
 TEST(CategoryPanel, HeaderClicksSortTheDisplayOnly)

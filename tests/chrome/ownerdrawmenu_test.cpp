@@ -48,6 +48,22 @@ TEST(OwnerDrawMenu, BuildsMenu128WithTheHelpPictureOnly)
     }
     EXPECT_EQ(menu.Actions().size(), items);
 
+    // Beside each item the key of the accelerator table that stands for it, shown but left
+    // to the frame's own key handling outside the open menu.
+    QStringList keys;
+    for (const PopupDef &popup : popups)
+        for (const MenuItemDef &def : popup.items)
+            if (QAction *a = menu.Action(def.id); a && !a->shortcut().isEmpty()) {
+                keys << def.text + u'=' + a->shortcut().toString();
+                EXPECT_EQ(a->shortcutContext(), Qt::WidgetShortcut);
+            }
+    EXPECT_EQ(keys,
+              (QStringList {"Scan CD =Ctrl+Y", "Find Gaps=Ctrl+G", "Delete CD=Del",
+                            "CDDB Query=Ctrl+B", "Lend / Borrow=Ctrl+L", "Get Back=Ctrl+H",
+                            "Show Available CDs=Ctrl+W", "Show Non-Available CDs=Ctrl+Q",
+                            "Name Search=Ctrl+N", "File Search=Ctrl+A", "Search CD=Ctrl+D",
+                            "&Back To Home Database=Ctrl+Z", "&Load Friend's Database=Ctrl+P"}));
+
     // Our item drawing: the Help pop-up paints without trouble and gives its items room.
     auto *help = qobject_cast<QMenu *>(menu.Action(ID_HELP_FINDER)->associatedObjects().value(0));
     ASSERT_NE(help, nullptr);
@@ -60,4 +76,20 @@ TEST(OwnerDrawMenu, BuildsMenu128WithTheHelpPictureOnly)
     const QImage image = help->grab().toImage();
     EXPECT_FALSE(image.isNull());
     help->hide();
+
+    // The leading separator of "&Program" is drawn, and the key has room beside the text.
+    auto *program = frame.menuBar()->actions().at(0)->menu();
+    auto *database
+        = qobject_cast<QMenu *>(menu.Action(ID_DATABASE_LOADFRIEND)->associatedObjects().value(0));
+    ASSERT_TRUE(program && database);
+    program->popup(QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(program));
+    EXPECT_GT(program->actionGeometry(program->actions().first()).height(), 0);
+    program->hide();
+    database->popup(QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(database));
+    const QFontMetrics fm = database->fontMetrics();
+    EXPECT_GE(database->actionGeometry(menu.Action(ID_DATABASE_LOADFRIEND)).width(),
+              fm.horizontalAdvance("Load Friend's Database") + fm.horizontalAdvance("Ctrl+P") + 20);
+    database->hide();
 }

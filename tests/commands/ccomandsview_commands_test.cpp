@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTreeView>
@@ -29,7 +30,8 @@ const Expect kCommands[] = {
     {32781, 32811, "0:Scan"},
     {32834, 32812, "0:Missing"},
     {32813, 0, "0:Delete"},
-    {32835, 32814, "msg:Not implemented in this version."},
+    {32835, 0, "0:CDDB"}, // Ctrl+B does what the button does
+    {32814, 0, "msg:Not implemented in this version."},
     {32836, 0, "0:AllowRequest"},
     {32838, 32822, "23:Cats"},
     {32839, 32823, "23:Cats"},
@@ -41,10 +43,10 @@ const Expect kCommands[] = {
     {32847, 0, "11:Bob"},
     {32809, 0, "57:OnViewLargeicons"},
     {32810, 0, "57:OnViewSmallicons"},
-    {32789, 0, "none"},
+    {32789, 0, "dialog:CDiscInfoDlg"},
     {32852, 32850, "500:EnableTrue"},
     {32851, 32784, "dialog:CFriendDbDlg"},
-    {57667, 0, "msg:help"},
+    {57667, 0, "open:help.html"}, // the page beside the program, as the frame's command opens
 };
 
 QString effectOf(PanelHarness &p)
@@ -52,9 +54,9 @@ QString effectOf(PanelHarness &p)
     if (!p.prompter.dialogs.isEmpty())
         return "dialog:" + p.prompter.dialogs.first();
     if (!p.prompter.messages.isEmpty())
-        return p.prompter.messages.first().contains("Tavikon.chm")
-            ? QStringLiteral("msg:help")
-            : "msg:" + p.prompter.messages.first();
+        return "msg:" + p.prompter.messages.first();
+    if (!p.prompter.opened.isEmpty())
+        return "open:" + QFileInfo(p.prompter.opened.first()).fileName();
     // The forwarded command itself also reaches the tree after the panel; skip it.
     QStringList sent = p.sent();
     sent.removeIf([](const QString &hint) { return hint.startsWith("56:"); });
@@ -93,7 +95,7 @@ TEST(CommandPanelKeys, EveryPanelCommandReachesItsAction)
     EXPECT_EQ(effectOf(p), "none");
 }
 
-TEST(CommandPanelKeys, KeysPressedInTheFrameReachThePanelOnlyWhileItIsActive)
+TEST(CommandPanelKeys, KeysTheMenusShowReachThePanelFromEveryPane)
 {
     TestHome home;
     FakePrompter prompter;
@@ -120,11 +122,13 @@ TEST(CommandPanelKeys, KeysPressedInTheFrameReachThePanelOnlyWhileItIsActive)
     QTest::keyClick(pattern, Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(recorder.log, (QStringList {"23:Cats", "5:song|files|all"}));
 
-    // Ctrl+A with the disc tree active is not the tree's key: nothing happens.
+    // With the disc tree active, Ctrl+A and Ctrl+B do what the menu items beside them say;
+    // Ctrl+Enter, which no menu shows, is not the tree's key and does nothing.
     recorder.log.clear();
     frame.SetActiveView(frame.LeftView());
-    frame.OnCommand(32839);
-    EXPECT_TRUE(recorder.log.isEmpty());
+    for (const int key : {32839, 32835, 32847})
+        frame.OnCommand(key);
+    EXPECT_EQ(recorder.log, (QStringList {"23:Cats", "5:song|files|all", "0:CDDB"}));
     frame.GetDocument()->RemoveView(&recorder);
 }
 
@@ -168,11 +172,11 @@ TEST(CommandPanelFriend, LoadingLocksTheEditingButtonsUntilTheWayBackHome)
     EXPECT_TRUE(p.sent().isEmpty());
     EXPECT_EQ(p.prompter.dialogs.size(), 1);
 
-    // The tree reports a failed load: the buttons come back, the label stays.
+    // The tree reports a failed load: the buttons come back and the label says home again.
     p.tree.send(HINT_PANEL_ENABLE, &p.catalog);
     for (const char *name : locked)
         EXPECT_TRUE(p.button(name)->isEnabled()) << name;
-    EXPECT_EQ(p.view.m_strDatabase, "Eva's");
+    EXPECT_EQ(p.edit("databaseField")->text(), "Personal");
 
     p.cats.send(HINT_HOME_REQUEST, &p.catalog);
     EXPECT_EQ(p.sent(), (QStringList {"500:EnableTrue", "200:HomeData", "400:catalog"}));
@@ -200,21 +204,18 @@ TEST(CommandPanelFriend, TheFolderTreeReadsFoldersOnly)
     EXPECT_EQ(dlg.m_strFolder, QDir(home.file("friend")).absolutePath() + "/");
 }
 
-TEST(CommandPanelHelp, OpensTheHelpFileOrSaysWhyNot)
+// The help page beside the program, never a file in the home directory; a desktop that
+// cannot show it gets a word about it.
+TEST(CommandPanelHelp, OpensTheHelpPageOrSaysWhyNot)
 {
     PanelHarness p;
-    p.view.OnCommand(57667);
-    ASSERT_EQ(p.prompter.messages.size(), 1);
-    EXPECT_TRUE(p.prompter.messages.first().contains("was not found"));
-    EXPECT_TRUE(p.prompter.opened.isEmpty());
-
     p.home.write("Tavikon.chm", "help");
-    p.view.OnCommand(57667);
-    EXPECT_EQ(p.prompter.opened, QStringList {p.catalog.m_strHomeDir + "Tavikon.chm"});
     p.prompter.openResult = false;
     p.view.OnCommand(57667);
-    ASSERT_EQ(p.prompter.messages.size(), 2); // nothing said on success
-    EXPECT_TRUE(p.prompter.messages.last().contains("could open"));
+    ASSERT_EQ(p.prompter.opened.size(), 1);
+    EXPECT_TRUE(p.prompter.opened.first().endsWith("/help/help.html"));
+    ASSERT_EQ(p.prompter.messages.size(), 1);
+    EXPECT_TRUE(p.prompter.messages.first().contains("could open"));
 }
 
 // Every visible control lies inside the form, and the form fits the pane's width.

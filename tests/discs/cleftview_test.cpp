@@ -1,10 +1,12 @@
 #include "discs/cleftview.h"
+#include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
 #include "platform/hints.h"
 #include "platform/tokens.h"
 #include "resources/resource.h"
 #include "scan/cscandlg.h"
 #include "store/archive.h"
+#include "store/friendcatalog.h"
 #include "store/treetext.h"
 #include "support/fakeprompter.h"
 #include "support/tempdir.h"
@@ -12,8 +14,8 @@
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QTest>
@@ -21,6 +23,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -94,6 +98,28 @@ CFileData file(const QString &number, const QString &folder, const QString &name
     return f;
 }
 
+// Every file under a directory with a digest of its bytes, to show that nothing was written.
+QStringList snapshot(const QString &dir)
+{
+    QStringList files;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        files << f.fileName() + u' '
+                + QString::number(qHash(f.open(QIODevice::ReadOnly) ? f.readAll() : "?"));
+    }
+    files.sort();
+    return files;
+}
+
+QStringList topLabels(const QTreeWidget &tree)
+{
+    QStringList labels;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i)
+        labels << tree.topLevelItem(i)->text(0);
+    return labels;
+}
+
 const QString kRestore = QStringLiteral(
     "There was a problem with your database\nTavikon is going to restore the backup data now.");
 
@@ -102,6 +128,7 @@ class DiscTree : public ::testing::Test
 protected:
     void SetUp() override
     {
+        theAppFlags().reset();
         view = std::make_unique<TestLeftView>();
         doc.AddView(&panel);
         doc.AddView(view.get());
@@ -153,6 +180,26 @@ protected:
     void expectNoMessages() const
     {
         EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
+    }
+
+    QString friendDir() const { return home.file("friend") + u'/'; }
+    void writeFriend()
+    {
+        home.write("friend/Data.dat", WriteDiscList({disc("21", "Blues"), disc("20", "Jazz")}));
+        home.write("friend/FileData.dat", WriteFileList({file("20", "sr0:\\solo\\", "a.mp3")}));
+        home.write("friend/Cat.dat", WriteStringList({"Swing"}));
+        home.write("friend/Tree.tkdt",
+                   WriteTreeText({{0, "20 Jazz"}, {1, "solo"}, {0, "21 Blues"}}));
+        home.write("friend/TreeTemp.tkdt", WriteTreeText({{0, "solo"}}));
+    }
+    // The command panel's part: the flags go to the friend state, then the folder comes.
+    void loadFriend(const QString &dir)
+    {
+        theAppFlags().m_bHomeDatabase = theAppFlags().m_bEditAllowed = 0;
+        panel.notes.clear();
+        files.notes.clear();
+        prompter.messages.clear();
+        panel.send(HINT_LOAD_FRIEND, dir);
     }
 
     TestHome home;
@@ -309,12 +356,6 @@ TEST_F(DiscTree, MenuCommandsAreForwardedToTheCommandPanel)
     EXPECT_EQ(panel.notes[0].token, &Tokens::OnOptions);
     EXPECT_EQ(panel.notes[1].kind, HintArg::Kind::Catalog);
     EXPECT_FALSE(view->OnCommand(ID_APP_ABOUT));
-
-    // Renaming is refused for now: the label never changes behind the record's back.
-    writeSample();
-    load();
-    EXPECT_TRUE(view->OnCommand(ID_TREE_RENAME));
-    EXPECT_EQ(view->findChild<QLineEdit *>(), nullptr);
 }
 
 class DiscScan : public DiscTree
@@ -433,6 +474,104 @@ TEST_F(DiscTree, TeardownSavesTheHomeCatalogueOnceAndNeverAFriends)
     view.reset();
     EXPECT_EQ(bytes("Data/Data.dat"), data);
     EXPECT_EQ(bytes("DataBackUp/Data.dat"), data);
+}
+
+// A friend's folder, sound or broken in one way. None may crash; a failure leaves the home
+// catalogue as it was on screen, in memory and on disk, with every flag back home; a sound
+// one is shown read-only and nothing is written, not even at the close.
+TEST_F(DiscTree, FriendsCatalogueIsReadOnlyAndAFailureLeavesHomeAsItWas)
+{
+    writeSample();
+    writeSample("DataBackUp");
+    load();
+    const QStringList homeLabels = topLabels(*view);
+    const CFileList homeFiles = *view->Catalog()->m_pFiles;
+    const QStringList homeOnDisk = snapshot(home.file("home"));
+    QByteArray deep;
+    for (int depth = 0; depth <= 4100; ++depth)
+        deep += QByteArray(depth, '\t') + "f\r\n";
+    const QByteArray discs = WriteDiscList({disc("20", "Jazz")});
+    const QString folder = QDir::toNativeSeparators(friendDir());
+    struct Case
+    {
+        QString file; // replaced in a sound folder ("-" removes it); empty: no folder given
+        QByteArray bytes;
+        int loads; // 0 no, 1 yes, 2 either (a kept fuzz input may be a sound file)
+        QString message; // how the first message starts
+    };
+    QList<Case> cases = {
+        {"Cat.dat", WriteStringList({"Swing"}), 1, ""},
+        {"FriendDataBackUp", "a file", 1, "The friend's folder cannot take the safety copy"},
+        {"TreeTemp.tkdt", "-", 0, "File " + folder + "TreeTemp.tkdt not found"},
+        {"", {}, 0, "File Data.dat not found"},
+        {"Data.dat", discs.left(discs.size() - 3), 0, ""},
+        {"Data.dat", WriteFileList({file("20", "sr0:\\", "a")}), 0, ""}, // another class
+        {"Data.dat", QByteArray("\xff\xff\xff\xff\xff\x7f", 6) + discs.mid(2), 0, ""},
+        {"Data.dat", "", 0, ""},
+        {"Data.dat", "|fifo", 0, "The friend's file"},
+        {"FileData.dat", "|huge", 0, "The friend's file"},
+        {"Tree.tkdt", QByteArray(100'000, 'A'), 0, "The friend's file"}, // one endless line
+        {"Tree.tkdt", deep, 0, "The friend's file"},
+    };
+    const QDir corpus(QStringLiteral(TAVIKON_STORE_DATA "/fuzz"));
+    const QMap<QString, QString> slot = {{"discs", "Data.dat"},
+                                         {"files", "FileData.dat"},
+                                         {"categories", "Cat.dat"},
+                                         {"treetext", "Tree.tkdt"}};
+    for (const QString &name : corpus.entryList(QDir::Files)) {
+        QFile input(corpus.filePath(name));
+        ASSERT_TRUE(input.open(QIODevice::ReadOnly));
+        cases.append({slot.value(name.section(u'-', 0, 0)), input.readAll(), 2, ""});
+    }
+    for (const Case &c : cases) {
+        SCOPED_TRACE((c.file + " " + c.message).toStdString());
+        QDir(home.file("friend")).removeRecursively();
+        writeFriend();
+        const QString target = home.file("friend/" + c.file);
+        if (c.bytes == "-") {
+            QFile::remove(target);
+        } else if (c.bytes == "|fifo") {
+            ASSERT_TRUE(QFile::remove(target)
+                        && ::mkfifo(QFile::encodeName(target).constData(), 0600) == 0);
+        } else if (c.bytes == "|huge") {
+            QFile(target).resize(FriendCatalog::kMaxFileSize + 1);
+        } else if (!c.file.isEmpty()) {
+            home.write("friend/" + c.file, c.bytes);
+        }
+        loadFriend(c.file.isEmpty() ? QString() : friendDir());
+        EXPECT_TRUE(c.loads == 2 || view->m_bFriendLoaded == c.loads);
+        EXPECT_TRUE(c.message.isEmpty() || prompter.messages.value(0).startsWith(c.message))
+            << prompter.messages.value(0).toStdString();
+        if (view->m_bFriendLoaded == 1) {
+            EXPECT_TRUE(view->Store().IsReadOnly());
+            panel.send(HINT_TOKEN, Tokens::Scan); // refused: the scan would write into it
+            EXPECT_TRUE(prompter.dialogs.isEmpty());
+            EXPECT_TRUE(c.loads == 2 || topLabels(*view) == QStringList({"20 Jazz", "21 Blues"}));
+            panel.send(HINT_HOME_DATA, Tokens::HomeData);
+        } else {
+            EXPECT_FALSE(prompter.messages.isEmpty());
+            EXPECT_EQ(theAppFlags().m_bHomeDatabase + theAppFlags().m_bEditAllowed, 2);
+            EXPECT_TRUE(panel.got(HINT_ENABLE, Tokens::EnableTrue));
+            EXPECT_EQ(panel.count(HINT_PANEL_ENABLE), 1);
+        }
+        const qsizetype copies
+            = QDir(home.file("friend/FriendDataBackUp")).entryList(QDir::Files).size();
+        EXPECT_TRUE(c.bytes != "-" || copies == 3); // the copies before the missing file stay
+        EXPECT_EQ(topLabels(*view), homeLabels);
+        EXPECT_EQ(*view->Catalog()->m_pFiles, homeFiles);
+        EXPECT_EQ(view->Catalog()->m_strHomeDir, homeDir());
+        EXPECT_EQ(snapshot(home.file("home")), homeOnDisk);
+    }
+    // A sound folder gets a copy of all five files.
+    QDir(home.file("friend")).removeRecursively();
+    writeFriend();
+    loadFriend(friendDir());
+    for (const QString &name : FRIEND_FILES)
+        EXPECT_EQ(home.read("friend/FriendDataBackUp/" + name), home.read("friend/" + name));
+    const QStringList friendOnDisk = snapshot(home.file("friend"));
+    view.reset();
+    EXPECT_EQ(snapshot(home.file("home")), homeOnDisk);
+    EXPECT_EQ(snapshot(home.file("friend")), friendOnDisk);
 }
 
 TEST(DiscTreeAlone, NothingIsWrittenWithoutACatalogue)

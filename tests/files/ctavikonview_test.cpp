@@ -1,4 +1,6 @@
+#include "categories/cattachedcatdlg.h"
 #include "chrome/sortheader.h"
+#include "chrome/sortlistctrl.h"
 #include "files/ctavikonview.h"
 #include "files/filelistmodel.h"
 #include "platform/appflags.h"
@@ -6,13 +8,17 @@
 #include "platform/hints.h"
 #include "platform/tokens.h"
 #include "resources/resource.h"
+#include "store/archive.h"
 #include "support/fakeprompter.h"
+#include "support/tempdir.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -130,7 +136,7 @@ protected:
     bool exposed = false;
 };
 
-TEST_F(FileListTest, ListsTheFolderWithSizeInMBAndLeavesTheRecordsAsStored)
+TEST_F(FileListTest, ListsTheFolderSortedByNameWithReadableSizesAndLeavesTheRecordsAsStored)
 {
     *catalog.m_pFiles = {
         file("12", "e:\\music\\live\\", "Song.MP3", "1048576"),
@@ -143,9 +149,12 @@ TEST_F(FileListTest, ListsTheFolderWithSizeInMBAndLeavesTheRecordsAsStored)
 
     select("12", "12 Untitled\\Music\\Live");
 
-    EXPECT_EQ(columnTexts(0), (QStringList {"Notes", "README", "Intro", "Song"}));
-    EXPECT_EQ(columnTexts(1), (QStringList {"0.000 MB", "4096.000 MB", "0.001 MB", "1.000 MB"}));
-    EXPECT_EQ(columnTexts(2), (QStringList {"TXT", "README", "FLAC", "MP3"}));
+    // In the order the arrow shows from the start: names ascending.
+    EXPECT_EQ(files.SortHeader()->SortColumn(), 0);
+    EXPECT_TRUE(files.SortHeader()->SortAscending());
+    EXPECT_EQ(columnTexts(0), (QStringList {"Intro", "Notes", "README", "Song"}));
+    EXPECT_EQ(columnTexts(1), (QStringList {"1.46 KB", "0 B", "4 GB", "1 MB"}));
+    EXPECT_EQ(columnTexts(2), (QStringList {"FLAC", "TXT", "README", "MP3"}));
     EXPECT_FALSE(files.model()
                      ->data(files.model()->index(3, 0), Qt::DecorationRole)
                      .value<QIcon>()
@@ -173,7 +182,7 @@ TEST_F(FileListTest, ListsOnlyTheSelectedDiscOrTheGivenNames)
         file("4", "e:\\music\\", "second2.mp3", "1"),
     };
     select("4", "4 Other\\Music");
-    EXPECT_EQ(columnTexts(0), (QStringList {"second2", "second"}));
+    EXPECT_EQ(columnTexts(0), (QStringList {"second", "second2"}));
     select("3", "3 First");
     EXPECT_EQ(columnTexts(0), (QStringList {"first-root"}));
     select("5", "5 Missing");
@@ -182,18 +191,18 @@ TEST_F(FileListTest, ListsOnlyTheSelectedDiscOrTheGivenNames)
     // Names from a search replace the listing, the last one on top.
     const QStringList names = {"one.mp3", "two.avi", "three"};
     commands.send(HINT_SHOW_NAMES, names);
-    EXPECT_EQ(columnTexts(0), (QStringList {"three", "two.avi", "one.mp3"}));
+    EXPECT_EQ(columnTexts(0), (QStringList {"one.mp3", "three", "two.avi"}));
     EXPECT_EQ(columnTexts(1), (QStringList {"", "", ""}));
     commands.send(HINT_SHOW_NAMES, QStringList());
     EXPECT_EQ(rows(), 0);
 }
 
-TEST_F(FileListTest, HeaderClicksSortEachColumnWithItsOwnDirection)
+TEST_F(FileListTest, HeaderClicksSortAscendingFirstThenTurnAndSizesSortOnTheByteCount)
 {
     *catalog.m_pFiles = {
-        file("1", "e:\\", "cherry.TXT", "10485760"), // 10.000 MB
-        file("1", "e:\\", "Banana.avi", "9437184"), //  9.000 MB
-        file("1", "e:\\", "apple.Mp3", "104857600"), // 100.000 MB
+        file("1", "e:\\", "cherry.TXT", "10485760"),
+        file("1", "e:\\", "Banana.avi", "921600"),
+        file("1", "e:\\", "apple.Mp3", "104857600"),
     };
     select("1", "1 Disc");
     ASSERT_EQ(rows(), 3);
@@ -201,49 +210,52 @@ TEST_F(FileListTest, HeaderClicksSortEachColumnWithItsOwnDirection)
     const QPersistentModelIndex banana = files.model()->index(1, 0);
     selectRow(1);
 
-    // Every column starts ascending on its first click and turns on the second.
-    const std::pair<int, QStringList> clicks[] = {{1, {"9.000 MB", "10.000 MB", "100.000 MB"}},
-                                                  {1, {"100.000 MB", "10.000 MB", "9.000 MB"}},
-                                                  {0, {"apple", "Banana", "cherry"}},
-                                                  {0, {"cherry", "Banana", "apple"}},
-                                                  {2, {"AVI", "MP3", "TXT"}},
-                                                  {2, {"TXT", "MP3", "AVI"}}};
+    // A new column starts ascending, the marked one turns; the name column is marked from
+    // the start. Sizes go by bytes: the text would put "900 KB" last.
+    const std::pair<int, QStringList> clicks[]
+        = {{0, {"cherry", "Banana", "apple"}}, {1, {"900 KB", "10 MB", "100 MB"}},
+           {1, {"100 MB", "10 MB", "900 KB"}}, {2, {"AVI", "MP3", "TXT"}},
+           {2, {"TXT", "MP3", "AVI"}},         {0, {"apple", "Banana", "cherry"}}};
     for (int i = 0; i < 6; ++i) {
         clickHeader(clicks[i].first);
         EXPECT_EQ(columnTexts(clicks[i].first), clicks[i].second) << i;
         EXPECT_EQ(files.SortHeader()->SortColumn(), clicks[i].first);
-        EXPECT_EQ(files.SortHeader()->SortAscending(), i % 2 == 0) << i;
-        if (i == 1) { // the selection moved with its row
+        EXPECT_EQ(files.SortHeader()->SortAscending(), i % 2 == 1) << i;
+        if (i == 2) { // the selection moved with its row
             EXPECT_EQ(banana.row(), 2);
             EXPECT_EQ(files.selectionModel()->selectedRows(), QModelIndexList {banana});
         }
     }
+    // A new listing keeps the order the arrow shows.
+    clickHeader(1);
+    select("1", "1 Disc");
+    EXPECT_EQ(columnTexts(1), (QStringList {"900 KB", "10 MB", "100 MB"}));
     // Sorting shows rows, it does not touch the records.
     EXPECT_EQ(catalog.m_pFiles->at(0).m_strFileName, "cherry.TXT");
 }
 
-TEST_F(FileListTest, RightClickPutsTheSelectedNamesAtTheHeadAndShowsTheDataMenu)
+TEST_F(FileListTest, RightClickSelectsExactlyTheFilesSelectedNowAndShowsTheDataMenu)
 {
     *catalog.m_pFiles = {file("1", "e:\\", "c.TXT", "1"), file("1", "e:\\", "Song.MP3", "1"),
-                         file("1", "e:\\", "a.jpg", "1")};
+                         file("1", "e:\\", "a.jpg", "1"), file("1", "e:\\", "README", "1")};
     select("1", "1 Disc");
-    ASSERT_EQ(columnTexts(0), (QStringList {"a", "Song", "c"}));
-    catalog.m_lstSelection = {"Music"};
+    ASSERT_EQ(columnTexts(0), (QStringList {"a", "c", "README", "Song"}));
+    catalog.m_lstSelection = {"Music"}; // left by a search
     selectRow(2);
     selectRow(0);
 
+    // The stored names, the last selected row first; nothing of before stays.
     rightClick();
-    EXPECT_EQ(catalog.m_lstSelection, (QStringList {"c.txt", "a.jpg", "Music"}));
+    EXPECT_EQ(catalog.m_lstSelection, (QStringList {"README", "a.jpg"}));
     EXPECT_EQ(menuTexts,
               (QStringList {"&Attach Selected Categories", "&View and Edit Attached Categories",
                             QString(), "Open File", "CD Info"}));
 
-    // The list is never emptied here: the next right click adds to it.
     files.selectionModel()->clearSelection();
-    selectRow(1);
+    selectRow(3);
     menuChoice = "CD Info";
     rightClick();
-    EXPECT_EQ(catalog.m_lstSelection, (QStringList {"Song.mp3", "c.txt", "a.jpg", "Music"}));
+    EXPECT_EQ(catalog.m_lstSelection, (QStringList {"Song.MP3"}));
     EXPECT_TRUE(commands.last(HINT_PANEL_COMMAND, &Tokens::OnOptions));
 
     menuChoice = "&Attach Selected Categories";
@@ -258,6 +270,53 @@ TEST_F(FileListTest, RightClickPutsTheSelectedNamesAtTheHeadAndShowsTheDataMenu)
     rightClick();
     EXPECT_EQ(cats.notes.size(), before);
     EXPECT_EQ(prompter.messages, (QStringList {"Unautorised Action!!!"}));
+}
+
+TEST_F(FileListTest, AttachedCategoriesOfOneFileAreShownAndTakenOffWithoutRewritingNames)
+{
+    CFileData song = file("1", "e:\\music\\", "Song.MP3", "1");
+    song.m_lstCategories = {"Live", "Music"};
+    CFileData other = file("1", "e:\\", "song.mp3", "1"); // same name, another folder
+    other.m_lstCategories = {"Rock"};
+    *catalog.m_pFiles = {other, song};
+    select("1", "1 Disc\\Music");
+
+    EXPECT_TRUE(files.OnCommand(ID_DATA_VIEWCATEGORIES));
+    EXPECT_EQ(prompter.messages,
+              (QStringList {"You should select only one category to use this function!"}));
+
+    QStringList shown;
+    prompter.onDialog([&](QDialog &d) {
+        auto *dlg = qobject_cast<CAttachedCatDlg *>(&d);
+        if (!dlg)
+            return int(QDialog::Rejected);
+        auto rows = [&] {
+            QStringList texts;
+            for (int i = 0; i < dlg->List()->topLevelItemCount(); ++i)
+                texts << dlg->List()->topLevelItem(i)->text(0);
+            return texts;
+        };
+        shown = rows();
+        dlg->List()->topLevelItem(1)->setSelected(true); // "Live"
+        theAppFlags().m_bEditAllowed = 0; // a friend's catalogue: looking is allowed
+        dlg->OnDetach();
+        theAppFlags().m_bEditAllowed = 1;
+        dlg->SetMenuRunner([](QMenu &menu, const QPoint &) { return menu.actions().value(0); });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+        QApplication::sendEvent(dlg->List()->viewport(), &event);
+        shown << rows();
+        return int(QDialog::Accepted);
+    });
+    selectRow(0);
+    files.OnCommand(ID_DATA_VIEWCATEGORIES);
+    EXPECT_EQ(prompter.dialogs.value(0), "CAttachedCatDlg");
+    EXPECT_EQ(shown, (QStringList {"Music", "Live", "Music"}));
+    EXPECT_EQ(prompter.messages.value(1), "Unautorised Action!!!");
+    EXPECT_EQ(catalog.m_pFiles->at(1).m_lstCategories, QStringList {"Music"});
+    // The records keep their names and folders exactly as stored.
+    other.m_lstCategories = {"Rock"};
+    song.m_lstCategories = {"Music"};
+    EXPECT_EQ(*catalog.m_pFiles, (CFileList {other, song}));
 }
 
 TEST_F(FileListTest, ViewModesAndMenuCommands)
@@ -293,6 +352,97 @@ TEST_F(FileListTest, ViewModesAndMenuCommands)
     EXPECT_TRUE(files.OnCommand(ID_ACCEL_CTRLENTER));
     EXPECT_TRUE(commands.notes.empty());
     EXPECT_FALSE(files.OnCommand(ID_ACCEL_SAVEDATA));
+}
+
+// Opening: a disc copied to a folder drive, a second drive that appears while the insert
+// prompt is shown, and a record that tries to leave its disc. Windows-made records (drive
+// e:, folders in lower case) on discs with upper-case names.
+TEST_F(FileListTest, OpensTheRowsFileFromWhicheverDriveHoldsItsDisc)
+{
+    TestHome home;
+    ASSERT_TRUE(home.write("drive/MUSIC/Live/Song.MP3", "x") && home.write("drive/ROOT.TXT", "x")
+                && home.write("outside.txt", "x") && home.write("drive/Notes", "x"));
+    qputenv("TAVIKON_CDROM_ROOTS",
+            QFile::encodeName(home.file("drive") + ':' + home.file("later")));
+    const auto unset = qScopeGuard([] { qunsetenv("TAVIKON_CDROM_ROOTS"); });
+    *catalog.m_pFiles = {
+        file("12", "e:\\music\\live\\", "song.mp3", "1"),
+        file("12", "e:\\", "Root.txt", "1"),
+        file("12", "e:\\", "notes", "1"),
+        file("12", "e:\\..\\", "outside.txt", "1"),
+        file("30", "e:\\docs\\", "Late.txt", "1"),
+    };
+    const QByteArray records = WriteFileList(*catalog.m_pFiles);
+    const QString refused = "The catalogue gives this file a path that could lead off its disc, "
+                            "so it is not opened:\ne:\\..\\outside.txt";
+    struct Case
+    {
+        QString number, key, row; // the selection and the name column of the row
+        int how; // 0 double-click, 1 "Open File", 2 Ctrl+Enter
+        bool shellOpens;
+        QString opened; // relative to the test home; empty: nothing
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {"12", "12 X\\Music\\Live", "song", 0, true, "drive/MUSIC/Live/Song.MP3", {}},
+        {"12", "12 X", "Root", 1, true, "drive/ROOT.TXT", {}},
+        {"12", "12 X", "notes", 2, true, "drive/Notes", {}},
+        {"12", "12 X\\..", "outside", 0, true, "", {refused}},
+        {"12",
+         "12 X",
+         "Root",
+         2,
+         false,
+         "drive/ROOT.TXT",
+         {"Failed", "Please, insert CD Number 12", "Failed", "CD was not found again."}},
+        {"30",
+         "30 Y\\Docs",
+         "Late",
+         0,
+         true,
+         "",
+         {"Please, insert CD Number 30", "CD was not found again."}},
+        // Now the disc turns up while the prompt is shown.
+        {"30",
+         "30 Y\\Docs",
+         "Late",
+         1,
+         true,
+         "later/DOCS/late.TXT",
+         {"Please, insert CD Number 30"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.row.toStdString());
+        select(c.number, c.key);
+        const auto found = files.FileModel()->match(files.FileModel()->index(0, 0), Qt::DisplayRole,
+                                                    c.row, 1, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        files.selectionModel()->select(
+            found[0], QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        prompter.messages.clear();
+        prompter.opened.clear();
+        prompter.openResult = c.shellOpens;
+        prompter.onMessage = [&](const QString &) {
+            if (c.opened.startsWith("later"))
+                home.write(c.opened, "x");
+        };
+        if (c.how == 0) {
+            const QPoint at = files.visualRect(found[0]).center();
+            QTest::mouseClick(files.viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(files.viewport(), Qt::LeftButton, {}, at);
+        } else if (c.how == 1) {
+            menuChoice = "Open File";
+            rightClick();
+        } else {
+            files.OnCommand(ID_ACCEL_CTRLENTER);
+        }
+        EXPECT_EQ(prompter.messages, c.messages);
+        const QStringList opened
+            = c.opened.isEmpty() ? QStringList() : QStringList {home.file(c.opened)};
+        EXPECT_EQ(prompter.opened, c.shellOpens ? opened : opened + opened);
+    }
+    // The records keep their letter case, byte for byte.
+    EXPECT_EQ(WriteFileList(*catalog.m_pFiles), records);
 }
 
 } // namespace

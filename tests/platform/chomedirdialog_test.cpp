@@ -1,5 +1,6 @@
 #include "platform/chomedirdialog.h"
 
+#include "support/fakeprompter.h"
 #include "support/tempdir.h"
 
 #include <QDir>
@@ -38,7 +39,8 @@ TEST(CHomeDirDialog, ShowsItsTextsAndButtons)
               QStringList({"Create Home Directory",
                            "You don't have a home directory. It is likely that you start Tavikon "
                            "for the first time or you have used the \"Cancel\" option previously.",
-                           "Choose a home directory by clicking on the name of the directory .",
+                           "Choose a home directory by clicking on the name of the "
+                           "directory\u00a0.",
                            "Choose", "Cancel"}));
     QSignalSpy rejected(&dialog, &QDialog::rejected);
     dialog.findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
@@ -64,9 +66,42 @@ TEST(CHomeDirDialog, OffersThePlacesButNoOpticalDisc)
     auto *tree = dialog.findChild<QTreeWidget *>(QStringLiteral("directoryTree"));
     ASSERT_TRUE(tree);
     EXPECT_EQ(tree->topLevelItemCount(), places.size());
-    // The first place is selected and opened at the start.
-    EXPECT_EQ(dialog.m_strPath, QStringLiteral("/"));
-    EXPECT_TRUE(tree->topLevelItem(0)->isExpanded());
+}
+
+// ~/Tavikon is offered and selected before it exists and made when chosen; "New Folder" makes
+// a folder in the selected one, which the user names in place.
+TEST(CHomeDirDialog, OffersTavikonInTheHomeAndMakesNewFolders)
+{
+    TestHome home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const QString tavikon = QDir::cleanPath(home.path()) + QStringLiteral("/Tavikon");
+    {
+        CHomeDirDialog dialog;
+        auto *tree = dialog.findChild<QTreeWidget *>(QStringLiteral("directoryTree"));
+        EXPECT_EQ(dialog.m_strPath, tavikon + u'/');
+        EXPECT_EQ(tree->currentItem()->text(0), QStringLiteral("Tavikon"));
+        EXPECT_FALSE(QFileInfo::exists(tavikon));
+
+        FakePrompter prompter;
+        EXPECT_EQ(dialog.OnNewFolder(), tavikon + QStringLiteral("/New Folder"));
+        EXPECT_EQ(dialog.OnNewFolder(), tavikon + QStringLiteral("/New Folder/New Folder"));
+        QTreeWidgetItem *made = tree->currentItem();
+        made->setText(0, QStringLiteral("Discs"));
+        EXPECT_TRUE(QFileInfo(tavikon + QStringLiteral("/New Folder/Discs")).isDir());
+        EXPECT_EQ(dialog.m_strPath, tavikon + QStringLiteral("/New Folder/Discs/"));
+        made->setText(0, QStringLiteral("a/b")); // not a name: stays as it was
+        EXPECT_EQ(made->text(0), QStringLiteral("Discs"));
+        EXPECT_EQ(prompter.messages.size(), 1);
+    }
+    ASSERT_TRUE(QDir(tavikon).removeRecursively());
+    {
+        CHomeDirDialog dialog;
+        dialog.findChild<QPushButton *>(QStringLiteral("chooseButton"))->click();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_TRUE(QFileInfo(tavikon).isDir());
+    }
+    qputenv("HOME", oldHome);
 }
 
 // The tree lists a folder's subfolders when it is opened, and choosing one gives its path.

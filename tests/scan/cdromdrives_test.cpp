@@ -118,4 +118,24 @@ TEST(DrivePaths, CatalogueFormAndBackResolveLetterCase)
     EXPECT_EQ(NativePathForCatalog(drives, r + "music\\gone.mp3"), QString());
     EXPECT_EQ(NativePathForCatalog(drives, "zz:\\music\\"), QString());
     EXPECT_EQ(NativePathForCatalog(drives, "no root"), QString());
+
+    // Paths of a catalogue from someone else never lead off the drive they name.
+    ASSERT_TRUE(disc.link("Out", "..") && disc.file("Music/Live/a..b"));
+    for (const QString &path : {r + "..\\", r + "music\\..\\top.txt", r + "music\\\\live\\",
+                                r + ".\\top.txt", r + "out\\", r + "music\\c:\\"})
+        EXPECT_EQ(NativePathForCatalog(drives, path), QString()) << path.toStdString();
+    EXPECT_FALSE(NativePathForCatalog(drives, r + "music\\live\\a..b").isEmpty());
+    const std::pair<QString, QString> unsafe[] = {{"e:\\..\\", "x"},
+                                                  {"e:\\a\\", ".."},
+                                                  {"e:\\a\\", "b\\c"},
+                                                  {"e:\\d:\\", "x"},
+                                                  {"e:\\a\\\\", "x"},
+                                                  {"no root\\", "x"},
+                                                  {"e:\\a\\", QString(1, QChar(0))},
+                                                  {"e:\\", ""}};
+    for (const auto &[folder, name] : unsafe)
+        EXPECT_FALSE(DrivePartsOfRecord(folder, name)) << (folder + name).toStdString();
+    EXPECT_EQ(DrivePartsOfRecord("e:\\music\\live\\", "a/b"),
+              (QStringList {"music", "live", "a/b"}));
+    EXPECT_EQ(DrivePartsOfRecord("e:\\", "top.txt"), QStringList {"top.txt"});
 }

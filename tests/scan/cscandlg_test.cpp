@@ -3,6 +3,7 @@
 #include "support/fakeprompter.h"
 #include "support/tempdir.h"
 
+#include "chrome/elidedlabel.h"
 #include "scan/cmytree.h"
 #include "scan/cscandlg.h"
 
@@ -136,7 +137,7 @@ TEST_F(ScanDialog, ScanFillsTreeAndRecordsAndSaveWritesTheTree)
     EXPECT_EQ(m_files.first(), m_before.first());
     EXPECT_EQ(m_dlg->m_bScanned, 1);
     EXPECT_EQ(m_dlg->m_strScannedDrive, "DISCA:\\");
-    EXPECT_TRUE(m_dlg->ChosenDrive().isEmpty());
+    EXPECT_EQ(m_dlg->ChosenDrive(), "DISCA:\\");
     EXPECT_EQ(m_dlg->findChild<QProgressBar *>("ScanProgress")->value(), 100);
     EXPECT_EQ(QDir::currentPath(), cwd);
     EXPECT_TRUE(m_prompter.messages.isEmpty());
@@ -151,11 +152,6 @@ TEST_F(ScanDialog, ScanFillsTreeAndRecordsAndSaveWritesTheTree)
 TEST_F(ScanDialog, RescanReplacesPendingRecordsAndAFailedSaveOrStopKeepsNone)
 {
     scan("DISCA:\\");
-    // The drive must be chosen again for a further scan.
-    click("StartScan");
-    EXPECT_EQ(m_prompter.messages, QStringList {"Please, click on a disc drive !!!"});
-    EXPECT_FALSE(m_dlg->IsWalking());
-
     scan("DISCB:\\");
     EXPECT_EQ(treeLines(), (QStringList {"12 Untitled", "\tPhotos"}));
     EXPECT_EQ(newRecords(),
@@ -168,7 +164,7 @@ TEST_F(ScanDialog, RescanReplacesPendingRecordsAndAFailedSaveOrStopKeepsNone)
     ASSERT_TRUE(m_home.write("Data", "not a folder"));
     click("SaveScan");
     EXPECT_TRUE(m_dlg->isVisible());
-    EXPECT_EQ(m_prompter.messages.size(), 2);
+    EXPECT_EQ(m_prompter.messages.size(), 1);
     EXPECT_EQ(m_files.size(), m_before.size() + 2); // still pending
 
     click("StopScan");
@@ -194,31 +190,66 @@ TEST_F(ScanDialog, StopDuringAWalkHaltsItAndKeepsNothing)
     EXPECT_TRUE(m_home.read("Data/TreeTemp.tkdt").isEmpty());
 }
 
-TEST_F(ScanDialog, StartNeedsAChosenDriveAndSaveWithoutScanAddsNothing)
+// The list always has a real choice: the first drive, or the one scanned last in an earlier
+// dialog; a click on empty space keeps it. Only a list without drives asks for one.
+TEST_F(ScanDialog, TheDriveThatLooksChosenIsChosenAndSaveWithoutScanAddsNothing)
 {
-    click("StartScan");
-    clickDrive("DISCA:\\");
     EXPECT_EQ(m_dlg->ChosenDrive(), "DISCA:\\");
-    // A click on empty space of the list un-chooses the drive.
+    EXPECT_EQ(m_list->selectedItems(), QList<QTreeWidgetItem *> {row("DISCA:\\")});
     QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {},
                       QPoint(5, m_list->viewport()->height() - 3));
-    EXPECT_TRUE(m_dlg->ChosenDrive().isEmpty());
-    click("StartScan");
-    EXPECT_EQ(
-        m_prompter.messages,
-        (QStringList {"Please, click on a disc drive !!!", "Please, click on a disc drive !!!"}));
-    EXPECT_EQ(m_dlg->m_bScanned, 0);
-
+    EXPECT_EQ(m_dlg->ChosenDrive(), "DISCA:\\");
     click("SaveScan");
     EXPECT_EQ(m_dlg->result(), QDialog::Accepted);
     EXPECT_EQ(m_files, m_before);
     EXPECT_FALSE(QFile::exists(m_home.file("Data/TreeTemp.tkdt")));
+
+    scan("DISCB:\\");
+    CScanDlg next;
+    EXPECT_EQ(next.ChosenDrive(), "DISCB:\\");
+
+    qputenv("TAVIKON_CDROM_ROOTS", "");
+    CScanDlg none;
+    if (none.Drives().isEmpty()) { // a machine with an optical drive has a row anyway
+        none.OnStartScan();
+        EXPECT_EQ(m_prompter.messages.last(), "Please, click on a disc drive !!!");
+        EXPECT_EQ(none.m_bScanned, 0);
+    }
+}
+
+// Long names stay inside the dialog, cut in the middle, whole in the tip; the buttons carry
+// their captions beside the icons, which is also what a screen reader announces.
+TEST_F(ScanDialog, ReadoutsStayInsideAndButtonsCarryTheirCaptions)
+{
+    const QString deep = "/media/" + QString(40, u'f') + "/Track 12 - the end of the name.flac";
+    auto *readout = m_dlg->findChild<ElidedLabel *>("File");
+    ASSERT_TRUE(readout);
+    readout->SetFullText(deep);
+    EXPECT_LE(m_dlg->mapFromGlobal(readout->mapToGlobal(readout->rect().topRight())).x(),
+              m_dlg->width());
+    EXPECT_TRUE(readout->text().startsWith("/media/"));
+    EXPECT_TRUE(readout->text().endsWith("name.flac"));
+    EXPECT_LT(readout->text().size(), deep.size());
+    EXPECT_EQ(readout->toolTip(), deep);
+
+    QStringList names;
+    for (const char *button : {"StartScan", "StopScan", "SaveScan"}) {
+        auto *b = m_dlg->findChild<QPushButton *>(QLatin1String(button));
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(b);
+        names << accessible->text(QAccessible::Name) + u'|' + b->toolTip();
+        EXPECT_GE(b->width(), b->sizeHint().width());
+    }
+    EXPECT_EQ(names,
+              (QStringList {"Start Scan|Start Scan Ctrl + S", "Stop Scan|Stop Scan Ctrl + X",
+                            "Save Scan|Save Scan Ctrl + H"}));
 }
 
 TEST_F(ScanDialog, ControlsHaveNamesAndKeys)
 {
     for (QWidget *w : m_dlg->findChildren<QWidget *>()) {
-        EXPECT_TRUE(!(w->focusPolicy() & Qt::TabFocus) || !w->accessibleName().isEmpty())
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(w);
+        EXPECT_TRUE(!(w->focusPolicy() & Qt::TabFocus)
+                    || !accessible->text(QAccessible::Name).isEmpty())
             << w->metaObject()->className() << " " << w->objectName().toStdString();
     }
     EXPECT_TRUE(m_dlg->findChild<QPushButton *>("StartScan")->isDefault());
@@ -228,8 +259,7 @@ TEST_F(ScanDialog, ControlsHaveNamesAndKeys)
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg.get()));
     m_list->setFocus();
     QTest::keyClick(m_list, Qt::Key_Down);
-    QTest::keyClick(m_list, Qt::Key_Space);
-    ASSERT_FALSE(m_dlg->ChosenDrive().isEmpty());
+    ASSERT_EQ(m_dlg->ChosenDrive(), "DISCB:\\");
     QSignalSpy finished(m_dlg.get(), &CScanDlg::walkFinished);
     QTest::keyClick(m_dlg.get(), Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(finished.wait(10000));

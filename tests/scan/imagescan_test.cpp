@@ -1,12 +1,15 @@
 #include "disclayout.h"
 #include "mediamaker.h"
+#include "support/fakeprompter.h"
+
+#include "files/fileopener.h"
 
 #include "media/archivelister.h"
 #include "media/imagelocations.h"
 #include "media/imagereader.h"
 #include "media/treesource.h"
 #include "scan/discwalk.h"
-#include "scan/imagefileopener.h"
+#include "platform/imagefileopener.h"
 
 #include <QDir>
 #include <QFile>
@@ -284,6 +287,20 @@ TEST(ImageScan, OpeningCopiesTheFileOutOfTheRememberedImage)
         EXPECT_EQ(ExtractFromDiscImage(home, song, disc.path("out")).outcome,
                   ImageFileOpening::NoImage);
     }
+    // Opening from the file list: a disc in a drive opens the archive that holds the file; a
+    // disc that is in no drive is copied out of its image.
+    FakePrompter prompter;
+    qputenv("TAVIKON_CDROM_ROOTS", QFile::encodeName(disc.path("src")));
+    inZip.m_strDiscNumber = "9";
+    EXPECT_TRUE(FileOpener(nullptr, FileOpener::Prompts::FileList, home).Open(inZip));
+    qputenv("TAVIKON_CDROM_ROOTS", "");
+    song.m_strDiscNumber = "7";
+    EXPECT_TRUE(FileOpener(nullptr, FileOpener::Prompts::FileList, home).Open(song));
+    qunsetenv("TAVIKON_CDROM_ROOTS");
+    ASSERT_EQ(prompter.opened.size(), 2);
+    EXPECT_EQ(prompter.opened[0], disc.path("src/Music/Set.zip"));
+    EXPECT_TRUE(prompter.opened[1].endsWith("/7/Song.MP3"));
+    EXPECT_TRUE(prompter.messages.isEmpty());
     ASSERT_TRUE(QFile::remove(disc.path("disc.udf")));
     song.m_strDiscNumber = "7";
     EXPECT_EQ(ExtractFromDiscImage(home, song, disc.path("out")).outcome,

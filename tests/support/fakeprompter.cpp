@@ -15,6 +15,8 @@ FakePrompter::~FakePrompter()
 void FakePrompter::message(QWidget *, const QString &text)
 {
     messages.append(text);
+    if (onMessage)
+        onMessage(text);
 }
 
 int FakePrompter::exec(QDialog &dialog)

@@ -30,6 +30,8 @@ public:
     QStringList dialogs; // object names (or class names) of every dialog run
     QStringList opened; // documents handed to the desktop
     bool openResult = true;
+    // Runs while a message is "shown", as a person would act before pressing OK.
+    std::function<void(const QString &)> onMessage;
 
 private:
     QList<DialogHandler> m_handlers;

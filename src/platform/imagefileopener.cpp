@@ -1,4 +1,4 @@
-#include "scan/imagefileopener.h"
+#include "platform/imagefileopener.h"
 
 #include "media/archivelister.h"
 #include "media/imagelocations.h"

@@ -1,0 +1,103 @@
+#include "files/fileopener.h"
+
+#include "media/archivelister.h"
+#include "platform/cdromdrives.h"
+#include "platform/drivepaths.h"
+#include "platform/prompter.h"
+#include "platform/imagefileopener.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+FileOpener::FileOpener(QWidget *parent, Prompts prompts, const QString &homeDir)
+    : m_pParent(parent), m_prompts(prompts), m_finders(DefaultFinders())
+{
+    if (!homeDir.isEmpty())
+        m_finders.append(InDiscImage(homeDir));
+}
+
+QList<FileOpener::DiscFinder> FileOpener::DefaultFinders()
+{
+    return {&FileOpener::FindOnMountedDrives};
+}
+
+bool FileOpener::Open(const CFileData &record)
+{
+    const std::optional<QStringList> parts
+        = DrivePartsOfRecord(record.m_strFolder, record.m_strFileName);
+    if (!parts) {
+        QString path = record.m_strFolder + record.m_strFileName;
+        path.replace(QChar(0), QChar(QChar::ReplacementCharacter));
+        AfxMessageBox(
+            QCoreApplication::translate("FileOpener",
+                                        "The catalogue gives this file a path that could lead "
+                                        "off its disc, so it is not opened:\n%1")
+                .arg(path),
+            m_pParent);
+        return false;
+    }
+    const bool bList = m_prompts == Prompts::FileList;
+    for (int pass = 1; pass <= 2; ++pass) {
+        const QString path = Find(record, *parts);
+        if (!path.isEmpty()) {
+            if (Prompter::current().openDocument(path))
+                return true;
+            AfxMessageBox(bList ? QStringLiteral("Failed")
+                                : QStringLiteral("Failed to open the media file"),
+                          m_pParent);
+        }
+        if (!bList)
+            AfxMessageBox(QStringLiteral("Please, insert CD ") + record.m_strDiscNumber, m_pParent);
+        else if (pass == 1)
+            AfxMessageBox(QStringLiteral("Please, insert CD Number ") + record.m_strDiscNumber,
+                          m_pParent);
+        else
+            AfxMessageBox(QStringLiteral("CD was not found again."), m_pParent);
+    }
+    return false;
+}
+
+QString FileOpener::Find(const CFileData &record, const QStringList &parts) const
+{
+    for (const DiscFinder &finder : m_finders) {
+        const QString path = finder(record, parts);
+        if (!path.isEmpty())
+            return path;
+    }
+    // A file recorded inside an archive opens the archive itself.
+    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+        if (IsArchiveName(parts[i]))
+            return Find(record, parts.first(i + 1));
+    }
+    return {};
+}
+
+FileOpener::DiscFinder FileOpener::InDiscImage(const QString &homeDir)
+{
+    return [homeDir](const CFileData &record, const QStringList &) {
+        // The desktop's application may read the copy after we return, so it stays until
+        // the program ends.
+        static QTemporaryDir copies;
+        if (!copies.isValid())
+            return QString();
+        const QDir target(copies.filePath(record.m_strDiscNumber));
+        if (!target.mkpath(QStringLiteral(".")))
+            return QString();
+        const ImageFileOpening opening = ExtractFromDiscImage(homeDir, record, target.path());
+        return opening.outcome == ImageFileOpening::Extracted ? opening.path : QString();
+    };
+}
+
+QString FileOpener::FindOnMountedDrives(const CFileData &, const QStringList &parts)
+{
+    // The record's own drive name is not asked: a disc is known by its files, whichever
+    // drive it is in now and whatever the drive was called when it was scanned.
+    const QList<CdromDrive> drives = QueryCdromDrives();
+    for (auto it = drives.crbegin(); it != drives.crend(); ++it) {
+        const QString path = NativePathOnDrive(*it, parts);
+        if (!path.isEmpty())
+            return path;
+    }
+    return {};
+}

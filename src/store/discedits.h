@@ -1,0 +1,17 @@
+#pragma once
+
+#include "store/ccatalog.h"
+
+#include <QString>
+
+// What renaming and deleting a disc do to the records, apart from the tree.
+
+// The label a disc gets when its label is edited to `typed`: the disc keeps its number, so a
+// typed number that is not its own becomes part of the name ("13 Summer" typed on disc 12
+// gives "12 13 Summer").
+QString EditedDiscLabel(const QString &strNumber, const QString &strTyped);
+
+// Takes the disc record of a tree item out of the list: the first of this number, or, when
+// two discs share the number (older catalogues have them), the one with this name. False
+// when no record has the number.
+bool RemoveDiscRecord(CDiscList &discs, const QString &strNumber, const QString &strName);

@@ -1,0 +1,219 @@
+// Categories and search through the real main window: tag a disc and two files, find them
+// again by category in a search window, take one tag off again, restart, and find the
+// catalogue files holding exactly the tags and, byte for byte, the names as they were.
+#include "app/cmainframe.h"
+#include "app/ctavikonapp.h"
+#include "categories/cattachedcatdlg.h"
+#include "categories/ccatview.h"
+#include "chrome/sortlistctrl.h"
+#include "commands/ccomandsview.h"
+#include "discs/cleftview.h"
+#include "files/csearchresultdlg.h"
+#include "files/ctavikonview.h"
+#include "files/searchresultmodel.h"
+#include "resources/resource.h"
+#include "store/archive.h"
+#include "store/catalogstore.h"
+#include "store/homepaths.h"
+#include "store/treetext.h"
+#include "support/fakeprompter.h"
+#include "support/tempdir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CFileData record(const char *number, const char *folder, const QString &name)
+{
+    CFileData r;
+    r.m_strDiscNumber = QString::fromLatin1(number);
+    r.m_strFolder = QString::fromLatin1(folder);
+    r.m_strDrive = QStringLiteral("sr0:\\");
+    r.m_strFileName = name;
+    r.m_strSize = QStringLiteral("1000");
+    return r;
+}
+
+// Two discs; names with capitals and one beyond Windows-1252, which the archive writes wide.
+CFileList writeHome(const QString &dir)
+{
+    CCatalog catalog;
+    catalog.m_lstCategories = DEFAULT_CATEGORIES;
+    catalog.m_lstCategories.prepend(QStringLiteral("Live"));
+    CDisc concert, photos;
+    std::tie(concert.m_strNumber, concert.m_strName) = std::tuple("1", "Concert");
+    std::tie(photos.m_strNumber, photos.m_strName) = std::tuple("2", "Photos");
+    *catalog.m_pDiscs = {photos, concert};
+    *catalog.m_pFiles = {record("1", "sr0:\\", QStringLiteral("Booklet.PDF")),
+                         record("1", "sr0:\\music\\live\\", QStringLiteral("Song.MP3")),
+                         record("1", "sr0:\\music\\live\\", QStringLiteral("Intro.mp3")),
+                         record("1", "sr0:\\music\\live\\", QStringLiteral("Κύκλος.flac")),
+                         record("2", "sr0:\\day1\\", QStringLiteral("Song.MP3"))};
+    const QByteArray tree = WriteTreeText(
+        {{0, "1 Concert"}, {1, "Music"}, {2, "Live"}, {0, "2 Photos"}, {1, "Day1"}});
+    CatalogStore store;
+    store.SetActiveDir(dir);
+    store.SetBackupDir(BackupDirFor(dir));
+    EXPECT_TRUE(LayOutCatalogue(dir).ok() && WriteHomePaths(dir).ok());
+    EXPECT_TRUE(store.SaveCatalog(catalog, &tree).ok() && store.BackUpCatalog().ok());
+    return *catalog.m_pFiles;
+}
+
+QTreeWidgetItem *item(QTreeWidget *tree, const QStringList &path)
+{
+    QTreeWidgetItem *at = tree->invisibleRootItem();
+    for (const QString &label : path) {
+        QTreeWidgetItem *next = nullptr;
+        for (int i = 0; at && i < at->childCount(); ++i)
+            if (at->child(i)->text(0) == label)
+                next = at->child(i);
+        at = next;
+    }
+    return at;
+}
+
+void pick(QTreeWidget *list, const QStringList &names)
+{
+    list->clearSelection();
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        list->topLevelItem(i)->setSelected(names.contains(list->topLevelItem(i)->text(0)));
+}
+
+// Selects the rows of the file list whose names are given and right-clicks them.
+void rightClickFiles(CTavikonView *files, const QStringList &names, const QString &choice)
+{
+    files->clearSelection();
+    for (int r = 0; r < files->model()->rowCount(); ++r)
+        if (names.contains(files->model()->index(r, 0).data().toString()))
+            files->selectionModel()->select(files->model()->index(r, 0),
+                                            QItemSelectionModel::Select
+                                                | QItemSelectionModel::Rows);
+    files->SetMenuRunner([choice](QMenu &menu, const QPoint &) -> QAction * {
+        for (QAction *a : menu.actions())
+            if (a->text() == choice)
+                return a;
+        return nullptr;
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+    QApplication::sendEvent(files->viewport(), &event);
+}
+
+QStringList names(const CSearchResultDlg *dlg)
+{
+    QStringList texts;
+    for (int r = 0; r < dlg->Model()->rowCount(); ++r)
+        texts << dlg->Model()->StoredName(r);
+    return texts;
+}
+
+// File search by category from the command panel; the window the tree opened for it.
+CSearchResultDlg *searchByCategory(CMainFrame *frame, const QStringList &categories)
+{
+    pick(frame->CatView()->findChild<QTreeWidget *>(QStringLiteral("allList")), categories);
+    CComandsView *panel = frame->CommandsView();
+    auto *pattern = panel->findChild<QLineEdit *>(QStringLiteral("patternEdit"));
+    pattern->setFocus();
+    pattern->selectAll();
+    QTest::keyClicks(pattern, QStringLiteral("*"));
+    QTest::mouseClick(panel->findChild<QRadioButton *>(QStringLiteral("byCategoryRadio")),
+                      Qt::LeftButton);
+    const auto before = frame->LeftView()->findChildren<CSearchResultDlg *>();
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("fileSearchButton")),
+                      Qt::LeftButton);
+    for (CSearchResultDlg *dlg : frame->LeftView()->findChildren<CSearchResultDlg *>())
+        if (!before.contains(dlg))
+            return dlg;
+    return nullptr;
+}
+
+TEST(SearchJourney, TagFindUntagRestartAndTheNamesStayByteForByte)
+{
+    TestHome home;
+    FakePrompter prompter;
+    const QString dir = home.file(QStringLiteral("catalogue")) + u'/';
+    CFileList expected = writeHome(dir);
+    {
+        CTavikonApp app;
+        ASSERT_TRUE(app.InitInstance()) << prompter.messages.join('|').toStdString();
+        CMainFrame *frame = app.MainFrame();
+        CLeftView *tree = frame->LeftView();
+        auto *all = frame->CatView()->findChild<QTreeWidget *>(QStringLiteral("allList"));
+        auto *attached = frame->CatView()->findChild<QTreeWidget *>(QStringLiteral("attachedList"));
+
+        // Disc 1 gets Music and Software, then loses Software again.
+        tree->setCurrentItem(item(tree, {"1 Concert"}));
+        pick(all, {"Music", "Software"});
+        frame->CatView()->OnCommand(ID_CAT_ATTACHTOCD);
+        pick(attached, {"Software"});
+        frame->CatView()->OnCommand(ID_CDCAT_DELETE);
+
+        // Two files of Music\Live get Music and Live; the same name on disc 2 does not.
+        tree->setCurrentItem(item(tree, {"1 Concert", "Music", "Live"}));
+        pick(all, {"Music", "Live"});
+        rightClickFiles(frame->FilesView(), {"Song", "Intro"}, "&Attach Selected Categories");
+
+        CSearchResultDlg *found = searchByCategory(frame, {"Music", "Live"});
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(names(found), (QStringList {"Song.MP3", "Intro.mp3"}));
+
+        // Intro loses Live in the dialog of its categories.
+        prompter.onDialog([](QDialog &d) {
+            auto *dlg = qobject_cast<CAttachedCatDlg *>(&d);
+            if (!dlg)
+                return int(QDialog::Rejected);
+            pick(dlg->List(), {"Live"});
+            dlg->OnDetach();
+            return int(QDialog::Accepted);
+        });
+        rightClickFiles(frame->FilesView(), {"Intro"}, "&View and Edit Attached Categories");
+        // The open window keeps its rows; its own Search asks again.
+        EXPECT_EQ(found->Model()->rowCount(), 2);
+        found->findChild<QPushButton *>(QStringLiteral("SearchButton"))->click();
+        EXPECT_EQ(names(found), QStringList {"Song.MP3"});
+
+        frame->MenuAction(ID_PROGRAM_SAVEEXIT)->trigger();
+        app.ExitInstance();
+    }
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
+
+    // The files hold the tags and otherwise the very bytes they held.
+    expected[1].m_lstCategories = {"Live", "Music"};
+    expected[2].m_lstCategories = {"Music"};
+    EXPECT_EQ(home.read(QStringLiteral("catalogue/Data/FileData.dat")), WriteFileList(expected));
+    CDiscList discs;
+    ASSERT_TRUE(ReadDiscList(home.read(QStringLiteral("catalogue/Data/Data.dat")), discs).ok());
+    EXPECT_EQ(discs.value(1).m_lstCategories, QStringList {"Music"});
+
+    // After a restart the same search finds the same file.
+    CTavikonApp again;
+    ASSERT_TRUE(again.InitInstance());
+    CSearchResultDlg *found = searchByCategory(again.MainFrame(), {"Live", "Music"});
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(names(found), QStringList {"Song.MP3"});
+
+    // "Go to CD" from there: the tree shows the file's folder, the file list the file.
+    CLeftView *tree = again.MainFrame()->LeftView();
+    tree->setCurrentItem(item(tree, {"2 Photos", "Day1"}));
+    found->ResultList()->selectAll();
+    found->OnGoToCd();
+    EXPECT_EQ(tree->currentItem(), item(tree, {"1 Concert", "Music", "Live"}));
+    QStringList shown;
+    const QAbstractItemModel *files = again.MainFrame()->FilesView()->model();
+    for (int r = 0; r < files->rowCount(); ++r)
+        shown << files->index(r, 0).data().toString();
+    EXPECT_TRUE(shown.contains("Song")) << shown.join('|').toStdString();
+    EXPECT_TRUE(found->isMinimized());
+    again.MainFrame()->MenuAction(ID_PROGRAM_SAVEEXIT)->trigger();
+    again.ExitInstance();
+}
+
+} // namespace
