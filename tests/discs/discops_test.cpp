@@ -497,10 +497,10 @@ TEST_F(DiscOps, DiscInformationShowsTheFieldsAndTotals)
     QStringList shown;
     prompter.onDialog([&](QDialog &d) {
         auto &dlg = static_cast<CDiscInfoDlg &>(d);
-        shown = QStringList {dlg.windowTitle(), dlg.m_strName,      dlg.m_strNumber,
-                             dlg.m_strNotes,    dlg.m_strLocation,  dlg.m_strLendDate,
-                             dlg.m_strQuality,  dlg.m_strFileCount, dlg.m_strDiscSize,
-                             dlg.m_strSavedDate};
+        shown = QStringList {dlg.windowTitle(),  dlg.m_strName,      dlg.m_strNumber,
+                             dlg.m_strNotes,     dlg.m_strLocation,  dlg.m_strLendDate,
+                             dlg.m_strQuality,   dlg.m_strFileCount, dlg.m_strDiscSize,
+                             dlg.m_strSavedDate, dlg.m_strArtist};
         auto *categories = dlg.findChild<QTreeWidget *>("categoryList");
         for (int i = 0; i < categories->topLevelItemCount(); ++i)
             shown << categories->topLevelItem(i)->text(0);
@@ -508,9 +508,10 @@ TEST_F(DiscOps, DiscInformationShowsTheFieldsAndTotals)
     });
     select("7 Songs");
     s->panel.OnCommand(ID_OPTIONS);
-    EXPECT_EQ(shown,
-              (QStringList {"Comprehesive  CD Info", "Songs", "7", "live", "Anna", "May 02 2021",
-                            "good", "2", "2 MB", "December 05, 2026", "Live", "Music"}));
+    EXPECT_EQ(
+        shown,
+        (QStringList {"Comprehesive  CD Info", "Songs", "7", "live", "Anna", "May 02 2021", "good",
+                      "2", "2 MB", "December 05, 2026", "Songs artist", "Live", "Music"}));
     select("8 Empty");
     tree().OnCommand(ID_TREE_CDINFO);
     EXPECT_EQ(shown.mid(7, 2), (QStringList {"1", "5 B"}));
