@@ -545,6 +545,9 @@ void CLeftView::ScanNewDisc()
 
 void CLeftView::LoadFriendDatabase(const QString &strDir)
 {
+    // Only ever over the home catalogue: the failure path below takes what is shown for it.
+    if (m_bFriendLoaded)
+        ReturnHome();
     FriendCatalog friendCatalog(strDir);
     if (!PrepareFriendFolder(friendCatalog)) {
         OnFriendLoadFailed();
