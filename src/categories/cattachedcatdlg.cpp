@@ -60,7 +60,7 @@ CAttachedCatDlg::CAttachedCatDlg(CFileList *pFiles, const QString &strFile,
     ok->setAccessibleName(ok->text());
     ok->setDefault(true);
     layout->addWidget(buttons);
-    resize(260, 300);
+    resize(340, 320);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_lstCats->header(), &QHeaderView::sectionClicked, this, [this] { OnColumnClick(); });

@@ -6,7 +6,8 @@
 
 #include <algorithm>
 
-ContentWidthColumn::ContentWidthColumn(QTreeView *view) : QObject(view), m_pView(view)
+ContentWidthColumn::ContentWidthColumn(QTreeView *view)
+    : QObject(view), m_pView(view), m_pViewport(view->viewport())
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(0);
@@ -51,7 +52,7 @@ void ContentWidthColumn::Fit()
 
 bool ContentWidthColumn::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_pView->viewport() && event->type() == QEvent::Resize)
+    if (event->type() == QEvent::Resize && watched == m_pViewport)
         schedule();
     return false;
 }

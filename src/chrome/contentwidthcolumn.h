@@ -27,5 +27,6 @@ private:
     void schedule();
 
     QTreeView *m_pView;
+    QObject *m_pViewport; // compared only: events arrive while the view is being destroyed
     QTimer m_timer;
 };

@@ -5,7 +5,8 @@
 #include <QStyle>
 #include <QToolTip>
 
-ElidedToolTips::ElidedToolTips(QAbstractItemView *view) : QObject(view), m_pView(view)
+ElidedToolTips::ElidedToolTips(QAbstractItemView *view)
+    : QObject(view), m_pView(view), m_pViewport(view->viewport())
 {
     view->viewport()->installEventFilter(this);
 }
@@ -41,7 +42,7 @@ QString ElidedToolTips::TipAt(const QAbstractItemView *view, const QPoint &viewp
 
 bool ElidedToolTips::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::ToolTip || watched != m_pView->viewport())
+    if (event->type() != QEvent::ToolTip || watched != m_pViewport)
         return false;
     const auto *help = static_cast<QHelpEvent *>(event);
     const QModelIndex index = m_pView->indexAt(help->pos());

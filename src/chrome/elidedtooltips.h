@@ -26,4 +26,5 @@ private:
     explicit ElidedToolTips(QAbstractItemView *view);
 
     QAbstractItemView *m_pView;
+    QObject *m_pViewport; // compared only: events arrive while the view is being destroyed
 };

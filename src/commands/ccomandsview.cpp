@@ -48,6 +48,9 @@ void showText(QLineEdit *edit, const QString &text)
     // A text filled in by the program is read from its start, not its end.
     if (!edit->hasFocus())
         edit->setCursorPosition(0);
+    // A value the program shows (a long home directory) can be read whole in the tip.
+    if (edit->isReadOnly())
+        edit->setToolTip(text);
 }
 
 QLabel *makeLabel(const QString &text, QWidget *buddy)

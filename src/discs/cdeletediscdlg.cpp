@@ -25,6 +25,7 @@ CDeleteDiscDlg::CDeleteDiscDlg(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_stPrompt);
     layout->addWidget(buttons);
+    setMinimumWidth(320); // the caption and the prompt on one line each
 }
 
 CDeleteDiscDlg::~CDeleteDiscDlg() = default;

@@ -35,6 +35,7 @@ CDiscListDlg::CDiscListDlg(const char *objectName, const QString &caption, QList
     CSortHeader *header = m_pList->SortHeader();
     header->setStretchLastSection(false);
     header->setSectionsClickable(true);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int c = 0; c < m_columns.size(); ++c)
         header->resizeSection(c, m_columns[c].width);
     connect(header, &QHeaderView::sectionClicked, this, &CDiscListDlg::OnColumnClick);

@@ -34,6 +34,7 @@ CGapsDlg::CGapsDlg(QList<int> gaps, QWidget *parent)
     m_pList->setModel(m_pModel);
     m_pHeader->setSectionsClickable(true);
     m_pHeader->setStretchLastSection(false);
+    m_pHeader->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pHeader->resizeSection(0, 100);
     connect(m_pHeader, &QHeaderView::sectionClicked, this, &CGapsDlg::OnColumnClick);
 
@@ -47,7 +48,7 @@ CGapsDlg::CGapsDlg(QList<int> gaps, QWidget *parent)
     layout->addWidget(caption);
     layout->addWidget(m_pList, 1);
     layout->addWidget(buttons);
-    resize(200, 300);
+    resize(320, 360); // wide enough for the caption
 }
 
 CGapsDlg::~CGapsDlg() = default;

@@ -253,7 +253,7 @@ void CLeftView::StartLabelEdit()
     if (!item)
         return;
     scrollToItem(item);
-    editItem(item, 0); // asks OnBeginLabelEdit through edit()
+    edit(indexFromItem(item), AllEditTriggers, nullptr); // asks OnBeginLabelEdit
 }
 
 // ---------------------------------------------------------------------------------------
@@ -545,6 +545,9 @@ void CLeftView::ScanNewDisc()
 
 void CLeftView::LoadFriendDatabase(const QString &strDir)
 {
+    // Only ever over the home catalogue: the failure path below takes what is shown for it.
+    if (m_bFriendLoaded)
+        ReturnHome();
     FriendCatalog friendCatalog(strDir);
     if (!PrepareFriendFolder(friendCatalog)) {
         OnFriendLoadFailed();

@@ -4,6 +4,7 @@
 #include "chrome/sortheader.h"
 #include "chrome/sortlistctrl.h"
 #include "files/cshelliconlist.h"
+#include "files/fileopener.h"
 #include "files/searchresultmodel.h"
 #include "platform/prompter.h"
 #include "resources/menus.h"
@@ -94,7 +95,6 @@ void CSearchResultDlg::BuildControls()
     QLabel *countLabel = makeLabel(tr("Found Items:"), QStringLiteral("CountLabel"), this);
     m_pCount = new QLabel(this);
     m_pCount->setObjectName(QStringLiteral("CountText"));
-    m_pCount->setAccessibleName(tr("Found Items:"));
     m_pCount->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     grid->addWidget(countLabel, 1, 0);
     grid->addWidget(m_pCount, 1, 1, 1, 2);
@@ -120,7 +120,8 @@ void CSearchResultDlg::BuildControls()
     // A cut name or folder shows whole in a tip, as in the file list.
     ElidedToolTips::Install(m_pResults);
     m_pHeader->setSectionsClickable(true);
-    m_pHeader->setStretchLastSection(false);
+    // The last column (the folder of a file) takes what the others leave.
+    m_pHeader->setStretchLastSection(true);
     m_pHeader->setSectionsMovable(false);
     lists->addWidget(m_pResults, 3);
 
@@ -154,7 +155,7 @@ void CSearchResultDlg::BuildControls()
         b->setAccessibleName(b->text());
     }
     layout->addWidget(buttons);
-    resize(760, 580);
+    resize(820, 580);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -344,7 +345,19 @@ void CSearchResultDlg::OnGoToCd()
     showMinimized();
 }
 
-void CSearchResultDlg::OnOpenFile() { }
+void CSearchResultDlg::OnOpenFile()
+{
+    const QList<int> rows = SelectedRows();
+    if (rows.size() != 1 || m_pModel->RowMode() != CSearchResultModel::Files)
+        return;
+    // The row knows its record's disc, folder and name: that one file is opened, not every
+    // file of the disc that shares its name.
+    CFileData record;
+    record.m_strFileName = m_pModel->StoredName(rows.front());
+    record.m_strDiscNumber = m_pModel->Number(rows.front());
+    record.m_strFolder = m_pModel->Folder(rows.front());
+    FileOpener(this, FileOpener::Prompts::SearchResults).Open(record);
+}
 
 void CSearchResultDlg::OnCommand(int id)
 {

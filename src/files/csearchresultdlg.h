@@ -50,8 +50,8 @@ public:
     void OnDeleteCategory(); // "Delete" of menu "CAT"
     void OnOpen(); // "Open" and a double click
     void OnGoToCd();
-    // Opens the file of the first selected row from its disc; the opening of files fills
-    // this in. Until then it does nothing.
+    // Opens the file of the one selected row from its disc, asking for the disc when no
+    // drive holds it.
     void OnOpenFile();
 
     const QStringList &Request() const { return m_lstRequest; }

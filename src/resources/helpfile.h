@@ -11,6 +11,7 @@ class QWidget;
 // directories ($XDG_DATA_HOME, $XDG_DATA_DIRS). Empty when there is no copy anywhere.
 QString InstalledHelpFile();
 
-// Opens the help page with the desktop's viewer for it; says so in a message box when the
-// page is missing or nothing could show it. Both help commands end here.
+// Opens the help page with the desktop's viewer for it, or, on a desktop without one, in a
+// window of our own; says so in a message box when the page is missing. Both help commands
+// end here.
 void OpenHelpPage(QWidget *parent);

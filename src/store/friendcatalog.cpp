@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
 const QStringList FRIEND_FILES
     = {QStringLiteral("Data.dat"), QStringLiteral("Tree.tkdt"), QStringLiteral("Cat.dat"),
        QStringLiteral("TreeTemp.tkdt"), QStringLiteral("FileData.dat")};
@@ -99,12 +103,15 @@ StoreResult FriendCatalog::Prepare()
         // The safety copy is made only of what was read whole, so a copy is never emptied by
         // a source that could not be read.
         if (bCopy && !bBackupMade) {
-            bBackupMade = QFileInfo(BackupFolder()).isDir()
-                || QDir(m_strFolder).mkdir(QStringLiteral("FriendDataBackUp"));
+            const QByteArray backup = QFile::encodeName(BackupFolder());
+            bBackupMade
+                = QFileInfo(BackupFolder()).isDir() || ::mkdir(backup.constData(), 0777) == 0;
             if (!bBackupMade) {
+                // Say why: a read-only disc and a missing permission call for different help.
                 bCopy = false;
-                m_strCopyProblem = QStringLiteral("The folder \"%1\" could not be made.")
-                                       .arg(native(BackupFolder()));
+                m_strCopyProblem = QStringLiteral("The folder \"%1\" could not be made: %2.")
+                                       .arg(native(BackupFolder()),
+                                            QString::fromLocal8Bit(std::strerror(errno)));
             }
         }
         if (bCopy) {

@@ -3,6 +3,7 @@
 #include "files/searchresultmodel.h"
 #include "store/ccatalog.h"
 #include "support/fakeprompter.h"
+#include "support/tempdir.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -220,6 +222,40 @@ TEST_F(SearchWindowTest, CategoryWindowsKeepTheirOwnCriteria)
     menu(names->ResultList()->viewport(), "Open");
     EXPECT_EQ(wentTo, (QStringList {"2|"}));
     delete names;
+}
+
+// "Open" on a file row opens the file of that row, folder included, though the disc holds
+// one of the same name in its root; without the disc each pass asks for it.
+TEST_F(SearchWindowTest, OpenOpensTheFileOfTheRow)
+{
+    TestHome home;
+    ASSERT_TRUE(home.write("disc/Song.MP3", "") && home.write("disc/MUSIC/LIVE/Song.MP3", ""));
+    qputenv("TAVIKON_CDROM_ROOTS", QFile::encodeName(home.file("disc")));
+    const auto unset = qScopeGuard([] { qunsetenv("TAVIKON_CDROM_ROOTS"); });
+    catalog.m_pFiles->prepend(file("2", "Song.mp3", 1));
+    catalog.m_pFiles->first().m_strFolder = "sr0:\\";
+    QPointer<CSearchResultDlg> dlg = open({"song.mp3", "files", "all"});
+    ASSERT_EQ(dlg->Model()->rowCount(), 2);
+    selectRows(dlg, {dlg->Model()->Folder(0) == "sr0:\\" ? 1 : 0});
+    const QString insert = "Please, insert CD 2";
+    const QString failed = "Failed to open the media file";
+    const std::tuple<bool, bool, QStringList> passes[]
+        = {{true, true, {}},
+           {true, false, {failed, insert, failed, insert}},
+           {false, true, {insert, insert}}};
+    for (const auto &[inDrive, shellOpens, messages] : passes) {
+        if (!inDrive)
+            qunsetenv("TAVIKON_CDROM_ROOTS");
+        prompter.openResult = shellOpens;
+        prompter.opened.clear();
+        menu(dlg->ResultList()->viewport(), "Open");
+        EXPECT_EQ(prompter.messages, messages);
+        EXPECT_EQ(prompter.opened.size(), inDrive ? 2 - shellOpens : 0);
+        for (const QString &path : prompter.opened)
+            EXPECT_EQ(path, home.file("disc/MUSIC/LIVE/Song.MP3")); // not the root's Song.MP3
+        prompter.messages.clear();
+    }
+    delete dlg;
 }
 
 } // namespace
