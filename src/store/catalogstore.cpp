@@ -111,8 +111,9 @@ const QString kTempSuffix = QStringLiteral(".new");
 
 // The only names a marker may bring into place: a damaged or foreign marker must not make
 // us rename arbitrary files.
-const QStringList kCommittable = {QStringLiteral("Tree.tkdt"), QStringLiteral("Data.dat"),
-                                  QStringLiteral("FileData.dat"), QStringLiteral("Cat.dat")};
+const QStringList kCommittable
+    = {QStringLiteral("Tree.tkdt"), QStringLiteral("Data.dat"), QStringLiteral("FileData.dat"),
+       QStringLiteral("Cat.dat"), QStringLiteral("Images.dat")};
 
 QByteArray encoded(const QString &path)
 {
@@ -422,6 +423,17 @@ StoreResult CatalogStore::BackUpCatalog()
             return StoreResult::failure(
                 QStringLiteral("%1 The backup is left as it was.").arg(r.message()));
         files.append({name, std::move(bytes)});
+    }
+    // Where the discs scanned from image files live: not part of the catalogue's format,
+    // but lost with the home directory all the same.
+    const QString images = DataPath(QStringLiteral("Images.dat"));
+    if (QFile::exists(images)) {
+        QByteArray bytes;
+        r = readWholeFile(images, bytes);
+        if (!r)
+            return StoreResult::failure(
+                QStringLiteral("%1 The backup is left as it was.").arg(r.message()));
+        files.append({QStringLiteral("Images.dat"), std::move(bytes)});
     }
     return replaceTogether(m_strBackupDir, files);
 }

@@ -64,7 +64,8 @@ public:
 
     // Writes Data/Tree.tkdt (when `treeText` is given), Data.dat, FileData.dat and Cat.dat.
     StoreResult SaveCatalog(const CCatalog &catalog, const QByteArray *treeText);
-    // Copies FileData.dat, Data.dat and Cat.dat into the backup directory.
+    // Copies FileData.dat, Data.dat and Cat.dat into the backup directory, and Images.dat
+    // (where the images of discs scanned from image files live) when there is one.
     StoreResult BackUpCatalog();
 
     // Single files, for the operations that write only part of the catalogue.

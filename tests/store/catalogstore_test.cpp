@@ -88,8 +88,11 @@ TEST_F(StoreFixture, NewCatalogueHasDefaultsAndASavedOneLoadsBackWithItsBackup)
     EXPECT_TRUE(store.CanSave());
 
     Catalogue c(3, 4);
+    QFile images(store.DataPath(QStringLiteral("Images.dat")));
+    ASSERT_TRUE(images.open(QIODevice::WriteOnly) && images.write("TavikonImages 1\n") > 0);
+    images.close();
     save(c);
-    for (const char *name : {"Data.dat", "FileData.dat", "Cat.dat"})
+    for (const char *name : {"Data.dat", "FileData.dat", "Cat.dat", "Images.dat"})
         EXPECT_EQ(readFile(store.BackupPath(QLatin1String(name))),
                   readFile(store.DataPath(QLatin1String(name))))
             << name;
