@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Release preset and runs every benchmark of bench/ at several catalogue sizes,
 # each case in its own process (so its peak memory is its own), beside the shell baselines
-# cat, cp, find and grep on the same data. Prints a Markdown table.
+# cat, cp, find, grep and bsdtar on the same data. Prints a Markdown table.
 #
 #   tools/bench.sh [records...]        (default: 10000 100000 1000000)
 #
@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(store_bench filelist_bench scan_bench search_bench)
+targets=(store_bench filelist_bench scan_bench search_bench image_bench)
 [ -f bench/disctree_bench.cpp ] && targets+=(disctree_bench)
 [ -f bench/discops_bench.cpp ] && targets+=(discops_bench)
 

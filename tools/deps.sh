@@ -4,7 +4,9 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-          xvfb xauth x11-utils)
+          xvfb xauth x11-utils
+          libarchive-dev libudfread-dev libiso9660-dev libcdio-dev
+          xorriso genisoimage libarchive-tools udftools udfclient gcab zip zstd)
 
 missing=()
 for p in "${packages[@]}"; do

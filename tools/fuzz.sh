@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of the catalogue readers and runs each for a while.
+# Builds the libFuzzer targets of the catalogue readers and of the disc image and archive
+# readers, and runs each for a while.
 #
 #   tools/fuzz.sh [seconds-per-target]      (default 60)
 #
@@ -11,8 +12,10 @@
 #
 # Limits, and why:
 #   -max_len=65536        large enough for many records and lines of any length form (the
-#                         32-bit length prefixes included), small enough to run fast.
-#   -malloc_limit_mb=8    no single allocation may reach 8 MiB, 128 times the largest input.
+#                         32-bit length prefixes included), small enough to run fast; 1 MiB
+#                         for disc images, whose UDF anchor lies at 512 KiB.
+#   -malloc_limit_mb=8    no single allocation may reach 8 MiB, 128 times the largest input
+#                         (more for images and archives: see malloc_limit below).
 #                         A reader that trusted a count or length in the file would ask for
 #                         gigabytes from a few bytes and be caught here; the records of a
 #                         64 KiB input take about 20 times its size.
@@ -47,7 +50,16 @@ declare -A kind=(
     [fuzz_archive_files]=files
     [fuzz_archive_categories]=categories
     [fuzz_treetext]=treetext
+    [fuzz_image_reader]=images
+    [fuzz_archive_lister]=archives
 )
+# An image needs room: a UDF anchor lies at 512 KiB. Decompressors in archives take their
+# dictionary as one allocation (64 MiB for xz -9 or 7z ultra, up to 128 MiB for a zstd
+# window). libarchive's ISO reader allocates a buffer as large as a folder claims to be, up to
+# 4 GiB, before it finds the image too short; only what it reads is ever touched, which the
+# RSS limit still bounds.
+declare -A max_len=([fuzz_image_reader]=1048576)
+declare -A malloc_limit=([fuzz_image_reader]=4200 [fuzz_archive_lister]=256)
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64}
 
@@ -56,7 +68,7 @@ run_one() {
     mkdir -p "$corpus/$k"
     # New inputs go into the first folder (the kept corpus); the seeds are only read.
     "${nice_cmd[@]}" "$build/fuzz/$target" "$corpus/$k" "$seeds/$k" \
-        -max_total_time="$seconds" -max_len=65536 -malloc_limit_mb=8 -rss_limit_mb=1024 \
+        -max_total_time="$seconds" -max_len="${max_len[$1]:-65536}" -malloc_limit_mb="${malloc_limit[$1]:-8}" -rss_limit_mb=1024 \
         -timeout=10 -print_final_stats=1 -artifact_prefix="$findings/$target-" \
         > "$logs/$target.log" 2>&1
 }
@@ -64,7 +76,8 @@ run_one() {
 status=0
 pids=()
 names=()
-for target in fuzz_archive_discs fuzz_archive_files fuzz_archive_categories fuzz_treetext; do
+for target in fuzz_archive_discs fuzz_archive_files fuzz_archive_categories fuzz_treetext \
+    fuzz_image_reader fuzz_archive_lister; do
     run_one "$target" &
     pids+=($!)
     names+=("$target")

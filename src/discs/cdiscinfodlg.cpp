@@ -24,6 +24,7 @@ CDiscInfoDlg::CDiscInfoDlg(const CDisc *pDisc, const CFileList &files, QWidget *
     if (pDisc) {
         m_strName = pDisc->m_strName;
         m_strNumber = pDisc->m_strNumber;
+        m_strArtist = pDisc->m_strArtist;
         m_strNotes = pDisc->m_strNotes;
         m_strLocation = pDisc->m_strLocation;
         m_strLendDate = pDisc->m_strLendDate;
@@ -50,6 +51,8 @@ CDiscInfoDlg::CDiscInfoDlg(const CDisc *pDisc, const CFileList &files, QWidget *
     };
     addField(QStringLiteral("CD Name:"), m_strName, "nameField");
     addField(QStringLiteral("CD Number:"), m_strNumber, "numberField");
+    // Not in the original dialog, but part of what the catalogue knows about the disc.
+    addField(QStringLiteral("CD Artist:"), m_strArtist, "artistField");
     addField(QStringLiteral("CD Location:"), m_strLocation, "locationField");
     addField(QStringLiteral("Saved at :"), m_strSavedDate, "savedDateField");
     addField(QStringLiteral("( Lend Date: ) "), m_strLendDate, "lendDateField");

@@ -21,6 +21,7 @@ public:
 
     QString m_strName;
     QString m_strNumber;
+    QString m_strArtist;
     QString m_strNotes;
     QString m_strLocation;
     QString m_strLendDate;

@@ -253,7 +253,7 @@ void CLeftView::StartLabelEdit()
     if (!item)
         return;
     scrollToItem(item);
-    editItem(item, 0); // asks OnBeginLabelEdit through edit()
+    edit(indexFromItem(item), AllEditTriggers, nullptr); // asks OnBeginLabelEdit
 }
 
 // ---------------------------------------------------------------------------------------

@@ -237,7 +237,8 @@ void CTavikonView::OnOpenFile()
         if (sameText(r.m_strDiscNumber, m_pCatalog->m_strCurNumber)
             && folderMatches(r, tail, slash < 0) && showsName(r.m_strFileName, name, type)) {
             // A copy: the prompts wait for the user while the catalogue lives on.
-            FileOpener(this, FileOpener::Prompts::FileList).Open(CFileData(r));
+            FileOpener(this, FileOpener::Prompts::FileList, m_pCatalog->m_strHomeDir)
+                .Open(CFileData(r));
             return;
         }
     }

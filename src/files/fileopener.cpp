@@ -1,14 +1,21 @@
 #include "files/fileopener.h"
 
+#include "media/archivelister.h"
 #include "platform/cdromdrives.h"
 #include "platform/drivepaths.h"
 #include "platform/prompter.h"
+#include "platform/imagefileopener.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
 
-FileOpener::FileOpener(QWidget *parent, Prompts prompts)
+FileOpener::FileOpener(QWidget *parent, Prompts prompts, const QString &homeDir)
     : m_pParent(parent), m_prompts(prompts), m_finders(DefaultFinders())
-{ }
+{
+    if (!homeDir.isEmpty())
+        m_finders.append(InDiscImage(homeDir));
+}
 
 QList<FileOpener::DiscFinder> FileOpener::DefaultFinders()
 {
@@ -58,7 +65,28 @@ QString FileOpener::Find(const CFileData &record, const QStringList &parts) cons
         if (!path.isEmpty())
             return path;
     }
+    // A file recorded inside an archive opens the archive itself.
+    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+        if (IsArchiveName(parts[i]))
+            return Find(record, parts.first(i + 1));
+    }
     return {};
+}
+
+FileOpener::DiscFinder FileOpener::InDiscImage(const QString &homeDir)
+{
+    return [homeDir](const CFileData &record, const QStringList &) {
+        // The desktop's application may read the copy after we return, so it stays until
+        // the program ends.
+        static QTemporaryDir copies;
+        if (!copies.isValid())
+            return QString();
+        const QDir target(copies.filePath(record.m_strDiscNumber));
+        if (!target.mkpath(QStringLiteral(".")))
+            return QString();
+        const ImageFileOpening opening = ExtractFromDiscImage(homeDir, record, target.path());
+        return opening.outcome == ImageFileOpening::Extracted ? opening.path : QString();
+    };
 }
 
 QString FileOpener::FindOnMountedDrives(const CFileData &, const QStringList &parts)

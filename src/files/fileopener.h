@@ -28,7 +28,9 @@ public:
         SearchResults, // "Please, insert CD " after each pass
     };
 
-    FileOpener(QWidget *parent, Prompts prompts);
+    // With the home directory, a disc scanned from an image file is reached through the image
+    // as well, after the drives.
+    FileOpener(QWidget *parent, Prompts prompts, const QString &homeDir = {});
 
     // Two passes for the record, a prompt after each that failed; true when the desktop took
     // the file. A record whose path could lead off its disc is refused with a message.
@@ -39,6 +41,9 @@ public:
     // The drives of this machine, asked anew at every pass (an inserted disc may have been
     // mounted meanwhile), the highest root first as the scan lists them.
     static QString FindOnMountedDrives(const CFileData &record, const QStringList &parts);
+    // The image a disc was scanned from (Data/Images.dat under `homeDir`), when it is still
+    // there: the file is copied out of it into a temporary folder that lasts the session.
+    static DiscFinder InDiscImage(const QString &homeDir);
 
 private:
     QString Find(const CFileData &record, const QStringList &parts) const;

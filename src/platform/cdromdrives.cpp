@@ -20,9 +20,8 @@ QString opticalDeviceName(const QString &device)
     return match.hasMatch() ? QStringLiteral("SR") + match.captured(1) : QString();
 }
 
-QString nameFromPath(const QString &path, const QString &fallback)
+QString driveName(const QString &last, const QString &fallback)
 {
-    const QString last = QFileInfo(path).fileName();
     QString name;
     for (const QChar c : last) {
         if (name.size() == kMaxNameLength)
@@ -31,6 +30,11 @@ QString nameFromPath(const QString &path, const QString &fallback)
             name.append(c.toUpper());
     }
     return name.isEmpty() ? fallback : name;
+}
+
+QString nameFromPath(const QString &path, const QString &fallback)
+{
+    return driveName(QFileInfo(path).fileName(), fallback);
 }
 
 QString cleanMountPoint(const QString &path)
@@ -179,6 +183,27 @@ QList<CdromDrive> CdromDrivesFrom(const QList<MountedVolume> &volumes, const QSt
     std::sort(drives.begin(), drives.end(),
               [](const CdromDrive &a, const CdromDrive &b) { return a.root < b.root; });
     return drives;
+}
+
+CdromDrive ImageDrive(const QString &imagePath, const QString &label,
+                      const QList<CdromDrive> &taken)
+{
+    CdromDrive drive;
+    drive.mountPoint = imagePath;
+    drive.label = label;
+    drive.bImage = true;
+    const QString base = driveName(
+        label, driveName(QFileInfo(imagePath).completeBaseName(), QStringLiteral("DISC")));
+    drive.name = base;
+    const auto isTaken = [&](const QString &name) {
+        return std::any_of(taken.begin(), taken.end(), [&](const CdromDrive &other) {
+            return other.name.compare(name, Qt::CaseInsensitive) == 0;
+        });
+    };
+    for (int n = 2; isTaken(drive.name); ++n)
+        drive.name = base + u'-' + QString::number(n);
+    drive.root = drive.name + QStringLiteral(":\\");
+    return drive;
 }
 
 QList<CdromDrive> QueryCdromDrives()

@@ -24,6 +24,7 @@ struct CdromDrive
     QString label; // volume label; empty for a folder
     QString device; // "/dev/sr0", the FUSE source, or empty for a folder
     bool bFolder = false; // named in TAVIKON_CDROM_ROOTS
+    bool bImage = false; // an image file, read without mounting; mountPoint is its path
 };
 
 // What the platform says about one mounted volume.
@@ -46,6 +47,12 @@ QList<CdromDrive> CdromDrivesFrom(const QList<MountedVolume> &volumes, const QSt
 // The drives of this machine now: mounted volumes plus the existing folders of
 // TAVIKON_CDROM_ROOTS, sorted by root.
 QList<CdromDrive> QueryCdromDrives();
+
+// An image file picked in the scan dialog, named like a folder: after its volume label, else
+// after its file name without the extension ("holiday2019.iso" is "HOLIDAY2019"), with
+// "-2", "-3", ... when a drive in `taken` has that name.
+CdromDrive ImageDrive(const QString &imagePath, const QString &label,
+                      const QList<CdromDrive> &taken);
 
 // Adds the roots of QueryCdromDrives() at the head of the list, one by one in ascending order,
 // so the highest root ends up first. The list is not emptied.

@@ -20,7 +20,8 @@ QString InstalledHelpFile()
         candidates << program.absoluteFilePath(QStringLiteral("../share/doc/tavikon/help.html"))
                    << program.absoluteFilePath(QStringLiteral("help/help.html"));
     }
-    for (const QString &root : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+    for (const QString &root :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         candidates << QDir(root).absoluteFilePath(QStringLiteral("doc/tavikon/help.html"));
     for (const QString &path : std::as_const(candidates)) {
         const QFileInfo candidate(path);
@@ -35,9 +36,10 @@ void OpenHelpPage(QWidget *parent)
     const QString help = InstalledHelpFile();
     if (help.isEmpty()) {
         AfxMessageBox(QCoreApplication::translate(
-                          "Help", "The help page help.html was not found beside the program "
-                                  "(help/ or ../share/doc/tavikon/). Build or install Tavikon "
-                                  "again to put it there."),
+                          "Help",
+                          "The help page help.html was not found beside the program "
+                          "(help/ or ../share/doc/tavikon/). Build or install Tavikon "
+                          "again to put it there."),
                       parent);
         return;
     }

@@ -4,6 +4,9 @@
 #include "chrome/elidedlabel.h"
 #include "chrome/elidedtooltips.h"
 #include "chrome/themedbutton.h"
+#include "media/imagelocations.h"
+#include "media/imagereader.h"
+#include "media/treesource.h"
 #include "platform/profilesettings.h"
 #include "platform/prompter.h"
 #include "resources/resourceicons.h"
@@ -11,10 +14,13 @@
 #include "scan/discwalk.h"
 #include "store/catalogstore.h"
 
+#include <QCheckBox>
 #include <QEvent>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QShortcut>
@@ -53,6 +59,26 @@ CThemedButton *makeButton(const char *name, int icon, const QString &caption, co
 }
 
 const QString kLastDriveKey = QStringLiteral("ScanOptions/LastDrive");
+const QString kLookInsideKey = QStringLiteral("ScanOptions/LookInsideArchives");
+const QString kImageFolderKey = QStringLiteral("ScanOptions/LastImageFolder");
+
+// The image files picked in this session, which every scan dialog lists after the drives.
+QList<CdromDrive> &sessionImages()
+{
+    static QList<CdromDrive> images;
+    return images;
+}
+
+// A list of names for a message, at most ten of them.
+QString listed(const QString &intro, const QStringList &items)
+{
+    QString text = intro;
+    for (qsizetype i = 0; i < items.size() && i < 10; ++i)
+        text += u'\n' + items[i];
+    if (items.size() > 10)
+        text += QStringLiteral("\n...");
+    return text;
+}
 
 QString driveRowText(const CdromDrive &drive)
 {
@@ -97,8 +123,16 @@ void CScanDlg::buildControls()
     m_pDriveList->setRootIsDecorated(false);
     m_pDriveList->setIconSize(QSize(32, 32));
     m_pDriveList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pDriveList->installEventFilter(this);
+    m_pLookInside = new QCheckBox(QStringLiteral("Look inside archives"), drives);
+    m_pLookInside->setObjectName(QStringLiteral("LookInsideArchives"));
+    m_pLookInside->setAccessibleName(m_pLookInside->text());
+    m_pLookInside->setChecked(OpenProfileSettings()->value(kLookInsideKey, false).toBool());
+    connect(m_pLookInside, &QCheckBox::toggled, this,
+            [](bool bChecked) { OpenProfileSettings()->setValue(kLookInsideKey, bChecked); });
     auto *drivesLayout = new QVBoxLayout(drives);
     drivesLayout->addWidget(m_pDriveList);
+    drivesLayout->addWidget(m_pLookInside);
 
     m_pProgress = new QProgressBar(this);
     m_pProgress->setObjectName(QStringLiteral("ScanProgress"));
@@ -125,6 +159,10 @@ void CScanDlg::buildControls()
     connect(m_btnSave, &QPushButton::clicked, this, &CScanDlg::accept);
     connect(m_pDriveList, &QTreeWidget::itemSelectionChanged, this,
             &CScanDlg::onDriveSelectionChanged);
+    connect(m_pDriveList, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
+        if (item == m_pAddImageRow)
+            AddImage();
+    });
 
     // The keys the tool tips name.
     const auto addKey = [this](QKeyCombination key, CThemedButton *button) {
@@ -157,7 +195,8 @@ void CScanDlg::buildControls()
     layout->addWidget(m_pTree, 1);
     layout->addLayout(right, 1);
 
-    setTabOrder(m_pDriveList, m_btnStart);
+    setTabOrder(m_pDriveList, m_pLookInside);
+    setTabOrder(m_pLookInside, m_btnStart);
     setTabOrder(m_btnStart, m_btnStop);
     setTabOrder(m_btnStop, m_btnSave);
     setTabOrder(m_btnSave, m_pTree);
@@ -184,16 +223,91 @@ void CScanDlg::fillDriveList()
         }
         m_pDriveList->insertTopLevelItem(0, row);
     }
+    // The images of this session follow the drives, then the row that adds one, which is
+    // never chosen itself.
+    QList<CdromDrive> &images = sessionImages();
+    for (CdromDrive &image : images) {
+        // A folder named later may have taken the image's name since.
+        image = ImageDrive(image.mountPoint, image.label, m_drives);
+        m_drives.append(image);
+        addDriveRow(image, m_pDriveList->topLevelItemCount());
+    }
+    m_pAddImageRow = new QTreeWidgetItem(QStringList {QStringLiteral("Add Image...")});
+    m_pAddImageRow->setIcon(0, ResourceIcon(191));
+    m_pAddImageRow->setToolTip(0,
+                               QStringLiteral("Scan an image file of a disc without mounting it"));
+    m_pAddImageRow->setFlags(Qt::ItemIsEnabled);
+    m_pDriveList->addTopLevelItem(m_pAddImageRow);
     // What looks chosen is chosen: the drive scanned last when it is still there, else the
     // first one.
     const QString last = OpenProfileSettings()->value(kLastDriveKey).toString();
     QTreeWidgetItem *current = m_pDriveList->topLevelItem(0);
     for (int i = 0; i < m_pDriveList->topLevelItemCount(); ++i) {
-        if (m_pDriveList->topLevelItem(i)->data(0, kRootRole).toString() == last)
+        if (!last.isEmpty() && m_pDriveList->topLevelItem(i)->data(0, kRootRole).toString() == last)
             current = m_pDriveList->topLevelItem(i);
     }
     if (current)
         m_pDriveList->setCurrentItem(current);
+}
+
+QTreeWidgetItem *CScanDlg::addDriveRow(const CdromDrive &drive, int row)
+{
+    auto *item = new QTreeWidgetItem;
+    item->setData(0, kRootRole, drive.root);
+    item->setText(0, driveRowText(drive));
+    item->setToolTip(0, driveRowText(drive));
+    item->setIcon(0, ResourceIcon(167));
+    m_pDriveList->insertTopLevelItem(row, item);
+    return item;
+}
+
+void CScanDlg::AddImage()
+{
+    const std::unique_ptr<QSettings> settings = OpenProfileSettings();
+    QFileDialog chooser(this, QStringLiteral("Add Image"),
+                        settings->value(kImageFolderKey).toString(),
+                        QStringLiteral("Disc images (*.iso *.img *.udf *.bin);;All files (*)"));
+    chooser.setObjectName(QStringLiteral("AddImageDialog"));
+    chooser.setFileMode(QFileDialog::ExistingFile);
+    chooser.setAcceptMode(QFileDialog::AcceptOpen);
+    if (ExecDialog(chooser) != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+        return;
+    const QString path = chooser.selectedFiles().first();
+    settings->setValue(kImageFolderKey, QFileInfo(path).absolutePath());
+    const auto choose = [this](const QString &root) {
+        for (int i = 0; i < m_pDriveList->topLevelItemCount(); ++i) {
+            if (m_pDriveList->topLevelItem(i)->data(0, kRootRole).toString() == root)
+                m_pDriveList->setCurrentItem(m_pDriveList->topLevelItem(i));
+        }
+    };
+    for (const CdromDrive &drive : std::as_const(m_drives)) {
+        if (drive.bImage && drive.mountPoint == path)
+            return choose(drive.root);
+    }
+    const ImageContents probe = ProbeImage(path);
+    if (!probe.bOk) {
+        AfxMessageBox(QStringLiteral("The image file \"%1\" %2.").arg(path, probe.error), this);
+        return;
+    }
+    const CdromDrive image = ImageDrive(path, probe.label, m_drives);
+    m_drives.append(image);
+    sessionImages().append(image);
+    addDriveRow(image, m_pDriveList->indexOfTopLevelItem(m_pAddImageRow));
+    choose(image.root);
+}
+
+bool CScanDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter or Space on "Add Image..." adds one, as a click does.
+    if (watched == m_pDriveList && event->type() == QEvent::KeyPress
+        && m_pDriveList->currentItem() == m_pAddImageRow) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            AddImage();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CScanDlg::onDriveSelectionChanged()
@@ -248,7 +362,18 @@ void CScanDlg::OnStartScan()
     m_strWalkDrive = m_strChosenDrive;
     OpenProfileSettings()->setValue(kLastDriveKey, m_strWalkDrive);
     m_bCancel = false;
-    m_pWalk = std::make_unique<DiscWalk>(drive->mountPoint, drive->root, m_strRootLabel);
+    const bool bLookInside = m_pLookInside->isChecked();
+    if (drive->bImage) {
+        ImageOptions options;
+        options.bLookInside = bLookInside;
+        options.limits.pCancel = &m_bCancel;
+        m_pWalk = std::make_unique<DiscWalk>(
+            std::make_unique<ImageSource>(drive->mountPoint, options), drive->root, m_strRootLabel);
+    } else {
+        m_pWalk = std::make_unique<DiscWalk>(drive->mountPoint, drive->root, m_strRootLabel);
+    }
+    m_strScannedImage = drive->bImage ? drive->mountPoint : QString();
+    m_pWalk->SetLookInsideArchives(bLookInside);
     m_pWalk->SetCancelFlag(&m_bCancel);
     // Called on the worker thread; the read-outs are painted on ours, at most every interval.
     m_pWalk->SetProgressHandler(
@@ -322,20 +447,57 @@ void CScanDlg::onWalkFinished()
     setWalking(false);
     m_btnSave->setFocus();
 
-    if (!walk->RootReadable()) {
+    reportWalkProblems(*walk);
+    Q_EMIT walkFinished(true);
+}
+
+void CScanDlg::reportWalkProblems(const DiscWalk &walk)
+{
+    if (!walk.RootReadable() && !m_strScannedImage.isEmpty()) {
+        // An image that cannot be read adds nothing, not even an empty disc.
+        AfxMessageBox(
+            QStringLiteral("The image file \"%1\" %2.").arg(m_strScannedImage, walk.SourceError()),
+            this);
+        m_bScanned = 0;
+        m_strScannedImage.clear();
+        return;
+    }
+    if (!walk.RootReadable()) {
         AfxMessageBox(QStringLiteral("The disc in %1 could not be read.").arg(m_strScannedDrive),
                       this);
-    } else if (!walk->UnreadableFolders().isEmpty()) {
-        const QStringList &folders = walk->UnreadableFolders();
-        QString text
-            = QStringLiteral("These folders could not be read; they are kept without their files:");
-        for (qsizetype i = 0; i < folders.size() && i < 10; ++i)
-            text += u'\n' + folders[i];
-        if (folders.size() > 10)
-            text += QStringLiteral("\n...");
-        AfxMessageBox(text, this);
+        return;
     }
-    Q_EMIT walkFinished(true);
+    if (!walk.UnreadableFolders().isEmpty())
+        AfxMessageBox(listed(QStringLiteral("These folders could not be read; they are kept "
+                                            "without their files:"),
+                             walk.UnreadableFolders()),
+                      this);
+    if (!walk.BadArchives().isEmpty())
+        AfxMessageBox(listed(QStringLiteral("These archives are recorded as files; what is "
+                                            "inside them could not be read:"),
+                             walk.BadArchives()),
+                      this);
+}
+
+void CScanDlg::rememberImage()
+{
+    // Where the image lives, so a file of the disc can be opened later; a disc scanned from
+    // a drive clears what an older disc of the same number left.
+    const QString path = m_strHomeDir + QStringLiteral("Data/") + ImageLocations::FileName();
+    ImageLocations locations;
+    StoreResult result = locations.Load(path);
+    if (result) {
+        const QString number = QString::number(m_nLastNumber + 1);
+        const bool bHad = !locations.Find(number).imagePath.isEmpty();
+        if (!m_strScannedImage.isEmpty())
+            locations.Set(number, {m_strScannedDrive, m_strScannedImage});
+        else
+            locations.Remove(number);
+        if (bHad || !m_strScannedImage.isEmpty())
+            result = locations.Save(path);
+    }
+    if (!result)
+        AfxMessageBox(result.message(), this);
 }
 
 void CScanDlg::dropWalk()
@@ -375,6 +537,8 @@ void CScanDlg::accept()
     // so the dialog stays open with the scan pending.
     if (m_bScanned && !SaveTreeTemp())
         return;
+    if (m_bScanned)
+        rememberImage();
     QDialog::accept();
 }
 

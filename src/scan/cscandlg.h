@@ -10,11 +10,13 @@
 
 class CMyTree;
 class CThemedButton;
+class QCheckBox;
 class DiscWalk;
 class ElidedLabel;
 class QProgressBar;
 class QThread;
 class QTreeWidget;
+class QTreeWidgetItem;
 struct WalkProgress;
 
 // "Scan Options": the user picks a CD-ROM drive, walks the disc in it into a folder tree and
@@ -48,6 +50,9 @@ public:
     // Writes the folder tree to Data/TreeTemp.tkdt under the home directory.
     bool SaveTreeTemp();
 
+    // "Add Image...": asks for an image file and adds it to the drives, chosen.
+    void AddImage();
+
     bool IsWalking() const { return m_pThread != nullptr; }
     const QString &ChosenDrive() const { return m_strChosenDrive; }
     const QStringList &Drives() const { return m_lstDrives; }
@@ -62,9 +67,15 @@ Q_SIGNALS:
     // A walk is over: its records are in the file list (completed) or were dropped.
     void walkFinished(bool bCompleted);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls();
     void fillDriveList();
+    QTreeWidgetItem *addDriveRow(const CdromDrive &drive, int row);
+    void reportWalkProblems(const DiscWalk &walk);
+    void rememberImage();
     void onDriveSelectionChanged();
     void onWalkFinished();
     void showProgress(const WalkProgress &progress);
@@ -87,6 +98,7 @@ private:
     QThread *m_pThread = nullptr;
     std::atomic<bool> m_bCancel {false};
     QString m_strWalkDrive; // root being walked
+    QString m_strScannedImage; // the image file of the last scan, if it was one
 
     CThemedButton *m_btnStart = nullptr;
     CThemedButton *m_btnStop = nullptr;
@@ -94,6 +106,8 @@ private:
     QProgressBar *m_pProgress = nullptr;
     CMyTree *m_pTree = nullptr;
     QTreeWidget *m_pDriveList = nullptr;
+    QTreeWidgetItem *m_pAddImageRow = nullptr;
+    QCheckBox *m_pLookInside = nullptr;
     ElidedLabel *m_pCurFile = nullptr;
     ElidedLabel *m_pCurFolder = nullptr;
 };

@@ -1,29 +1,30 @@
 #include "scan/discwalk.h"
 
+#include "media/archivelister.h"
 #include "platform/drivepaths.h"
-
-#include <QFile>
+#include "scan/foldersource.h"
 
 #include <algorithm>
-#include <string>
-
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 struct DiscWalk::Entry
 {
-    std::string native; // short names stay inside the string, without an allocation
+    DiscEntry disc;
     QString name; // as the catalogue holds it
-    qint64 size = 0;
+    std::unique_ptr<DiscFolder> archive; // the entries of an archive file, as a folder
 };
 
 DiscWalk::DiscWalk(QString nativeRoot, const QString &driveRoot, QString discNumber)
-    : m_strNativeRoot(std::move(nativeRoot)),
+    : DiscWalk(std::make_unique<FolderSource>(std::move(nativeRoot)), driveRoot,
+               std::move(discNumber))
+{ }
+
+DiscWalk::DiscWalk(std::unique_ptr<DiscSource> source, const QString &driveRoot, QString discNumber)
+    : m_pSource(std::move(source)),
       m_strDrive(driveRoot.toLower()),
       m_strDiscNumber(std::move(discNumber))
 { }
+
+DiscWalk::~DiscWalk() = default;
 
 void DiscWalk::SetProgressHandler(std::function<void(const WalkProgress &)> handler,
                                   int nIntervalMs)
@@ -35,16 +36,13 @@ void DiscWalk::SetProgressHandler(std::function<void(const WalkProgress &)> hand
 bool DiscWalk::Run()
 {
     m_sinceReport.start();
-    // The root may itself be a link (a folder named in TAVIKON_CDROM_ROOTS): following that one
-    // is what the user asked for.
-    const int fd = ::open(QFile::encodeName(m_strNativeRoot).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
+    std::unique_ptr<DiscFolder> root = m_pSource->OpenRoot(m_strSourceError);
+    if (!root) {
         m_bRootReadable = false;
         m_lstUnreadable.append(m_strDrive);
         return !cancelled();
     }
-    walkFolder(fd, 0, m_strDrive);
+    walkFolder(*root, 0, m_strDrive, false);
     if (!m_files.isEmpty())
         m_progress.file = m_files.last().m_strFileName;
     report(true);
@@ -61,122 +59,95 @@ void DiscWalk::report(bool bForce)
     m_progressHandler(m_progress);
 }
 
-// Takes ownership of `fd`.
-void DiscWalk::walkFolder(int fd, int depth, const QString &catalogFolder)
+void DiscWalk::walkFolder(DiscFolder &folder, int depth, const QString &catalogFolder,
+                          bool bInArchive)
 {
-    struct stat self;
-    if (::fstat(fd, &self) != 0)
-        self = {};
-    DIR *dir = ::fdopendir(fd);
-    if (!dir) {
-        ::close(fd);
+    m_openFolders.append(folder.Identity());
+    QList<DiscEntry> listedFiles;
+    QList<DiscEntry> listedFolders;
+    if (!folder.List(listedFiles, listedFolders, [this] { return cancelled(); })) {
         m_lstUnreadable.append(catalogFolder);
-        if (depth == 0)
+        if (depth == 0 && listedFiles.isEmpty() && listedFolders.isEmpty())
             m_bRootReadable = false;
-        return;
     }
-    const int dirFd = ::dirfd(dir);
-    m_openFolders.append({quint64(self.st_dev), quint64(self.st_ino)});
+    if (cancelled())
+        m_bCancelled = true;
 
-    QList<Entry> files;
-    QList<Entry> folders;
-    for (;;) {
-        errno = 0;
-        const dirent *entry = ::readdir(dir);
-        if (!entry) {
-            // A read error part way (a scratched disc) keeps what was listed before it.
-            if (errno != 0)
-                m_lstUnreadable.append(catalogFolder);
-            break;
+    const auto toEntries = [](QList<DiscEntry> &listed) {
+        std::vector<Entry> entries;
+        entries.reserve(size_t(listed.size()));
+        for (DiscEntry &disc : listed) {
+            Entry entry;
+            entry.name = CatalogName(disc.name);
+            entry.disc = std::move(disc);
+            entries.push_back(std::move(entry));
         }
-        if (cancelled()) {
-            m_bCancelled = true;
-            break;
-        }
-        const char *name = entry->d_name;
-        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
-            continue;
-        unsigned char type = entry->d_type;
-        struct stat st;
-        bool bHaveStat = false;
-        if (type == DT_UNKNOWN) {
-            if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;
-            bHaveStat = true;
-            type = S_ISDIR(st.st_mode) ? DT_DIR
-                : S_ISREG(st.st_mode)  ? DT_REG
-                : S_ISLNK(st.st_mode)  ? DT_LNK
-                                       : DT_UNKNOWN;
-        }
-        Entry item;
-        item.native = name;
-        if (type == DT_DIR) {
-            item.name
-                = CatalogName(QString::fromUtf8(item.native.data(), qsizetype(item.native.size())));
-            folders.append(std::move(item));
-            continue;
-        }
-        if (type == DT_REG) {
-            if (!bHaveStat && ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
-                // Gone since it was listed; a read error of a damaged disc still names a file.
-                if (errno == ENOENT)
-                    continue;
-                st.st_size = 0;
-            }
-        } else if (type == DT_LNK) {
-            // A link to a file counts as that file; a link to a folder is never followed.
-            if (::fstatat(dirFd, name, &st, 0) != 0 || !S_ISREG(st.st_mode))
-                continue;
-        } else {
-            continue; // devices, pipes and sockets are not files of a disc
-        }
-        item.size = qint64(st.st_size);
-        item.name
-            = CatalogName(QString::fromUtf8(item.native.data(), qsizetype(item.native.size())));
-        files.append(std::move(item));
-    }
-
+        return entries;
+    };
+    std::vector<Entry> files = toEntries(listedFiles);
+    std::vector<Entry> folders = toEntries(listedFolders);
     const auto byName = [](const Entry &a, const Entry &b) {
         const int order = a.name.compare(b.name, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a.native < b.native;
+        return order != 0 ? order < 0 : a.disc.native < b.disc.native;
     };
     std::sort(files.begin(), files.end(), byName);
+
+    if (m_bLookInside && !bInArchive && !m_bCancelled) {
+        for (const Entry &file : files) {
+            if (!IsArchiveName(file.name))
+                continue;
+            const QString path = catalogFolder + file.name.toLower();
+            // The archive's folder would share its path with the real one.
+            if (std::any_of(folders.begin(), folders.end(), [&](const Entry &f) {
+                    return f.name.compare(file.name, Qt::CaseInsensitive) == 0;
+                })) {
+                m_lstBadArchives.append(path
+                                        + QStringLiteral(": a folder of the same name is "
+                                                         "beside it"));
+                continue;
+            }
+            QString why;
+            Entry inside;
+            inside.archive = folder.OpenArchive(file.disc, why);
+            if (!inside.archive) {
+                m_lstBadArchives.append(path + QStringLiteral(": ") + why);
+                continue;
+            }
+            inside.disc = file.disc;
+            inside.name = file.name;
+            folders.push_back(std::move(inside));
+        }
+    }
     std::sort(folders.begin(), folders.end(), byName);
 
     // The root's own files come after those of all its folders.
     if (depth > 0)
         recordFiles(files, catalogFolder);
-    for (const Entry &folder : folders) {
+    for (Entry &entry : folders) {
         if (m_bCancelled || cancelled()) {
             m_bCancelled = true;
             break;
         }
-        const int childFd = ::openat(dirFd, folder.native.c_str(),
-                                     O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        struct stat st;
-        if (childFd >= 0 && ::fstat(childFd, &st) == 0
-            && m_openFolders.contains(
-                QPair<quint64, quint64>(quint64(st.st_dev), quint64(st.st_ino)))) {
-            ::close(childFd); // a folder that contains itself: listed once, not walked again
-            m_folders.append({folder.name, depth + 1});
-            continue;
-        }
-        m_folders.append({folder.name, depth + 1});
-        m_progress.folder = folder.name;
-        const QString childFolder = catalogFolder + folder.name.toLower() + u'\\';
-        if (childFd < 0) {
+        m_folders.append({entry.name, depth + 1});
+        const bool bArchive = entry.archive != nullptr;
+        std::unique_ptr<DiscFolder> child
+            = entry.archive ? std::move(entry.archive) : folder.Open(entry.disc);
+        if (child && m_openFolders.contains(child->Identity()))
+            continue; // a folder that contains itself: listed once, not walked again
+        m_progress.folder = entry.name;
+        const QString childFolder = catalogFolder + entry.name.toLower() + u'\\';
+        if (!child) {
             m_lstUnreadable.append(childFolder);
             continue;
         }
-        walkFolder(childFd, depth + 1, childFolder);
+        walkFolder(*child, depth + 1, childFolder, bInArchive || bArchive);
     }
     if (depth == 0 && !m_bCancelled)
         recordFiles(files, catalogFolder);
-    ::closedir(dir);
     m_openFolders.removeLast();
 }
 
-void DiscWalk::recordFiles(const QList<Entry> &files, const QString &catalogFolder)
+void DiscWalk::recordFiles(const std::vector<Entry> &files, const QString &catalogFolder)
 {
     for (const Entry &entry : files) {
         if (cancelled()) {
@@ -188,7 +159,7 @@ void DiscWalk::recordFiles(const QList<Entry> &files, const QString &catalogFold
         record.m_strDiscNumber = m_strDiscNumber;
         record.m_strFolder = catalogFolder;
         record.m_strDrive = m_strDrive;
-        record.m_strSize = QString::number(entry.size);
+        record.m_strSize = QString::number(entry.disc.size);
         m_files.append(std::move(record));
         ++m_progress.files;
         if (m_progressHandler && m_sinceReport.elapsed() >= m_nIntervalMs) {

@@ -365,10 +365,13 @@ StoreResult refuseReadOnly()
 
 const QList<CatalogueFile> &CatalogueFiles()
 {
+    // Images.dat (where the discs scanned from image files live) is not part of the
+    // catalogue's format, but lost with the home directory all the same.
     static const QList<CatalogueFile> files = {{kTreeName},
                                                {QStringLiteral("Data.dat")},
                                                {QStringLiteral("FileData.dat")},
-                                               {QStringLiteral("Cat.dat")}};
+                                               {QStringLiteral("Cat.dat")},
+                                               {QStringLiteral("Images.dat"), true}};
     return files;
 }
 

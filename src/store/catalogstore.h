@@ -94,9 +94,10 @@ public:
     // Refuses a tree without discs beside records with discs, and the other way round: one
     // of the two was lost, and writing it would make the loss permanent.
     StoreResult SaveCatalog(const CCatalog &catalog, const QByteArray *treeText);
-    // Copies the catalogue files of Data/ into the backup directory, all of them together.
-    // Refuses when Data/Tree.tkdt is not a sound text, or it or Data/Data.dat lost every
-    // disc the other holds: the backup is what would mend that damage, so it must not
+    // Copies the catalogue files of Data/ into the backup directory, all of them together
+    // (Images.dat, where the images of discs scanned from image files live, when there is
+    // one). Refuses when Data/Tree.tkdt is not a sound text, or it or Data/Data.dat lost
+    // every disc the other holds: the backup is what would mend that damage, so it must not
     // receive it.
     StoreResult BackUpCatalog();
 

@@ -6,11 +6,11 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QTextBrowser>
 #include <QDir>
 #include <QFileInfo>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextBrowser>
 #include <QTreeView>
 
 #include <gtest/gtest.h>

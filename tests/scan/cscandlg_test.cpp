@@ -1,4 +1,5 @@
 #include "disclayout.h"
+#include "mediamaker.h"
 #include "support/fakeprompter.h"
 #include "support/tempdir.h"
 
@@ -7,7 +8,9 @@
 #include "scan/cscandlg.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -272,4 +275,57 @@ TEST_F(ScanDialog, ADriveWithoutAReadableDiscGivesAnEmptyScanAndAMessage)
     EXPECT_TRUE(newRecords().isEmpty());
     EXPECT_EQ(m_prompter.messages, QStringList {"The disc in DISCB:\\ could not be read."});
     EXPECT_EQ(m_dlg->m_bScanned, 1);
+}
+
+// An image file is added through "Add Image...", scanned like a drive, with the archives on
+// it looked into, and its place is remembered when the scan is saved. A file that is not an
+// image is refused with its name.
+TEST_F(ScanDialog, AnImageIsAddedScannedAndRemembered)
+{
+    DiscLayout a(m_drives.filePath("DiscA"));
+    ASSERT_TRUE(Shell("cd \"$1\" && printf 1234 > x.txt && bsdtar -acf \"$2\" x.txt",
+                      m_drives.path(), a.path("Music/Songs.zip")));
+    const QString image = m_drives.filePath("holiday.iso");
+    ASSERT_TRUE(MakeIso(a.path(), image));
+    ASSERT_TRUE(m_home.write("bad.iso", "no image"));
+    QStringList chosen {m_home.file("bad.iso"), image};
+    m_prompter.onDialog([&](QDialog &dialog) {
+        static_cast<QFileDialog &>(dialog).selectFile(chosen.takeFirst());
+        return int(QDialog::Accepted);
+    });
+
+    auto *lookInside = m_dlg->findChild<QCheckBox *>("LookInsideArchives");
+    ASSERT_TRUE(lookInside && !lookInside->isChecked());
+    QTest::mouseClick(lookInside, Qt::LeftButton, {}, QPoint(5, lookInside->height() / 2));
+    const int rows = m_list->topLevelItemCount();
+    clickDrive("Add Image...");
+    EXPECT_EQ(m_prompter.messages,
+              QStringList {"The image file \"" + m_home.file("bad.iso")
+                           + "\" is not a disc image of a known kind (ISO "
+                             "9660 or UDF)."});
+    EXPECT_EQ(m_list->topLevelItemCount(), rows);
+    clickDrive("Add Image...");
+    EXPECT_EQ(m_dlg->ChosenDrive(), "HOLIDAY2019:\\");
+    EXPECT_EQ(m_list->topLevelItem(rows - 1)->text(0).left(13), "HOLIDAY2019:\\");
+    click("StartScan");
+    QSignalSpy finished(m_dlg.get(), &CScanDlg::walkFinished);
+    ASSERT_TRUE(finished.wait(10000));
+
+    EXPECT_EQ(treeLines(), (QStringList {"12 Untitled", "\tMusic", "\t\tLive", "\t\tSongs.zip"}));
+    const QString drive = "12 holiday2019:\\ holiday2019:\\";
+    const QString zipSize = QString::number(QFileInfo(a.path("Music/Songs.zip")).size());
+    EXPECT_EQ(newRecords(),
+              (QStringList {drive + "music\\Intro.mp3 20", drive + "music\\Songs.zip " + zipSize,
+                            drive + "music\\live\\Song.MP3 1500",
+                            drive + "music\\songs.zip\\x.txt 4", drive + "Root.txt 7"}));
+    click("SaveScan");
+    EXPECT_EQ(m_home.read("Data/Images.dat"),
+              "TavikonImages 1\n12\tHOLIDAY2019:\\\t" + QFile::encodeName(image) + "\n");
+
+    // The image stays listed for the session, and the check box keeps its state.
+    CScanDlg again;
+    EXPECT_TRUE(again.findChild<QCheckBox *>("LookInsideArchives")->isChecked());
+    auto *list = again.findChild<QTreeWidget *>("DriveList");
+    EXPECT_EQ(list->topLevelItem(list->topLevelItemCount() - 2)->text(0).left(13),
+              "HOLIDAY2019:\\");
 }

@@ -89,8 +89,11 @@ TEST_F(StoreFixture, NewCatalogueHasDefaultsAndASavedOneLoadsBackWithItsBackup)
     EXPECT_TRUE(store.CanSave());
 
     Catalogue c(3, 4);
+    QFile images(store.DataPath(QStringLiteral("Images.dat")));
+    ASSERT_TRUE(images.open(QIODevice::WriteOnly) && images.write("TavikonImages 1\n") > 0);
+    images.close();
     save(c);
-    // The backup is Data/ byte for byte, the tree included.
+    // The backup is Data/ byte for byte, the tree and the images too.
     for (const CatalogueFile &file : CatalogueFiles())
         EXPECT_EQ(readFile(store.BackupPath(file.name)), readFile(store.DataPath(file.name)))
             << file.name.toStdString();
