@@ -176,9 +176,19 @@ CCatView::CCatView(QWidget *parent) : QWidget(parent)
 
     connect(m_editNewCategory, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_strNewCategory = text; });
-    connect(m_editNote, &QPlainTextEdit::textChanged, this,
-            [this] { m_strNote = NoteForStore(m_editNote->toPlainText()); });
+    // Every change counts, typed or made through the accessibility interface; the program's
+    // own fills block the signal.
+    connect(m_editNote, &QPlainTextEdit::textChanged, this, [this] {
+        m_strNote = NoteForStore(m_editNote->toPlainText());
+        if (theAppFlags().m_bEditAllowed == 1 && theAppFlags().m_bHomeDatabase == 1)
+            m_noteEdit.Typed(m_strNoteNumber);
+    });
     connect(m_btnCreate, &QPushButton::clicked, this, [this] { OnCreate(); });
+    // Return in the name field does what the button beside it does.
+    connect(m_editNewCategory, &QLineEdit::returnPressed, this, [this] {
+        if (m_btnCreate->isEnabled())
+            OnCreate();
+    });
     connect(m_btnSaveNote, &QPushButton::clicked, this, [this] { OnSaveNote(); });
     connect(m_lstAll, &QAbstractItemView::doubleClicked, this, [this] { OnViewCds(); });
     connect(m_lstAll->SortHeader(), &QHeaderView::sectionClicked, this,
@@ -228,8 +238,7 @@ void CCatView::SetUpControls()
     m_bSetUp = true;
 
     m_btnCreate->SetIcon(kCategoryIcon, kCategoryIcon);
-    m_btnCreate->SetColor(CIconButton::BTNST_COLOR_BK_IN,
-                          CIconButton::HoverColor(palette().color(QPalette::Button)));
+    m_btnCreate->SetHoverFace(); // follows the desktop's palette when it changes
     m_btnCreate->SetTooltipText(QStringLiteral("Create New Category"));
     m_btnCreate->SetThemeHelper(&m_themeLoader);
 
@@ -252,6 +261,7 @@ void CCatView::OnUpdate(CView *, int lHint, const HintArg &hint)
         CCatalog *pCatalog = hint.catalog();
         if (!pCatalog)
             return;
+        KeepPendingNote();
         if (m_bListed == 0) {
             m_pCatalog = pCatalog;
             m_bListed = 1;
@@ -261,6 +271,7 @@ void CCatView::OnUpdate(CView *, int lHint, const HintArg &hint)
         m_lstAttached->clear();
         // Without a disc of that number the note field keeps what it shows.
         if (const CDisc *disc = m_pCatalog->FindDisc(m_pCatalog->m_strCurNumber)) {
+            m_strNoteNumber = disc->m_strNumber;
             ShowNote(disc->m_strNotes);
             FillList(m_lstAttached, disc->m_lstCategories);
         }
@@ -272,8 +283,13 @@ void CCatView::OnUpdate(CView *, int lHint, const HintArg &hint)
     case HINT_ATTACH_CATEGORIES:
         OnAttachCategories(hint.catalog());
         break;
+    case HINT_TOKEN:
+        if (hint.is(Tokens::KeepEdits))
+            KeepPendingNote();
+        break;
     case HINT_LOAD_FRIEND:
         m_bListed = 0; // the next selection lists the friend's categories
+        m_noteEdit.Clear();
         break;
     case HINT_HOME_DATA:
         m_bListed = 1;
@@ -282,6 +298,9 @@ void CCatView::OnUpdate(CView *, int lHint, const HintArg &hint)
         break;
     case HINT_ENABLE:
         if (hint.is(Tokens::EnableFalse)) {
+            // The home catalogue is left for a friend's and saved: a note typed for one of
+            // its discs goes with it.
+            m_noteEdit.KeepInto(m_pCatalog, [this](CDisc &disc) { disc.m_strNotes = m_strNote; });
             m_btnCreate->setEnabled(false);
         } else if (hint.is(Tokens::EnableTrue)) {
             theAppFlags().m_bEditAllowed = 1;
@@ -399,8 +418,10 @@ void CCatView::OnCreate()
     if (!m_pCatalog)
         return;
     QStringList &categories = m_pCatalog->m_lstCategories;
-    if (!m_strNewCategory.isEmpty() && !categories.contains(m_strNewCategory)) {
-        categories.prepend(m_strNewCategory);
+    // Blanks around a name are slips of the keyboard; a name of blanks alone is empty.
+    const QString name = m_strNewCategory.trimmed();
+    if (!name.isEmpty() && !categories.contains(name)) {
+        categories.prepend(name);
         FillList(m_lstAll, categories);
     } else {
         AfxMessageBox(QString::fromLatin1(kAlreadyListed), this);
@@ -430,8 +451,9 @@ void CCatView::OnRename()
     }
 }
 
-void CCatView::OnEndLabelEdit(const QPersistentModelIndex &index, const QString &text)
+void CCatView::OnEndLabelEdit(const QPersistentModelIndex &index, const QString &typed)
 {
+    const QString text = typed.trimmed();
     if (theAppFlags().m_bEditAllowed == 0) {
         AfxMessageBox(QStringLiteral("Unautorised Action"), this);
         return;
@@ -502,6 +524,17 @@ void CCatView::OnSaveNote()
         return;
     if (CDisc *disc = m_pCatalog->FindDisc(m_pCatalog->m_strCurNumber))
         disc->m_strNotes = m_strNote;
+    m_noteEdit.Clear();
+}
+
+void CCatView::KeepPendingNote()
+{
+    const AppFlags &flags = theAppFlags();
+    if (flags.m_bEditAllowed != 1 || flags.m_bHomeDatabase != 1) {
+        m_noteEdit.Clear();
+        return;
+    }
+    m_noteEdit.KeepInto(m_pCatalog, [this](CDisc &disc) { disc.m_strNotes = m_strNote; });
 }
 
 void CCatView::OnViewCds()

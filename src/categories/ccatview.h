@@ -2,6 +2,7 @@
 
 #include "chrome/themeloader.h"
 #include "platform/cview.h"
+#include "store/pendingedit.h"
 
 #include <QIcon>
 #include <QPersistentModelIndex>
@@ -62,9 +63,12 @@ private:
     void OnCreate();
     void OnCtrlEnter();
     void OnRename();
-    void OnEndLabelEdit(const QPersistentModelIndex &index, const QString &text);
+    void OnEndLabelEdit(const QPersistentModelIndex &index, const QString &typed);
     void OnDelete();
     void OnSaveNote();
+    // Stores a note typed and not yet saved into the disc it was typed for, as Save Note
+    // would have; never while a friend's catalogue is shown.
+    void KeepPendingNote();
     void OnViewCds();
     void OnAttachToCd();
     void OnDetachFromCd();
@@ -92,4 +96,6 @@ private:
     CLabelEditDelegate *m_pLabelEdit = nullptr;
     MenuTracker m_menuTracker;
     bool m_bSetUp = false;
+    PendingDiscEdit m_noteEdit;
+    QString m_strNoteNumber; // the disc whose note the field shows
 };

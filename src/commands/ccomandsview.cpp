@@ -6,6 +6,7 @@
 #include "platform/appflags.h"
 #include "platform/hints.h"
 #include "platform/prompter.h"
+#include "platform/shortcutpassthrough.h"
 #include "platform/tokens.h"
 #include "resources/helpfile.h"
 #include "resources/resource.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -212,6 +214,8 @@ void CComandsView::BuildForm()
         QGroupBox *group = makeGroup(tr("Search Manager"), "searchManagerGroup");
         auto *column = tight(new QVBoxLayout(group));
         m_edPattern = MakeEdit("patternEdit", tr("Search pattern"));
+        // Ctrl+A here runs the file search, as the button's tip promises.
+        new ShortcutPassThrough(m_edPattern, Qt::CTRL | Qt::Key_A);
         column->addWidget(m_edPattern);
 
         auto *scope = makeGroup(QString(), "scopeGroup");
@@ -316,14 +320,19 @@ void CComandsView::BuildForm()
     form->addStretch(1);
     m_pScroll->setWidget(content);
 
-    // Field-edit tracking: only the user's own typing counts, not the refills.
+    // Field-edit tracking: every change of a field's text counts, typed or made by a screen
+    // reader or voice input through the accessibility interface; the program's own refills
+    // do not (m_bFilling).
     const std::pair<QLineEdit *, int> fields[]
         = {{m_edCdNumber, kCdNumber}, {m_edCdName, kCdName},      {m_edFindNumber, kFindNumber},
            {m_edPattern, kPattern},   {m_edLend, kLend},          {m_edBorrowedFrom, kBorrowedFrom},
            {m_edCdArtist, kCdArtist}, {m_edCdQuality, kCdQuality}};
     for (const auto &[edit, field] : fields) {
         const int nField = field;
-        connect(edit, &QLineEdit::textEdited, this, [this, nField] { OnFieldEdited(nField); });
+        connect(edit, &QLineEdit::textChanged, this, [this, nField] {
+            if (!m_bFilling)
+                OnFieldEdited(nField);
+        });
     }
     connect(m_rbEverything, &QRadioButton::toggled, this, &CComandsView::OnScopeChanged);
     connect(m_rbByCategory, &QRadioButton::toggled, this, &CComandsView::OnScopeChanged);
@@ -373,14 +382,13 @@ void CComandsView::SetupButtons()
         {m_btnSearchInCd, "Search in CD Ctrl + D or Ctrl + ENTER", 232, 232},
         {m_btnGetBack, "Get CD Back Ctrl + H", 0, 0},
     };
-    const QColor hover = CIconButton::HoverColor(palette().color(QPalette::Button));
     for (const Face &face : faces) {
         if (face.iconIn != 0) {
             face.button->SetIcon(face.iconIn, face.iconOut);
             face.button->setAccessibleName(QString::fromLatin1(face.tip));
         }
         face.button->SetTooltipText(QString::fromLatin1(face.tip));
-        face.button->SetColor(CIconButton::BTNST_COLOR_BK_IN, hover);
+        face.button->SetHoverFace(); // follows the desktop's palette when it changes
         face.button->SetThemeHelper(&m_themeLoader);
     }
     m_btnGetBack->setText(tr("Get Back"));
@@ -407,6 +415,7 @@ void CComandsView::UpdateData(bool bSaveAndValidate)
         m_nScope = m_rbByCategory->isChecked() ? 1 : 0;
         return;
     }
+    const QScopedValueRollback filling(m_bFilling, true);
     showText(m_stDatabase, m_strDatabase);
     showText(m_stHomeDir, m_strHomeDir);
     showText(m_edCdNumber, m_strCdNumber);
@@ -434,18 +443,27 @@ void CComandsView::OnFieldEdited(int nField)
     case kCdName:
         m_bNumberEdited = 0;
         break;
-    case kLend:
+    case kLend: {
         // One person field at a time: the Lend button acts on the one typed in last.
+        const QScopedValueRollback filling(m_bFilling, true);
         m_strBorrowedFrom.clear();
         m_edBorrowedFrom->clear();
         m_bLendEdited = 1;
         m_bBorrowEdited = 0;
         break;
-    case kBorrowedFrom:
+    }
+    case kBorrowedFrom: {
+        const QScopedValueRollback filling(m_bFilling, true);
         m_strLend.clear();
         m_edLend->clear();
         m_bBorrowEdited = 1;
         m_bLendEdited = 0;
+        break;
+    }
+    case kCdArtist:
+    case kCdQuality:
+        if (theAppFlags().m_bEditAllowed == 1 && theAppFlags().m_bHomeDatabase == 1)
+            m_dataEdit.Typed(m_strShownNumber);
         break;
     default:
         break;
@@ -463,6 +481,10 @@ void CComandsView::OnScopeChanged()
 void CComandsView::OnUpdate(CView *, int lHint, const HintArg &hint)
 {
     switch (lHint) {
+    case HINT_TOKEN:
+        if (hint.is(Tokens::KeepEdits))
+            KeepPendingEdits();
+        break;
     case HINT_SELECTION:
         if (CCatalog *catalog = hint.catalog())
             RefillFromCatalog(catalog);
@@ -490,8 +512,23 @@ void CComandsView::OnUpdate(CView *, int lHint, const HintArg &hint)
     }
 }
 
+void CComandsView::KeepPendingEdits()
+{
+    const AppFlags &flags = theAppFlags();
+    if (flags.m_bEditAllowed != 1 || flags.m_bHomeDatabase != 1) {
+        m_dataEdit.Clear();
+        return;
+    }
+    m_dataEdit.KeepInto(m_pCatalog, [this](CDisc &disc) {
+        disc.m_strArtist = m_edCdArtist->text();
+        disc.m_strQuality = m_edCdQuality->text();
+    });
+}
+
 void CComandsView::RefillFromCatalog(CCatalog *pCatalog)
 {
+    // The fields are about to show another disc, or the same one afresh.
+    KeepPendingEdits();
     m_pCatalog = pCatalog;
     if (const CDisc *disc = pCatalog->FindDisc(pCatalog->m_strCurNumber)) {
         m_strCdArtist = disc->m_strArtist;
@@ -501,10 +538,11 @@ void CComandsView::RefillFromCatalog(CCatalog *pCatalog)
     m_strHomeDir = pCatalog->m_strHomeDir;
     // The help file lives in the home directory whether or not any disc is catalogued yet.
     m_strHelpDir = pCatalog->m_strHomeDir;
+    // The statistics of an empty catalogue read "0", not blanks.
+    m_strLastEntry = pCatalog->m_strLastEntry;
+    m_strDiscCount = pCatalog->m_strDiscCount;
     if (pCatalog->m_strDiscCount != QLatin1String("0")) {
-        m_strLastEntry = pCatalog->m_strLastEntry;
         m_strShownNumber = pCatalog->m_strCurNumber;
-        m_strDiscCount = pCatalog->m_strDiscCount;
         m_strLend.clear();
         const QString &path = pCatalog->m_strCurPath;
         const qsizetype slash = path.indexOf(QLatin1Char('\\'));
@@ -860,6 +898,7 @@ void CComandsView::OnAddData()
         return;
     disc->m_strArtist = m_strCdArtist;
     disc->m_strQuality = m_strCdQuality;
+    m_dataEdit.Clear();
     m_strCdArtist = disc->m_strArtist;
     m_strCdQuality = disc->m_strQuality;
     m_strCdLocation = disc->m_strLocation;
@@ -937,6 +976,9 @@ void CComandsView::OnLoadFriendDatabase()
     CFriendDbDlg dlg(this);
     if (ExecDialog(dlg) != QDialog::Accepted)
         return;
+    // The home catalogue is saved before the friend's is shown: what was typed goes with it
+    // (the category panel keeps its note at "EnableFalse").
+    KeepPendingEdits();
     flags.m_bHomeDatabase = 0;
     flags.m_bEditAllowed = 0;
     EnableEditButtons(false);

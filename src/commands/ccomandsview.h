@@ -2,6 +2,7 @@
 
 #include "chrome/themeloader.h"
 #include "platform/cview.h"
+#include "store/pendingedit.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -100,6 +101,9 @@ private:
     void OnFieldEdited(int nField);
     void OnScopeChanged();
     void RefillFromCatalog(CCatalog *pCatalog);
+    // Stores artist and quality typed and not yet saved into the disc they were typed for,
+    // as Add To CD Data would have; never while a friend's catalogue is shown.
+    void KeepPendingEdits();
     void RunSearch(const QString &kind);
     void RunPanelCommand(const HintArg &hint);
     void EnableEditButtons(bool bEnable);
@@ -109,6 +113,8 @@ private:
     void ShowDiscInfoDialog(const CDisc *pDisc);
 
     CThemeLoader m_themeLoader;
+    PendingDiscEdit m_dataEdit; // artist and quality
+    bool m_bFilling = false; // the program, not the user, is changing the fields
 
     QScrollArea *m_pScroll = nullptr;
     QFrame *m_grpFrame = nullptr;

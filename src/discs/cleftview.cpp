@@ -354,41 +354,81 @@ void CLeftView::AddTreeNodes(const QList<TreeTextNode> &nodes)
 
 bool CLeftView::LoadCatalog()
 {
-    {
-        const QSignalBlocker blocker(this);
-        clear();
-    }
     m_hCurItem = nullptr;
     m_strSelPath.clear();
     m_bDiscSelected = 0;
 
     QList<TreeTextNode> nodes;
     const StoreResult result = m_store.LoadCatalog(*m_pCatalog, nodes);
-    {
-        const QSignalBlocker blocker(this);
-        AddTreeNodes(nodes);
-    }
+    ShowTree(nodes);
+    bool bRestored = false;
     if (!result) {
         // A half-read catalogue must not wait for the first click to be mended: closing the
         // program before it would write the partial lists over Data/ and the backup.
         AfxMessageBox(result.message(), this);
         AfxMessageBox(kRestoreMessage, this);
-        if (!RestoreCatalog())
+        if (!RestoreCatalog(false))
             return false;
+        bRestored = true;
+    } else if (!m_store.TreeNotice().isEmpty()) {
+        AfxMessageBox(m_store.TreeNotice(), this);
     }
-    if (topLevelItemCount() == 0)
+    // A mended tree goes to disk at once, so the damage is gone even if the program is not
+    // closed normally; never into a friend's directory.
+    if ((bRestored || m_store.TreeRepaired()) && !m_bFriendLoaded
+        && theAppFlags().m_bHomeDatabase == 1) {
+        const QByteArray tree = TreeText();
+        SaveAndBackUp(&tree);
+    }
+    if (topLevelItemCount() == 0) {
+        // The command panel shows the home directory and the statistics of the empty catalogue.
+        RefreshCatalogStatus();
         UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+    }
     return true;
 }
 
-bool CLeftView::RestoreCatalog()
+void CLeftView::ShowTree(const QList<TreeTextNode> &nodes)
 {
-    const StoreResult result = m_store.RestoreCatalog(*m_pCatalog);
+    const QSignalBlocker blocker(this);
+    clear();
+    m_hCurItem = nullptr;
+    AddTreeNodes(nodes);
+}
+
+bool CLeftView::RestoreCatalog(bool bInSelection)
+{
+    QList<TreeTextNode> nodes = ReadTreeText(TreeText());
+    const StoreResult result = m_store.RestoreCatalog(*m_pCatalog, nodes);
     if (!result) {
         AfxMessageBox(result.message(), this);
         return false;
     }
-    return true;
+    if (!m_store.TreeNotice().isEmpty())
+        AfxMessageBox(m_store.TreeNotice(), this);
+    if (!m_store.TreeRepaired())
+        return true;
+    if (!bInSelection) {
+        ShowTree(nodes);
+        return true;
+    }
+    // The item being selected belongs to the tree that is replaced: change it once the
+    // selection handling has unwound, then select afresh.
+    QMetaObject::invokeMethod(
+        this,
+        [this, nodes] {
+            ShowTree(nodes);
+            if (!m_bFriendLoaded && theAppFlags().m_bHomeDatabase == 1) {
+                const QByteArray tree = TreeText();
+                SaveAndBackUp(&tree);
+            }
+            if (QTreeWidgetItem *first = topLevelItem(0))
+                setCurrentItem(first);
+            else
+                UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
+        },
+        Qt::QueuedConnection);
+    return false;
 }
 
 bool CLeftView::SaveAndBackUp(const QByteArray *treeText)
@@ -422,8 +462,13 @@ void CLeftView::SaveOnExit()
     m_bExitSaved = true;
     if (!m_bLoaded || m_bFriendLoaded)
         return;
-    // Tree.tkdt is left as the last operation that changed the tree wrote it.
-    SaveAndBackUp(nullptr);
+    // What was typed into a disc's fields and not saved yet is kept, as the save buttons
+    // would have kept it.
+    UpdateAllViews(HINT_TOKEN, Tokens::KeepEdits);
+    // The tree is written too: a tree mended after a restore must reach Data/ before the
+    // backup copies it.
+    const QByteArray tree = TreeText();
+    SaveAndBackUp(&tree);
 }
 
 void CLeftView::OnSelChanged(QTreeWidgetItem *current)
@@ -433,7 +478,7 @@ void CLeftView::OnSelChanged(QTreeWidgetItem *current)
     // A friend's catalogue was read whole or not at all, and has no backup of ours.
     if (!m_bFriendLoaded && m_store.NeedsRestore(*m_pCatalog, topLevelItemCount() > 0)) {
         AfxMessageBox(kRestoreMessage, this);
-        if (!RestoreCatalog())
+        if (!RestoreCatalog(true))
             return;
     }
     m_strSelPath = MakeTreePath(current);

@@ -95,7 +95,8 @@ private:
     void OnSelChanged(QTreeWidgetItem *current);
     void RefreshCatalogStatus();
     bool LoadCatalog();
-    bool RestoreCatalog();
+    bool RestoreCatalog(bool bInSelection);
+    void ShowTree(const QList<TreeTextNode> &nodes);
     bool SaveAndBackUp(const QByteArray *treeText);
     void ScanNewDisc();
     void AddTreeNodes(const QList<TreeTextNode> &nodes);

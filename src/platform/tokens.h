@@ -18,6 +18,9 @@ inline constexpr Token Cats {"Cats"};
 inline constexpr Token HomeData {"HomeData"};
 inline constexpr Token EnableTrue {"EnableTrue"};
 inline constexpr Token EnableFalse {"EnableFalse"};
+// Sent by the disc tree before the catalogue is saved at the end: the panes store what was
+// typed into a disc's fields and not saved yet.
+inline constexpr Token KeepEdits {"KeepEdits"};
 
 // Menu commands that other panes forward to the command panel.
 inline constexpr Token OnEditCdscan {"OnEditCdscan"};

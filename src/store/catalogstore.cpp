@@ -1,12 +1,14 @@
 #include "store/catalogstore.h"
 
 #include "store/archive.h"
+#include "store/treecheck.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -111,9 +113,13 @@ const QString kTempSuffix = QStringLiteral(".new");
 
 // The only names a marker may bring into place: a damaged or foreign marker must not make
 // us rename arbitrary files.
-const QStringList kCommittable
-    = {QStringLiteral("Tree.tkdt"), QStringLiteral("Data.dat"), QStringLiteral("FileData.dat"),
-       QStringLiteral("Cat.dat"), QStringLiteral("Images.dat")};
+QStringList committableNames()
+{
+    QStringList names;
+    for (const CatalogueFile &file : CatalogueFiles())
+        names.append(file.name);
+    return names;
+}
 
 QByteArray encoded(const QString &path)
 {
@@ -151,9 +157,11 @@ StoreResult writeFlushed(const QString &temp, const QString &target, const QByte
         = ::open(encoded(temp).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return failed(errno);
+    // The owner keeps reading and writing it, though: a file that had lost those rights is
+    // what the replacement mends.
     struct stat old;
     if (::stat(encoded(target).constData(), &old) == 0)
-        (void)::fchmod(fd, old.st_mode & 07777);
+        (void)::fchmod(fd, (old.st_mode & 07777) | S_IRUSR | S_IWUSR);
     const char *p = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -194,9 +202,10 @@ StoreResult recoverDirectory(const QString &dir)
                     .arg(native(dir), kMarker, file.errorString()));
         const QList<QByteArray> lines = file.readAll().split('\n');
         file.close();
+        const QStringList committable = committableNames();
         for (const QByteArray &line : lines) {
             const QString name = QString::fromUtf8(line.trimmed());
-            if (!kCommittable.contains(name))
+            if (!committable.contains(name))
                 continue;
             const QByteArray temp = encoded(dir + u'/' + name + kTempSuffix);
             if (::access(temp.constData(), F_OK) != 0)
@@ -216,7 +225,7 @@ StoreResult recoverDirectory(const QString &dir)
         changed = true;
     }
     // Temporaries no marker names (any more) are incomplete or already used: drop them.
-    for (const QString &name : kCommittable + QStringList {kMarker}) {
+    for (const QString &name : committableNames() + QStringList {kMarker}) {
         const QByteArray temp = encoded(dir + u'/' + name + kTempSuffix);
         if (::unlink(temp.constData()) == 0)
             changed = true;
@@ -282,6 +291,69 @@ StoreResult refusePartial()
         "the backup stay as they are."));
 }
 
+const QString kTreeName = QStringLiteral("Tree.tkdt");
+
+// Makes `tree` fit the records when no backup's does: mends `sound` (a tree whose text was
+// sound) so its healthy discs keep their folders as they were, else rebuilds the whole tree
+// from the records. Returns what was done, for the user.
+QString fitTree(const QList<TreeTextNode> *sound, const CCatalog &catalog,
+                QList<TreeTextNode> &tree)
+{
+    const QString lost = QStringLiteral("named in lower case, and folders that held no files "
+                                        "could not be rebuilt");
+    const TreeRecordFit fit = sound ? FitTreeToRecords(*sound, catalog) : TreeRecordFit();
+    if (!sound || fit.matched == 0) {
+        tree = RebuildTree(catalog);
+        return QStringLiteral(" The backup holds no disc tree that fits the disc records "
+                              "either, so Tavikon rebuilt the tree from the disc and file "
+                              "records: every disc is back, its folders are %1.")
+            .arg(lost);
+    }
+    tree = MendTree(*sound, catalog);
+    QStringList done;
+    if (fit.strangers > 0)
+        done << QStringLiteral("%1 of its discs that have no disc record were taken out")
+                    .arg(fit.strangers);
+    if (fit.missing > 0)
+        done << QStringLiteral("%1 discs of the records that it lacked were added with the "
+                               "folders of their files (%2)")
+                    .arg(fit.missing)
+                    .arg(lost);
+    return QStringLiteral(" The backup holds no disc tree that fits the disc records either, "
+                          "so Tavikon mended the tree: %1.")
+        .arg(done.join(QStringLiteral("; ")));
+}
+
+// Whether a list file holds anything. A new catalogue's files are empty, and a list without
+// records is its two-byte count alone; a file that exists but cannot be read may hold
+// anything, so it counts.
+bool holdsRecords(const QString &path)
+{
+    QByteArray bytes;
+    if (!readWholeFile(path, bytes))
+        return QFile::exists(path);
+    return !bytes.isEmpty() && bytes != QByteArray("\0\0", 2);
+}
+
+// Why a tree text cannot go with these records; empty when it can.
+QString treeFault(const QString &path, QByteArrayView text, const QList<TreeTextNode> &tree,
+                  const CCatalog &catalog)
+{
+    QString fault = TreeTextFault(text, tree);
+    if (fault.isEmpty())
+        fault = FitTreeToRecords(tree, catalog).fault;
+    if (fault.isEmpty())
+        return {};
+    return QStringLiteral("The disc tree file \"%1\" is damaged: %2.").arg(native(path), fault);
+}
+
+// Whether a tree text has any item: every item is a line with a label.
+bool treeHasItems(QByteArrayView text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return c != '\r' && c != '\n' && c != '\t'; });
+}
+
 StoreResult refuseReadOnly()
 {
     return StoreResult::failure(QStringLiteral(
@@ -290,6 +362,18 @@ StoreResult refuseReadOnly()
 }
 
 } // namespace
+
+const QList<CatalogueFile> &CatalogueFiles()
+{
+    // Images.dat (where the discs scanned from image files live) is not part of the
+    // catalogue's format, but lost with the home directory all the same.
+    static const QList<CatalogueFile> files = {{kTreeName},
+                                               {QStringLiteral("Data.dat")},
+                                               {QStringLiteral("FileData.dat")},
+                                               {QStringLiteral("Cat.dat")},
+                                               {QStringLiteral("Images.dat"), true}};
+    return files;
+}
 
 StoreResult WriteWholeFile(const QString &path, const QByteArray &bytes)
 {
@@ -350,38 +434,122 @@ StoreResult CatalogStore::LoadCatalog(CCatalog &catalog, QList<TreeTextNode> &tr
     catalog.ResetLists();
     tree.clear();
     m_bWhole = false;
+    m_bTreeRepaired = false;
+    m_strTreeNotice.clear();
     StoreResult r = recoverDirectory(DataDir());
     if (!r)
         return r;
+    const QString treePath = DataPath(kTreeName);
     QByteArray text;
-    r = readWholeFile(DataPath(QStringLiteral("Tree.tkdt")), text);
-    if (!r)
-        return r;
-    tree = ReadTreeText(text);
-    if (tree.isEmpty()) {
-        // A new catalogue: its .dat files are still empty.
+    const StoreResult treeRead = readWholeFile(treePath, text);
+    if (treeRead)
+        tree = ReadTreeText(text);
+    // An empty tree is a new catalogue (or one whose every disc was deleted) only while no
+    // record exists anywhere; a lost tree must not make the catalogue look new.
+    if (tree.isEmpty() && !holdsRecords(DataPath(QStringLiteral("Data.dat")))
+        && !holdsRecords(DataPath(QStringLiteral("FileData.dat"))) && !BackupHoldsDiscs()) {
         catalog.m_lstCategories = DEFAULT_CATEGORIES;
         m_bWhole = true;
         return StoreResult::success();
     }
     r = readLists(catalog, DataPath(QStringLiteral("Data.dat")),
                   DataPath(QStringLiteral("Cat.dat")), DataPath(QStringLiteral("FileData.dat")));
-    m_bWhole = r.ok();
-    return r;
+    if (!r)
+        return r;
+
+    QString damage = treeRead ? QString() : treeRead.message();
+    bool bSoundText = false;
+    if (treeRead) {
+        damage = TreeTextFault(text, tree);
+        bSoundText = damage.isEmpty();
+        if (bSoundText) {
+            const TreeRecordFit fit = FitTreeToRecords(tree, catalog);
+            if (fit.agree()) {
+                m_bWhole = true;
+                return StoreResult::success();
+            }
+            // A sound tree that names discs the records lack: rather the records lost them.
+            if (fit.strangers > 0 && BackupHoldsDiscs())
+                return StoreResult::failure(
+                    QStringLiteral("The disc records in \"%1\" do not fit the disc tree: %2.")
+                        .arg(native(DataPath(QStringLiteral("Data.dat"))), fit.fault));
+            damage = fit.fault;
+        }
+        damage = QStringLiteral("The disc tree file \"%1\" is damaged: %2.")
+                     .arg(native(treePath), damage);
+    }
+    RepairTree(catalog, tree, damage, bSoundText);
+    m_bWhole = true;
+    return StoreResult::success();
 }
 
-StoreResult CatalogStore::RestoreCatalog(CCatalog &catalog)
+void CatalogStore::RepairTree(const CCatalog &catalog, QList<TreeTextNode> &tree,
+                              const QString &damage, bool bSoundText)
+{
+    m_bTreeRepaired = true;
+    if (recoverDirectory(m_strBackupDir)) {
+        QByteArray text;
+        if (readWholeFile(BackupPath(kTreeName), text)) {
+            QList<TreeTextNode> backup = ReadTreeText(text);
+            if (treeFault(BackupPath(kTreeName), text, backup, catalog).isEmpty()) {
+                tree = std::move(backup);
+                m_strTreeNotice
+                    = damage + QStringLiteral(" Tavikon took the disc tree from the backup.");
+                return;
+            }
+        }
+    }
+    const QList<TreeTextNode> read = tree;
+    m_strTreeNotice = damage + fitTree(bSoundText ? &read : nullptr, catalog, tree);
+}
+
+bool CatalogStore::BackupHoldsDiscs() const
+{
+    return holdsRecords(BackupPath(QStringLiteral("Data.dat")))
+        || holdsRecords(BackupPath(QStringLiteral("FileData.dat")));
+}
+
+StoreResult CatalogStore::RestoreCatalog(CCatalog &catalog, QList<TreeTextNode> &tree)
 {
     catalog.ResetLists();
     m_bWhole = false;
+    m_bTreeRepaired = false;
+    m_strTreeNotice.clear();
     StoreResult r = recoverDirectory(m_strBackupDir);
     if (!r)
         return r;
     r = readLists(catalog, BackupPath(QStringLiteral("Data.dat")),
                   BackupPath(QStringLiteral("Cat.dat")),
                   BackupPath(QStringLiteral("FileData.dat")));
-    m_bWhole = r.ok();
-    return r;
+    if (!r)
+        return r;
+    m_bWhole = true;
+
+    const QString treePath = BackupPath(kTreeName);
+    QByteArray text;
+    const StoreResult read = readWholeFile(treePath, text);
+    QString damage = read ? QString() : read.message();
+    QList<TreeTextNode> backup;
+    bool bSoundText = false;
+    if (read) {
+        backup = ReadTreeText(text);
+        bSoundText = TreeTextFault(text, backup).isEmpty();
+        damage = treeFault(treePath, text, backup, catalog);
+        if (damage.isEmpty()) {
+            m_bTreeRepaired = backup != tree;
+            tree = std::move(backup);
+            return StoreResult::success();
+        }
+    }
+    // Backups made before the tree was backed up hold an empty one; the tree shown then
+    // usually fits the restored records still.
+    if (FitTreeToRecords(tree, catalog).agree())
+        return StoreResult::success();
+    const QList<TreeTextNode> shown = tree;
+    m_bTreeRepaired = true;
+    m_strTreeNotice
+        = damage + fitTree(bSoundText && !backup.isEmpty() ? &backup : &shown, catalog, tree);
+    return StoreResult::success();
 }
 
 bool CatalogStore::NeedsRestore(const CCatalog &catalog, bool bTreeHasItems) const
@@ -395,9 +563,16 @@ StoreResult CatalogStore::SaveCatalog(const CCatalog &catalog, const QByteArray 
         return refuseReadOnly();
     if (!m_bWhole)
         return refusePartial();
+    if (treeText && treeHasItems(*treeText) == catalog.m_pDiscs->isEmpty())
+        return StoreResult::failure(
+            QStringLiteral("The catalogue is not written: its %1, so one of the two was lost. "
+                           "The files on disk and the backup stay as they are.")
+                .arg(catalog.m_pDiscs->isEmpty()
+                         ? QStringLiteral("disc tree holds discs but its disc records none")
+                         : QStringLiteral("disc records hold discs but its disc tree none")));
     QList<NamedBytes> files;
     if (treeText)
-        files.append({QStringLiteral("Tree.tkdt"), *treeText});
+        files.append({kTreeName, *treeText});
     files.append({QStringLiteral("Data.dat"), WriteDiscList(*catalog.m_pDiscs)});
     files.append({QStringLiteral("FileData.dat"), WriteFileList(*catalog.m_pFiles)});
     files.append({QStringLiteral("Cat.dat"), WriteStringList(catalog.m_lstCategories)});
@@ -415,26 +590,49 @@ StoreResult CatalogStore::BackUpCatalog()
     if (!r)
         return r;
     QList<NamedBytes> files;
-    for (const QString &name :
-         {QStringLiteral("FileData.dat"), QStringLiteral("Data.dat"), QStringLiteral("Cat.dat")}) {
+    for (const CatalogueFile &file : CatalogueFiles()) {
+        if (file.bOptional && !QFile::exists(DataPath(file.name)))
+            continue;
         QByteArray bytes;
-        r = readWholeFile(DataPath(name), bytes);
+        r = readWholeFile(DataPath(file.name), bytes);
         if (!r)
             return StoreResult::failure(
                 QStringLiteral("%1 The backup is left as it was.").arg(r.message()));
-        files.append({name, std::move(bytes)});
+        files.append({file.name, std::move(bytes)});
     }
-    // Where the discs scanned from image files live: not part of the catalogue's format,
-    // but lost with the home directory all the same.
-    const QString images = DataPath(QStringLiteral("Images.dat"));
-    if (QFile::exists(images)) {
-        QByteArray bytes;
-        r = readWholeFile(images, bytes);
+
+    // The backup is what mends a damaged Data/, so it never receives a tree text that is
+    // not sound, nor a tree or disc records of which one lost every disc.
+    const auto bytesOf = [&](const QString &name) {
+        for (const NamedBytes &file : std::as_const(files))
+            if (file.name == name)
+                return QByteArrayView(file.bytes);
+        return QByteArrayView();
+    };
+    const QByteArrayView treeBytes = bytesOf(kTreeName);
+    const QByteArrayView discBytes = bytesOf(QStringLiteral("Data.dat"));
+    CDiscList discs;
+    QString fault;
+    if (!discBytes.isEmpty()) {
+        r = ReadDiscList(discBytes, discs);
         if (!r)
-            return StoreResult::failure(
-                QStringLiteral("%1 The backup is left as it was.").arg(r.message()));
-        files.append({QStringLiteral("Images.dat"), std::move(bytes)});
+            fault = QStringLiteral("The catalogue file \"%1\" is damaged. %2")
+                        .arg(native(DataPath(QStringLiteral("Data.dat"))), r.message());
     }
+    if (fault.isEmpty()) {
+        fault = TreeTextFault(treeBytes, ReadTreeText(treeBytes));
+        if (fault.isEmpty() && treeHasItems(treeBytes) == discs.isEmpty())
+            fault = discs.isEmpty() ? QStringLiteral("it holds discs, but the disc records none")
+                                    : QStringLiteral("it holds no disc, but the disc records do");
+        if (!fault.isEmpty())
+            fault = QStringLiteral("The disc tree file \"%1\" is damaged: %2.")
+                        .arg(native(DataPath(kTreeName)), fault);
+    }
+    if (!fault.isEmpty())
+        return StoreResult::failure(
+            QStringLiteral("%1 So the catalogue is not copied into the backup, which is left as "
+                           "it was.")
+                .arg(fault));
     return replaceTogether(m_strBackupDir, files);
 }
 

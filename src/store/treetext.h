@@ -21,6 +21,8 @@ struct TreeTextNode
     QString label;
     qsizetype parent = -1;
     bool disc = false;
+
+    bool operator==(const TreeTextNode &other) const = default;
 };
 
 QByteArray WriteTreeText(const QList<TreeTextLine> &preorder);

@@ -205,20 +205,25 @@ TEST(CategoryPanel, ShowsOldestFirstAndCreatesBelowWithExactNames)
 
     p.createNamed("Music");
     p.createNamed(QString());
-    EXPECT_EQ(p.messages(), QStringList(2, "This category is already on your list!"));
-    EXPECT_EQ(p.catalog.m_lstCategories.size(), 9);
+    p.createNamed("   "); // blanks alone are an empty name
+    EXPECT_EQ(p.messages(), QStringList(3, "This category is already on your list!"));
+    // Blanks around a name go; Return in the field creates, as the button does.
+    p.newName()->setText(" Blues  ");
+    QTest::keyClick(p.newName(), Qt::Key_Return);
+    EXPECT_EQ(p.catalog.m_lstCategories.first(), "Blues");
+    EXPECT_EQ(p.catalog.m_lstCategories.size(), 10);
 
     // Later selections do not refill the list; a friend's catalogue does, and so does home.
     CCatalog friends;
     friends.m_lstCategories = {"Jazz"};
     p.tree.send(HINT_SELECTION, HintArg(&friends));
-    EXPECT_EQ(Panel::rows(p.all()).size(), 9);
+    EXPECT_EQ(Panel::rows(p.all()).size(), 10);
     p.commands.send(HINT_LOAD_FRIEND, HintArg("/friend/"));
     p.tree.send(HINT_SELECTION, HintArg(&friends));
     EXPECT_EQ(Panel::rows(p.all()), QStringList {"Jazz"});
     p.select();
     p.commands.send(HINT_HOME_DATA, HintArg(Tokens::HomeData));
-    EXPECT_EQ(Panel::rows(p.all()).size(), 9);
+    EXPECT_EQ(Panel::rows(p.all()).size(), 10);
 }
 
 TEST(CategoryPanel, SelectionShowsTheDiscsCategoriesAndNote)
@@ -248,7 +253,7 @@ TEST(CategoryPanel, SelectionShowsTheDiscsCategoriesAndNote)
 TEST(CategoryPanel, RenameChangesEveryRecordAndTheAttachedList)
 {
     Panel p;
-    p.rename("Drama", "Thriller");
+    p.rename("Drama", " Thriller "); // blanks around a name go
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.catalog.m_lstCategories.first() == "Thriller"; }));
     EXPECT_FALSE(p.catalog.m_lstCategories.contains("Drama"));
     EXPECT_EQ(Panel::rows(p.all())[6], "Thriller"); // renamed in place
@@ -261,9 +266,10 @@ TEST(CategoryPanel, RenameChangesEveryRecordAndTheAttachedList)
     // Its own name and another existing name are refused; an empty one changes nothing.
     const QStringList before = p.catalog.m_lstCategories;
     p.rename("Music", QString());
+    p.rename("Music", "  ");
     p.rename("Music", "Music");
     ASSERT_TRUE(p.waitForMessages(1));
-    p.rename("Video", "Games");
+    p.rename("Video", "Games ");
     ASSERT_TRUE(p.waitForMessages(2));
     EXPECT_EQ(p.messages(), QStringList(2, "This category is already on your list!"));
     EXPECT_EQ(p.catalog.m_lstCategories, before);
@@ -288,7 +294,7 @@ TEST(CategoryPanel, FriendsDatabaseRefusesRenameAndDeleteAndDisablesCreate)
     EXPECT_FALSE(p.create()->isEnabled());
     theAppFlags().m_bEditAllowed = 0;
 
-    p.rename("Drama", "Thriller");
+    p.rename("Drama", " Thriller "); // blanks around a name go
     ASSERT_TRUE(p.waitForMessages(1));
     EXPECT_TRUE(p.view.OnCommand(ID_DELETE)); // Drama is still picked
     EXPECT_EQ(p.messages(), (QStringList {"Unautorised Action", "Unautorised Action!!!"}));

@@ -124,6 +124,21 @@ TEST(CommandPanelKeys, KeysTheMenusShowReachThePanelFromEveryPane)
     QTest::keyClick(pattern, Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(recorder.log, (QStringList {"23:Cats", "5:song|files|all"}));
 
+    // Ctrl+A in the pattern runs the file search; in the other fields Ctrl+A and Ctrl+Z keep
+    // their editing meaning (select all, undo) and send nothing.
+    recorder.log.clear();
+    QTest::keyClick(pattern, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(recorder.log, (QStringList {"23:Cats", "5:song|files|all"}));
+    auto *name = frame.CommandsView()->findChild<QLineEdit *>("cdNameEdit");
+    name->setFocus();
+    QTest::keyClicks(name, "Trip");
+    recorder.log.clear();
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(name->selectedText(), "Trip");
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(name->text(), ""); // the typing undone
+    EXPECT_TRUE(recorder.log.isEmpty()) << recorder.log.join(' ').toStdString();
+
     // With the disc tree active, Ctrl+A and Ctrl+B do what the menu items beside them say;
     // Ctrl+Enter, which no menu shows, is not the tree's key and does nothing.
     recorder.log.clear();

@@ -1,6 +1,7 @@
 #include "chrome/themedbutton.h"
 #include "panelharness.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -35,10 +36,12 @@ TEST(CommandPanel, RefillShowsTheSelectedDiscAndKeepsFieldsForAnEmptyCatalogue)
     EXPECT_EQ(shown(), (QStringList {"7", "Jazz", "Jazz artist", "Anna", "3", ""}));
     EXPECT_EQ(p.view.m_strShownNumber, "7");
 
-    // With "0" discs only the disc's own fields follow; number and name stay.
+    // With "0" discs the disc's own fields and the statistics follow; number and name stay.
     p.catalog.m_strDiscCount = "0";
+    p.catalog.m_strLastEntry = "0";
     p.select("3", "Work");
-    EXPECT_EQ(shown(), (QStringList {"7", "Jazz", "Work artist", "home", "3", ""}));
+    EXPECT_EQ(shown(), (QStringList {"7", "Jazz", "Work artist", "home", "0", ""}));
+    EXPECT_EQ(p.edit("lastEntryField")->text(), "0");
 }
 
 TEST(CommandPanel, ButtonsCarryTheirFacesTipsAndNames)
@@ -51,6 +54,17 @@ TEST(CommandPanel, ButtonsCarryTheirFacesTipsAndNames)
         EXPECT_FALSE(button->accessibleName().isEmpty()) << name;
         EXPECT_TRUE(button->text().isEmpty() != button->icon().isNull()) << name;
     }
+    // The hover face follows a change of the desktop's palette (delivered by the event loop).
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Button, QColor(0x30, 0x32, 0x36));
+    QApplication::setPalette(dark);
+    const auto *scan = static_cast<CIconButton *>(p.button("scanButton"));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return scan->GetColor(CIconButton::BTNST_COLOR_BK_IN)
+            == CIconButton::HoverColor(QColor(0x30, 0x32, 0x36));
+    }));
+    QApplication::setPalette(light);
     EXPECT_TRUE(p.button("searchInCdButton")->isHidden());
     for (QLineEdit *field : p.view.findChildren<QLineEdit *>())
         EXPECT_FALSE(field->accessibleName().isEmpty()) << field->objectName().toStdString();

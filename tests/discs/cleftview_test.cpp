@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "scan/cscandlg.h"
 #include "store/archive.h"
+#include "store/catalogstore.h"
 #include "store/friendcatalog.h"
 #include "store/treetext.h"
 #include "support/fakeprompter.h"
@@ -299,6 +300,25 @@ TEST_F(DiscTree, PartiallyReadCatalogueIsNeverSaved)
     EXPECT_FALSE(exists("DataBackUp/FileData.dat"));
 }
 
+// A restore at a click, once the backup is there again, brings its own tree: the tree shown
+// is replaced after the click's handling and the first disc selected.
+TEST_F(DiscTree, RestoreAtAClickReplacesTheTreeShown)
+{
+    writeSample();
+    QFile::remove(home.file("home/Data/Data.dat"));
+    load(); // no backup yet: the restore fails
+    writeCatalogue("DataBackUp", {disc("5", "Five")}, {file("5", "sr0:\\", "c.txt")},
+                   {{0, "5 Five"}});
+    prompter.messages.clear();
+    view->setCurrentItem(view->topLevelItem(1));
+    EXPECT_EQ(prompter.messages, QStringList {kRestore});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->TreeText() == "5 Five\r\n"; }));
+    EXPECT_EQ(view->currentItem(), view->topLevelItem(0));
+    EXPECT_EQ(view->Catalog()->m_strCurNumber, "5");
+    EXPECT_EQ(bytes("Data/Tree.tkdt"), QByteArray("5 Five\r\n"));
+    EXPECT_EQ(discsIn("Data/Data.dat").size(), 1);
+}
+
 TEST_F(DiscTree, ContextMenuOnlyForDiscs)
 {
     writeSample();
@@ -382,8 +402,9 @@ protected:
     }
     void expectBackupMatchesData()
     {
-        for (const QString name : {"Data.dat", "FileData.dat", "Cat.dat"})
-            EXPECT_EQ(bytes("DataBackUp/" + name), bytes("Data/" + name)) << name.toStdString();
+        for (const CatalogueFile &f : CatalogueFiles())
+            EXPECT_EQ(bytes("DataBackUp/" + f.name), bytes("Data/" + f.name))
+                << f.name.toStdString();
     }
     int lastNumber = -1;
     QString scanHome;
@@ -466,6 +487,57 @@ TEST_F(DiscTree, TeardownSavesTheHomeCatalogueOnceAndNeverAFriends)
     view.reset();
     EXPECT_EQ(bytes("Data/Data.dat"), data);
     EXPECT_EQ(bytes("DataBackUp/Data.dat"), data);
+}
+
+// A lost or damaged tree file: the user is told, the tree comes back whole from the backup
+// (or, without one, from the records), and it stays whole after the close and a restart.
+TEST_F(DiscTree, DamagedTreeFileIsMendedAndStaysMended)
+{
+    const QByteArray noise = QByteArray::fromHex("00ff13a7e2c4017f9d0a0909bb8081") + "\r\n";
+    const struct
+    {
+        const char *damage;
+        bool backup;
+        const char *told;
+    } cases[] = {{"delete", true, "from the backup"},
+                 {"truncate", true, "from the backup"},
+                 {"noise", true, "from the backup"},
+                 {"delete", false, "rebuilt"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.damage) + (c.backup ? "" : ", no backup"));
+        view.reset(); // its closing save would mend the damage before the start sees it
+        writeSample();
+        const QByteArray whole = bytes("Data/Tree.tkdt");
+        if (c.backup)
+            writeSample("DataBackUp");
+        else
+            QDir(backupDir()).removeRecursively();
+        const QString tree = home.file("home/Data/Tree.tkdt");
+        if (c.damage == std::string("delete"))
+            QFile::remove(tree);
+        else
+            home.write("home/Data/Tree.tkdt",
+                       c.damage == std::string("noise") ? noise : whole.left(9));
+        prompter.messages.clear();
+        reload();
+        ASSERT_EQ(prompter.messages.size(), 1);
+        EXPECT_TRUE(prompter.messages[0].contains(c.told)) << prompter.messages[0].toStdString();
+        ASSERT_EQ(view->topLevelItemCount(), 2);
+        EXPECT_EQ(view->currentItem(), view->topLevelItem(0));
+        // Mended at once on disk, the backup too; without a backup the discs come back in
+        // the order they were added (the list holds the newest first), with the folders of
+        // their files.
+        EXPECT_EQ(bytes("Data/Tree.tkdt"),
+                  c.backup ? whole : QByteArray("3 Data\\\r\n\tx\r\n7 A B\r\n\tx\r\n\t\ty\r\n"));
+        EXPECT_EQ(bytes("DataBackUp/Tree.tkdt"), bytes("Data/Tree.tkdt"));
+        const QByteArray mended = bytes("Data/Tree.tkdt");
+        view.reset();
+        reload();
+        EXPECT_EQ(prompter.messages.size(), 1);
+        EXPECT_EQ(view->TreeText(), mended);
+        EXPECT_EQ(view->Catalog()->m_pDiscs->size(), 2);
+        EXPECT_EQ(view->Catalog()->m_pFiles->size(), 2);
+    }
 }
 
 // A friend's folder, sound or broken in one way. None may crash; a failure leaves the home

@@ -45,6 +45,7 @@ struct StoreFixture : ::testing::Test
     TestHome home;
     QString dir = home.path() + u'/';
     CatalogStore store;
+    QList<TreeTextNode> restoredTree;
 
     void SetUp() override
     {
@@ -92,10 +93,10 @@ TEST_F(StoreFixture, NewCatalogueHasDefaultsAndASavedOneLoadsBackWithItsBackup)
     ASSERT_TRUE(images.open(QIODevice::WriteOnly) && images.write("TavikonImages 1\n") > 0);
     images.close();
     save(c);
-    for (const char *name : {"Data.dat", "FileData.dat", "Cat.dat", "Images.dat"})
-        EXPECT_EQ(readFile(store.BackupPath(QLatin1String(name))),
-                  readFile(store.DataPath(QLatin1String(name))))
-            << name;
+    // The backup is Data/ byte for byte, the tree and the images too.
+    for (const CatalogueFile &file : CatalogueFiles())
+        EXPECT_EQ(readFile(store.BackupPath(file.name)), readFile(store.DataPath(file.name)))
+            << file.name.toStdString();
     EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Tree.tkdt"))), c.tree);
 
     CCatalog loaded;
@@ -147,7 +148,7 @@ TEST_F(StoreFixture, LostDataFileIsRestoredFromBackupAndNeverSavedHalfRead)
     EXPECT_FALSE(QFile::exists(store.DataPath(QStringLiteral("Data.dat"))));
     EXPECT_EQ(readFile(store.BackupPath(QStringLiteral("FileData.dat"))), goodBackup);
 
-    ASSERT_TRUE(store.RestoreCatalog(loaded).ok());
+    ASSERT_TRUE(store.RestoreCatalog(loaded, restoredTree).ok());
     EXPECT_TRUE(SameCatalogue(loaded, c.catalog)); // each record once
     EXPECT_FALSE(store.NeedsRestore(loaded, true));
     ASSERT_TRUE(store.SaveCatalog(loaded, nullptr).ok());
@@ -173,7 +174,7 @@ TEST_F(StoreFixture, DamagedFileKeepsRecordsReadAndNamesTheFile)
 
     // A damaged backup leaves the restore failing too, and the store still refuses saves.
     ASSERT_TRUE(home.write(QStringLiteral("DataBackUp/Cat.dat"), QByteArray("\x05\x00", 2)));
-    EXPECT_FALSE(store.RestoreCatalog(loaded).ok());
+    EXPECT_FALSE(store.RestoreCatalog(loaded, restoredTree).ok());
     EXPECT_FALSE(store.CanSave());
 }
 
@@ -285,7 +286,7 @@ TEST_F(StoreFixture, SaveFailingHalfwayKeepsPreviousCatalogue)
         EXPECT_TRUE(SameCatalogue(loaded, big.catalog)) << "limit " << limit;
         EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Tree.tkdt"))), big.tree);
         CCatalog restored;
-        ASSERT_TRUE(store.RestoreCatalog(restored).ok());
+        ASSERT_TRUE(store.RestoreCatalog(restored, restoredTree).ok());
         EXPECT_TRUE(SameCatalogue(restored, big.catalog)) << "limit " << limit;
     }
 }
@@ -385,4 +386,104 @@ TEST_F(StoreFixture, FullDiskKeepsPreviousCatalogue)
     if (WEXITSTATUS(status) == 77)
         GTEST_SKIP() << "no private tmpfs mount is allowed here";
     EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// A lost or damaged tree file never empties the catalogue: it comes back from the backup when
+// the backup's fits the records, else it is rebuilt from them, and the user is told which.
+TEST_F(StoreFixture, DamagedTreeFileComesBackFromTheBackupOrTheRecords)
+{
+    Catalogue c(4, 3);
+    const QList<TreeTextNode> whole = ReadTreeText(c.tree);
+    QByteArray noise(4000, '\0');
+    for (qsizetype i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + i / 13) % 251);
+    noise += "\r\n"; // ends as a tree text does, so its labels are what gives it away
+    const struct
+    {
+        const char *what;
+        QByteArray bytes; // "<missing>": the file is deleted
+    } damages[] = {{"deleted", "<missing>"},
+                   {"emptied", ""},
+                   {"cut mid-line", c.tree.left(c.tree.size() - 3)},
+                   {"cut after the first disc", c.tree.left(c.tree.indexOf("2 Music"))},
+                   {"random bytes", noise}};
+    const auto spoil = [&](const QString &relative, const QByteArray &bytes) {
+        if (bytes == "<missing>")
+            QFile::remove(dir + relative);
+        else
+            ASSERT_TRUE(home.write(relative, bytes));
+    };
+    for (const auto &damage : damages) {
+        for (const bool backupToo : {false, true}) {
+            SCOPED_TRACE(std::string(damage.what) + (backupToo ? ", backup too" : ""));
+            save(c);
+            spoil(QStringLiteral("Data/Tree.tkdt"), damage.bytes);
+            if (backupToo)
+                spoil(QStringLiteral("DataBackUp/Tree.tkdt"), damage.bytes);
+            CCatalog loaded;
+            QList<TreeTextNode> tree;
+            ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
+            EXPECT_TRUE(SameCatalogue(loaded, c.catalog));
+            // Folders with files come back under their disc either way.
+            EXPECT_EQ(tree, whole);
+            EXPECT_TRUE(store.TreeRepaired());
+            EXPECT_TRUE(store.TreeNotice().contains(backupToo ? "rebuilt" : "from the backup"))
+                << store.TreeNotice().toStdString();
+            EXPECT_TRUE(store.CanSave());
+        }
+    }
+
+    // With no backup, a sound tree gone astray is mended: its healthy discs keep their folders
+    // as they were (an empty one too), a disc without a record goes, and a missing one comes
+    // back from the records, last.
+    save(c);
+    QByteArray astray = c.tree;
+    astray.replace("1 Music1\r\n", "1 Music1\r\n\tEmpty Folder\r\n").replace("2 Mu", "22 Mu");
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Tree.tkdt"), astray));
+    for (const CatalogueFile &file : CatalogueFiles())
+        QFile::remove(store.BackupPath(file.name));
+    CCatalog loaded;
+    QList<TreeTextNode> tree;
+    ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
+    EXPECT_TRUE(store.TreeNotice().contains("mended")) << store.TreeNotice().toStdString();
+    QStringList labels;
+    for (const TreeTextNode &node : std::as_const(tree))
+        labels << node.label;
+    EXPECT_EQ(labels,
+              (QStringList {"1 Music1", "Empty Folder", "folder", "3 Music3", "folder", "4 Music4",
+                            "folder", "2 Music2", "folder"}));
+
+    // Records that lack discs the sound tree holds are the suspect: the backup restores them.
+    save(c);
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Data.dat"), WriteDiscList({})));
+    EXPECT_FALSE(store.LoadCatalog(loaded, tree).ok());
+    ASSERT_TRUE(store.RestoreCatalog(loaded, tree).ok());
+    EXPECT_TRUE(SameCatalogue(loaded, c.catalog));
+    EXPECT_EQ(tree, whole);
+
+    // Neither a tree without discs beside discs, nor the reverse, is ever written; and a
+    // Data/ with a cut tree, or with records that lost every disc, is not copied over the
+    // backup.
+    ASSERT_TRUE(store.SaveCatalog(c.catalog, &c.tree).ok() && store.BackUpCatalog().ok());
+    const auto before = readFile(store.DataPath(QStringLiteral("Data.dat")));
+    const QByteArray noTree;
+    EXPECT_FALSE(store.SaveCatalog(c.catalog, &noTree).ok());
+    CCatalog empty;
+    EXPECT_FALSE(store.SaveCatalog(empty, &c.tree).ok());
+    EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Data.dat"))), before);
+    const auto backup = filesOf(BackupDirFor(dir));
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Tree.tkdt"), c.tree.chopped(3)));
+    EXPECT_FALSE(store.BackUpCatalog().ok());
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Tree.tkdt"), c.tree));
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Data.dat"), WriteDiscList({})));
+    EXPECT_FALSE(store.BackUpCatalog().ok());
+    EXPECT_EQ(filesOf(BackupDirFor(dir)), backup);
+
+    // Deleting every disc is the one way to an empty catalogue, and it loads as a new one.
+    ASSERT_TRUE(store.SaveCatalog(empty, &noTree).ok());
+    ASSERT_TRUE(store.BackUpCatalog().ok());
+    ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
+    EXPECT_TRUE(tree.isEmpty());
+    EXPECT_EQ(loaded.m_lstCategories, DEFAULT_CATEGORIES);
+    EXPECT_TRUE(store.TreeNotice().isEmpty());
 }
