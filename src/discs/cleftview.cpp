@@ -864,13 +864,9 @@ void CLeftView::RelabelDisc(CDisc *pDisc)
     item->setText(0, pDisc->m_strNumber + u' ' + pDisc->m_strName);
     if (strOld != pDisc->m_strNumber)
         m_pCatalog->RenumberDiscFiles(strOld, pDisc->m_strNumber);
+    // The backup copies the tree with the lists, so the restore finds the new label too.
     const QByteArray tree = TreeText();
-    if (SaveAndBackUp(&tree)) {
-        // The restore reads the backup's tree with its lists, so it must carry the new label.
-        const StoreResult result = m_store.WriteBackupFile(QStringLiteral("Tree.tkdt"), tree);
-        if (!result)
-            AfxMessageBox(result.message(), this);
-    }
+    SaveAndBackUp(&tree);
     // The selection handling shows the disc under its new label in every pane.
     if (currentItem() == item)
         OnSelChanged(item);

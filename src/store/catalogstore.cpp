@@ -649,18 +649,6 @@ StoreResult CatalogStore::WriteDataFile(const QString &name, const QByteArray &b
     return WriteWholeFile(DataPath(name), bytes);
 }
 
-StoreResult CatalogStore::WriteBackupFile(const QString &name, const QByteArray &bytes)
-{
-    if (m_bReadOnly)
-        return refuseReadOnly();
-    if (!m_bWhole)
-        return refusePartial();
-    const StoreResult r = recoverDirectory(m_strBackupDir);
-    if (!r)
-        return r;
-    return WriteWholeFile(BackupPath(name), bytes);
-}
-
 StoreResult CatalogStore::ReadDataFile(const QString &name, QByteArray &bytes) const
 {
     return readWholeFile(DataPath(name), bytes);

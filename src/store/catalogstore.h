@@ -103,7 +103,6 @@ public:
 
     // Single files, for the operations that write only part of the catalogue.
     StoreResult WriteDataFile(const QString &name, const QByteArray &bytes);
-    StoreResult WriteBackupFile(const QString &name, const QByteArray &bytes);
     StoreResult ReadDataFile(const QString &name, QByteArray &bytes) const;
 
 private:
