@@ -536,8 +536,6 @@ void CComandsView::RefillFromCatalog(CCatalog *pCatalog)
         m_strCdLocation = disc->m_strLocation;
     }
     m_strHomeDir = pCatalog->m_strHomeDir;
-    // The help file lives in the home directory whether or not any disc is catalogued yet.
-    m_strHelpDir = pCatalog->m_strHomeDir;
     // The statistics of an empty catalogue read "0", not blanks.
     m_strLastEntry = pCatalog->m_strLastEntry;
     m_strDiscCount = pCatalog->m_strDiscCount;

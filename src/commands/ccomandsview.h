@@ -71,7 +71,6 @@ public:
     QString m_strHomeDir;
     QString m_strCdArtist;
     QString m_strCdQuality;
-    QString m_strHelpDir;
     CCatalog *m_pCatalog = nullptr;
     std::unique_ptr<QStringList> m_pRequest;
     QString m_strCdNumber;
@@ -107,7 +106,6 @@ private:
     void RunSearch(const QString &kind);
     void RunPanelCommand(const HintArg &hint);
     void EnableEditButtons(bool bEnable);
-    bool EditingLocked() const;
     CDisc *SelectedDisc() const;
     // The disc information dialog, modal; without a disc it shows empty fields.
     void ShowDiscInfoDialog(const CDisc *pDisc);
