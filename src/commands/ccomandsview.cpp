@@ -9,7 +9,9 @@
 #include "platform/tokens.h"
 #include "resources/helpfile.h"
 #include "resources/resource.h"
+#include "store/catalogsearch.h"
 #include "store/ccatalog.h"
+#include "store/discedits.h"
 #include "store/discnumbers.h"
 
 #include <QLabel>
@@ -447,32 +449,16 @@ void CComandsView::OnSaveCdData()
     // number already on another disc is refused even when the name was edited after it:
     // two discs with one number would merge their files.
     const bool bRenumbered = m_strCdNumber != m_strShownNumber;
-    for (const CDisc &disc : std::as_const(discs)) {
-        if (disc.m_strNumber == m_strCdNumber && (m_bNumberEdited == 1 || bRenumbered)) {
-            m_bNumberEdited = 0;
-            m_strCdNumber = m_strShownNumber;
-            UpdateData(false);
-            AfxMessageBox(QStringLiteral("This number is already used."), this);
-            finish();
-            return;
-        }
+    if ((m_bNumberEdited == 1 || bRenumbered) && IsDiscNumberUsed(discs, m_strCdNumber)) {
+        m_bNumberEdited = 0;
+        m_strCdNumber = m_strShownNumber;
+        UpdateData(false);
+        AfxMessageBox(QStringLiteral("This number is already used."), this);
+        finish();
+        return;
     }
-
-    CDisc *pEdited = nullptr;
-    for (CDisc &disc : discs) {
-        if (disc.m_strNumber != m_strShownNumber)
-            continue;
-        disc.m_strName = m_strCdName;
-        disc.m_strOldNumber = m_strShownNumber;
-        if (!pEdited)
-            pEdited = &disc;
-    }
-    if (pEdited) {
-        pEdited->m_strNumber = m_strCdNumber;
-        pEdited->m_strName = m_strCdName;
-        pEdited->m_strOldNumber = m_strShownNumber;
+    if (CDisc *pEdited = RelabelDiscRecords(discs, m_strShownNumber, m_strCdNumber, m_strCdName))
         UpdateAllViews(HINT_DISC_EDITED, pEdited);
-    }
     finish();
 }
 
@@ -529,17 +515,10 @@ void CComandsView::OnSearchInCd()
         AfxMessageBox(QStringLiteral("Please, type the name of the file to search."), this);
         return;
     }
-    const QString pattern = m_strPattern.toLower();
-    auto matches = [&](const CFileData &file) {
-        return file.m_strDiscNumber == m_strCdNumber
-            && file.m_strFileName.toLower().contains(pattern);
-    };
     const CFileList *files = m_pCatalog ? m_pCatalog->m_pFiles.get() : nullptr;
     if (m_bEverything == 1) {
         if (files)
-            for (auto it = files->crbegin(); it != files->crend(); ++it)
-                if (matches(*it))
-                    m_pResult->append(it->m_strFileName);
+            *m_pResult = CatalogSearch::FileNamesInDisc(*files, m_strCdNumber, m_strPattern);
     } else if (m_bByCategory == 1) {
         const QStringList selection = m_pCatalog ? m_pCatalog->m_lstSelection : QStringList();
         if (selection.isEmpty()) {
@@ -547,15 +526,8 @@ void CComandsView::OnSearchInCd()
             return;
         }
         if (files)
-            for (const CFileData &file : *files) {
-                if (file.m_lstCategories.size() < selection.size() || !matches(file))
-                    continue;
-                bool bAll = true;
-                for (const QString &category : selection)
-                    bAll = bAll && file.m_lstCategories.contains(category);
-                if (bAll)
-                    m_pResult->append(file.m_strFileName);
-            }
+            *m_pResult
+                = CatalogSearch::FileNamesInDisc(*files, m_strCdNumber, m_strPattern, &selection);
     }
     const QStringList result = *m_pResult;
     UpdateAllViews(HINT_SHOW_NAMES, result);
