@@ -280,7 +280,7 @@ void CComandsView::RunPanelCommand(const HintArg &hint)
         {&Tokens::OnOptions, &CComandsView::OnCdInfo},
     };
     if (hint.is(Tokens::OnEditCddbQuery)) {
-        AfxMessageBox(QStringLiteral("Not implemented in this version."), this);
+        OnCddbQuery();
         return;
     }
     for (const auto &[token, action] : commands)
@@ -292,82 +292,46 @@ void CComandsView::RunPanelCommand(const HintArg &hint)
 
 bool CComandsView::OnCommand(int id)
 {
-    switch (id) {
-    case ID_EDIT_CDSCAN:
-    case ID_ACCEL_SCAN:
-        OnScan();
-        return true;
-    case ID_EDIT_FINDGAPS:
-    case ID_ACCEL_FINDGAPS:
-        OnFindGaps();
-        return true;
-    case ID_EDIT_DELETECD:
-        OnDeleteCd();
-        return true;
-    case ID_EDIT_CDDBQUERY:
-        AfxMessageBox(QStringLiteral("Not implemented in this version."), this);
-        return true;
-    case ID_ACCEL_CDDB:
-        // The key does what the button beside its tip does.
-        OnCddb();
-        return true;
-    case ID_ACCEL_SAVEDATA:
-        OnSaveCdData();
-        return true;
-    case ID_LEND_LENDTO:
-    case ID_ACCEL_LEND:
-        OnLend();
-        return true;
-    case ID_LEND_GETBACK:
-    case ID_ACCEL_GETBACK:
-        OnGetBack();
-        return true;
-    case ID_LEND_SHOWAVAILABLECDS:
-    case ID_ACCEL_AVAILABLE:
-        OnAvailable();
-        return true;
-    case ID_LEND_SHOWNONAVAILABLECDS:
-    case ID_ACCEL_NONAVAILABLE:
-        OnNonAvailable();
-        return true;
-    case ID_SEARCH_NAMESEARCH:
-    case ID_ACCEL_NAMESEARCH:
-        OnNameSearch();
-        return true;
-    case ID_SEARCH_FILESEARCH:
-    case ID_ACCEL_FILESEARCH:
-        OnFileSearch();
-        return true;
-    case ID_SEARCH_SEARCHCD:
-    case ID_ACCEL_SEARCHCD:
-        OnSearchInCd();
-        return true;
-    case ID_ACCEL_CTRLENTER:
-        OnCtrlEnter();
-        return true;
-    case ID_OPTIONS:
-        OnCdInfo();
-        return true;
-    case ID_VIEW_LARGEICONS:
-        OnViewLargeIcons();
-        return true;
-    case ID_VIEW_SMALLICONS:
-        OnViewSmallIcons();
-        return true;
-    case ID_DATABASE_BACKHOME:
-    case ID_ACCEL_BACKHOME:
-        OnBackToHomeDatabase();
-        return true;
-    case ID_DATABASE_LOADFRIEND:
-    case ID_ACCEL_LOADFRIEND:
-        OnLoadFriendDatabase();
-        return true;
-    case ID_HELP_FINDER:
-        OnHelp();
-        return true;
-    default:
-        return false;
+    static const std::pair<int, void (CComandsView::*)()> kCommands[] = {
+        {ID_EDIT_CDSCAN, &CComandsView::OnScan},
+        {ID_ACCEL_SCAN, &CComandsView::OnScan},
+        {ID_EDIT_FINDGAPS, &CComandsView::OnFindGaps},
+        {ID_ACCEL_FINDGAPS, &CComandsView::OnFindGaps},
+        {ID_EDIT_DELETECD, &CComandsView::OnDeleteCd},
+        {ID_EDIT_CDDBQUERY, &CComandsView::OnCddbQuery},
+        {ID_ACCEL_CDDB, &CComandsView::OnCddb},
+        {ID_ACCEL_SAVEDATA, &CComandsView::OnSaveCdData},
+        {ID_LEND_LENDTO, &CComandsView::OnLend},
+        {ID_ACCEL_LEND, &CComandsView::OnLend},
+        {ID_LEND_GETBACK, &CComandsView::OnGetBack},
+        {ID_ACCEL_GETBACK, &CComandsView::OnGetBack},
+        {ID_LEND_SHOWAVAILABLECDS, &CComandsView::OnAvailable},
+        {ID_ACCEL_AVAILABLE, &CComandsView::OnAvailable},
+        {ID_LEND_SHOWNONAVAILABLECDS, &CComandsView::OnNonAvailable},
+        {ID_ACCEL_NONAVAILABLE, &CComandsView::OnNonAvailable},
+        {ID_SEARCH_NAMESEARCH, &CComandsView::OnNameSearch},
+        {ID_ACCEL_NAMESEARCH, &CComandsView::OnNameSearch},
+        {ID_SEARCH_FILESEARCH, &CComandsView::OnFileSearch},
+        {ID_ACCEL_FILESEARCH, &CComandsView::OnFileSearch},
+        {ID_SEARCH_SEARCHCD, &CComandsView::OnSearchInCd},
+        {ID_ACCEL_SEARCHCD, &CComandsView::OnSearchInCd},
+        {ID_ACCEL_CTRLENTER, &CComandsView::OnCtrlEnter},
+        {ID_OPTIONS, &CComandsView::OnCdInfo},
+        {ID_VIEW_LARGEICONS, &CComandsView::OnViewLargeIcons},
+        {ID_VIEW_SMALLICONS, &CComandsView::OnViewSmallIcons},
+        {ID_DATABASE_BACKHOME, &CComandsView::OnBackToHomeDatabase},
+        {ID_ACCEL_BACKHOME, &CComandsView::OnBackToHomeDatabase},
+        {ID_DATABASE_LOADFRIEND, &CComandsView::OnLoadFriendDatabase},
+        {ID_ACCEL_LOADFRIEND, &CComandsView::OnLoadFriendDatabase},
+        {ID_HELP_FINDER, &CComandsView::OnHelp},
+    };
+    for (const auto &[command, action] : kCommands) {
+        if (command == id) {
+            (this->*action)();
+            return true;
+        }
     }
+    return false;
 }
 
 // The editing actions below also arrive through keys and forwarded menu commands, which
@@ -395,6 +359,11 @@ void CComandsView::OnCddb()
 {
     if (m_form.m_btnCddb->isEnabled())
         UpdateAllViews(HINT_TOKEN, Tokens::CDDB);
+}
+
+void CComandsView::OnCddbQuery()
+{
+    AfxMessageBox(QStringLiteral("Not implemented in this version."), this);
 }
 
 void CComandsView::OnAvailable()

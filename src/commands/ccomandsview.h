@@ -37,6 +37,8 @@ public:
     void OnFindGaps();
     void OnDeleteCd();
     void OnCddb();
+    // The menu's "CDDB Query", unlike the button and its key, only says it is not there.
+    void OnCddbQuery();
     void OnSaveCdData();
     void OnFindNumber();
     void OnNameSearch();
