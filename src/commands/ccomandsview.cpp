@@ -243,11 +243,8 @@ void CComandsView::RefillFromCatalog(CCatalog *pCatalog)
     // The fields are about to show another disc, or the same one afresh.
     KeepPendingEdits();
     m_pCatalog = pCatalog;
-    if (const CDisc *disc = pCatalog->FindDisc(pCatalog->m_strCurNumber)) {
-        m_strCdArtist = disc->m_strArtist;
-        m_strCdQuality = disc->m_strQuality;
-        m_strCdLocation = disc->m_strLocation;
-    }
+    if (const CDisc *disc = pCatalog->FindDisc(pCatalog->m_strCurNumber))
+        ShowDiscData(*disc);
     m_strHomeDir = pCatalog->m_strHomeDir;
     // The statistics of an empty catalogue read "0", not blanks.
     m_strLastEntry = pCatalog->m_strLastEntry;
@@ -262,6 +259,13 @@ void CComandsView::RefillFromCatalog(CCatalog *pCatalog)
         m_strSearchCd = m_strCdNumber + QStringLiteral(", ") + m_strCdName;
     }
     UpdateData(false);
+}
+
+void CComandsView::ShowDiscData(const CDisc &disc)
+{
+    m_strCdArtist = disc.m_strArtist;
+    m_strCdQuality = disc.m_strQuality;
+    m_strCdLocation = disc.m_strLocation;
 }
 
 void CComandsView::RunPanelCommand(const HintArg &hint)
@@ -549,9 +553,7 @@ void CComandsView::OnAddData()
     disc->m_strArtist = m_strCdArtist;
     disc->m_strQuality = m_strCdQuality;
     m_dataEdit.Clear();
-    m_strCdArtist = disc->m_strArtist;
-    m_strCdQuality = disc->m_strQuality;
-    m_strCdLocation = disc->m_strLocation;
+    ShowDiscData(*disc);
     UpdateData(false);
 }
 

@@ -94,6 +94,8 @@ private:
     void OnFieldEdited(int nField);
     void OnScopeChanged();
     void RefillFromCatalog(CCatalog *pCatalog);
+    // Artist, quality and location of the disc, into the members the fields show.
+    void ShowDiscData(const CDisc &disc);
     // Stores artist and quality typed and not yet saved into the disc they were typed for,
     // as Add To CD Data would have; never while a friend's catalogue is shown.
     void KeepPendingEdits();
