@@ -15,7 +15,6 @@
 #include "platform/tokens.h"
 #include "resources/menus.h"
 #include "resources/resource.h"
-#include "resources/resourceicons.h"
 #include "scan/cscandlg.h"
 #include "store/archive.h"
 #include "store/discedits.h"
@@ -26,14 +25,12 @@
 
 #include <QContextMenuEvent>
 #include <QDate>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QSignalBlocker>
-#include <QStyle>
 
 namespace {
 
@@ -57,20 +54,6 @@ const QString kTreeTempUnreadable = QStringLiteral(
     "The folder tree of the scan could not be read, so the disc was not added to the "
     "catalogue.\n%1");
 
-QIcon twoStateIcon(int normalId, int selectedId)
-{
-    // Our own icon object (not the shared resource one), so that its cache key tells disc
-    // items from folder items without storing anything else per item.
-    QIcon icon;
-    const QIcon normal = ResourceIcon(normalId);
-    const QIcon selected = ResourceIcon(selectedId);
-    for (const int side : {16, 32}) {
-        icon.addPixmap(normal.pixmap(side, side), QIcon::Normal);
-        icon.addPixmap(selected.pixmap(side, side), QIcon::Selected);
-    }
-    return icon;
-}
-
 QString withTrailingSlash(const QString &dir)
 {
     return dir.isEmpty() || dir.endsWith(u'/') ? dir : dir + u'/';
@@ -79,7 +62,7 @@ QString withTrailingSlash(const QString &dir)
 } // namespace
 
 CLeftView::CLeftView(QWidget *parent)
-    : QTreeWidget(parent), m_pCatalog(std::make_unique<CCatalog>())
+    : QTreeWidget(parent), m_pCatalog(std::make_unique<CCatalog>()), m_items(*this)
 {
     setObjectName(QStringLiteral("CLeftView"));
     setAccessibleName(tr("Catalogued discs"));
@@ -98,9 +81,6 @@ CLeftView::CLeftView(QWidget *parent)
     // A click on the selected label renames the disc; F2 and the menus go through OnCommand.
     setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     setContextMenuPolicy(Qt::DefaultContextMenu);
-
-    m_discIcon = twoStateIcon(191, 191);
-    m_folderIcon = twoStateIcon(175, 153);
 
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current, QTreeWidgetItem *) { OnSelChanged(current); });
@@ -261,92 +241,32 @@ void CLeftView::StartLabelEdit()
 
 QString CLeftView::MakeTreePath(const QTreeWidgetItem *item) const
 {
-    QStringList labels;
-    for (const QTreeWidgetItem *p = item; p; p = p->parent())
-        labels.prepend(p->text(0));
-    return JoinTreePath(labels);
+    return DiscTreeItems::Path(item);
 }
 
 int CLeftView::ItemDepth(const QTreeWidgetItem *item)
 {
-    int depth = 0;
-    for (const QTreeWidgetItem *p = item ? item->parent() : nullptr; p; p = p->parent())
-        ++depth;
-    return depth;
+    return DiscTreeItems::Depth(item);
 }
 
 QTreeWidgetItem *CLeftView::NextItemPreorder(const QTreeWidgetItem *item)
 {
-    if (!item)
-        return nullptr;
-    if (item->childCount() > 0)
-        return item->child(0);
-    for (const QTreeWidgetItem *p = item; p; p = p->parent()) {
-        if (const QTreeWidgetItem *parent = p->parent()) {
-            const int index = parent->indexOfChild(const_cast<QTreeWidgetItem *>(p));
-            if (index + 1 < parent->childCount())
-                return parent->child(index + 1);
-        } else if (QTreeWidget *tree = p->treeWidget()) {
-            const int index = tree->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(p));
-            if (index + 1 < tree->topLevelItemCount())
-                return tree->topLevelItem(index + 1);
-        }
-    }
-    return nullptr;
+    return DiscTreeItems::NextPreorder(item);
 }
 
 bool CLeftView::IsDiscItem(const QTreeWidgetItem *item) const
 {
-    return item && item->icon(0).cacheKey() == m_discIcon.cacheKey();
+    return m_items.IsDisc(item);
 }
 
 QByteArray CLeftView::TreeText() const
 {
-    // Depth-first with an explicit stack: the same order as NextItemPreorder, without its
-    // sibling look-ups, so writing stays linear in the number of items.
-    QList<TreeTextLine> lines;
-    QList<std::pair<const QTreeWidgetItem *, int>> stack;
-    for (int i = topLevelItemCount() - 1; i >= 0; --i)
-        stack.append({topLevelItem(i), 0});
-    while (!stack.isEmpty()) {
-        const auto [item, depth] = stack.takeLast();
-        lines.append({depth, item->text(0)});
-        for (int i = item->childCount() - 1; i >= 0; --i)
-            stack.append({item->child(i), depth + 1});
-    }
-    return WriteTreeText(lines);
+    return m_items.Text();
 }
 
 void CLeftView::AppendTreeText(QByteArrayView text)
 {
-    AddTreeNodes(ReadTreeText(text));
-}
-
-void CLeftView::AddTreeNodes(const QList<TreeTextNode> &nodes)
-{
-    if (nodes.isEmpty())
-        return;
-    // The items are linked to each other before the tree sees any of them, so the model
-    // announces one insertion instead of one per item.
-    QList<QTreeWidgetItem *> items;
-    items.reserve(nodes.size());
-    QList<QTreeWidgetItem *> topLevel;
-    for (const TreeTextNode &node : nodes) {
-        auto *item = new QTreeWidgetItem;
-        item->setText(0, node.label);
-        item->setIcon(0, node.disc ? m_discIcon : m_folderIcon);
-        item->setFlags(item->flags() | Qt::ItemIsEditable); // OnBeginLabelEdit decides
-        const qsizetype parent = node.parent;
-        if (parent >= 0 && parent < items.size())
-            items[parent]->addChild(item);
-        else
-            topLevel.append(item);
-        items.append(item);
-    }
-    const bool updates = updatesEnabled();
-    setUpdatesEnabled(false);
-    insertTopLevelItems(topLevelItemCount(), topLevel);
-    setUpdatesEnabled(updates);
+    m_items.Append(ReadTreeText(text));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -393,7 +313,7 @@ void CLeftView::ShowTree(const QList<TreeTextNode> &nodes)
     const QSignalBlocker blocker(this);
     clear();
     m_hCurItem = nullptr;
-    AddTreeNodes(nodes);
+    m_items.Append(nodes);
 }
 
 bool CLeftView::RestoreCatalog(bool bInSelection)
@@ -554,7 +474,7 @@ void CLeftView::ScanNewDisc()
             } else {
                 {
                     const QSignalBlocker blocker(this);
-                    AddTreeNodes(nodes);
+                    m_items.Append(nodes);
                 }
                 CDisc disc;
                 disc.m_strName = QStringLiteral("Unbennant");
@@ -625,7 +545,7 @@ void CLeftView::LoadFriendDatabase(const QString &strDir)
         cat.m_pFiles = std::make_unique<CFileList>(std::move(friendCatalog.m_files));
         cat.m_lstCategories = std::move(friendCatalog.m_lstCategories);
         cat.m_lstSelection.clear();
-        AddTreeNodes(friendCatalog.m_tree);
+        m_items.Append(friendCatalog.m_tree);
     }
     RefreshCatalogStatus();
     SelectFirstItem();
@@ -727,21 +647,6 @@ void CLeftView::ShowTreeMenu(const QPoint &globalPos)
         OnCommand(chosen->data().toInt());
 }
 
-QTreeWidgetItem *CLeftView::HitItem(const QPoint &pos) const
-{
-    // Only the icon and the label count, not the expand button or the blank row beside it.
-    QTreeWidgetItem *item = itemAt(pos);
-    if (!item)
-        return nullptr;
-    const QRect rect = visualItemRect(item);
-    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    const int extent
-        = iconSize().width() + fontMetrics().horizontalAdvance(item->text(0)) + 4 * margin;
-    if (pos.x() < rect.left() || pos.x() > rect.left() + extent)
-        return nullptr;
-    return item;
-}
-
 void CLeftView::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::RightButton) {
@@ -749,7 +654,8 @@ void CLeftView::mousePressEvent(QMouseEvent *event)
         return;
     }
     event->accept();
-    if (QTreeWidgetItem *item = HitItem(event->position().toPoint())) {
+    // Only the icon and the label count, not the expand button or the blank row beside it.
+    if (QTreeWidgetItem *item = m_items.LabelAt(event->position().toPoint())) {
         if (currentItem() != item)
             setCurrentItem(item);
     }
@@ -796,23 +702,10 @@ void CLeftView::OpenSearchWindow(const QStringList &request)
 
 void CLeftView::OpenDiscFolder(const QString &strNumber, const QString &strFolder)
 {
-    QTreeWidgetItem *item = currentItem();
-    while (item && item->parent())
-        item = item->parent();
-    if (!item || GetNumberPart(item->text(0)) != strNumber)
+    QTreeWidgetItem *disc = DiscTreeItems::DiscOf(currentItem());
+    if (!disc || GetNumberPart(disc->text(0)) != strNumber)
         return;
-    const qsizetype root = strFolder.indexOf(u'\\');
-    const QStringView below = root < 0 ? QStringView() : QStringView(strFolder).sliced(root + 1);
-    for (const QStringView name : below.tokenize(u'\\', Qt::SkipEmptyParts)) {
-        QTreeWidgetItem *next = nullptr;
-        for (int i = 0; i < item->childCount() && !next; ++i) {
-            if (QStringView(item->child(i)->text(0)).compare(name, Qt::CaseInsensitive) == 0)
-                next = item->child(i);
-        }
-        if (!next)
-            break; // as deep as the tree goes
-        item = next;
-    }
+    QTreeWidgetItem *item = DiscTreeItems::FolderBelow(disc, strFolder);
     for (QTreeWidgetItem *p = item->parent(); p; p = p->parent())
         p->setExpanded(true);
     scrollToItem(item);
@@ -823,29 +716,15 @@ void CLeftView::OpenDiscFolder(const QString &strNumber, const QString &strFolde
 // ---------------------------------------------------------------------------------------
 // Relabelling after the command panel changed a disc's number or name
 
-QTreeWidgetItem *CLeftView::DiscItemOf(const QString &strNumber) const
-{
-    // The disc of the last selection first: with two discs of one number (older catalogues
-    // have them) it is the one the user was looking at.
-    QTreeWidgetItem *selected = m_hCurItem;
-    while (selected && selected->parent())
-        selected = selected->parent();
-    if (selected && indexOfTopLevelItem(selected) >= 0
-        && GetNumberPart(selected->text(0)) == strNumber)
-        return selected;
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        if (GetNumberPart(topLevelItem(i)->text(0)) == strNumber)
-            return topLevelItem(i);
-    return nullptr;
-}
-
 void CLeftView::RelabelDisc(CDisc *pDisc)
 {
     // The panel has already changed the record; its old number finds the tree item, which
     // may be any disc of the tree, not only the one selected last.
     const QString strOld
         = pDisc->m_strOldNumber.isEmpty() ? pDisc->m_strNumber : pDisc->m_strOldNumber;
-    QTreeWidgetItem *item = DiscItemOf(strOld);
+    // With two discs of one number (older catalogues have them), the one the user was looking
+    // at is meant.
+    QTreeWidgetItem *item = m_items.FindDisc(strOld, m_hCurItem);
     QString refusal;
     if (!item)
         refusal = kNoDiscItem.arg(strOld);
@@ -890,8 +769,7 @@ void CLeftView::DeleteSelectedDisc()
         return;
     // "Delete CD" on a folder deletes its disc: a folder alone would leave its files behind
     // with no item to reach them.
-    while (item->parent())
-        item = item->parent();
+    item = DiscTreeItems::DiscOf(item);
     const QString strNumber = GetNumberPart(item->text(0));
 
     CDeleteDiscDlg dlg(this);
@@ -931,10 +809,8 @@ void CLeftView::RemoveDiscRecords(const QTreeWidgetItem *item, const QString &st
     RemoveDiscRecord(*m_pCatalog->m_pDiscs, strNumber, GetNamePart(item->text(0)));
     // The files go with the item even when no record matched, so no record is left that no
     // item reaches; only a second item of the same number keeps them.
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        if (topLevelItem(i) != item && GetNumberPart(topLevelItem(i)->text(0)) == strNumber)
-            return;
-    m_pCatalog->RemoveDiscFiles(strNumber);
+    if (m_items.DiscsNumbered(strNumber).size() == 1)
+        m_pCatalog->RemoveDiscFiles(strNumber);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -1042,19 +918,14 @@ void CLeftView::SelectDiscByNumber(const QString &strNumber)
         return;
     // Every disc is looked at, wherever the tree is scrolled; the text must match exactly,
     // so "07" is not disc 7, and folders never match.
-    QList<QTreeWidgetItem *> found;
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        if (GetNumberPart(topLevelItem(i)->text(0)) == strNumber)
-            found.append(topLevelItem(i));
+    const QList<QTreeWidgetItem *> found = m_items.DiscsNumbered(strNumber);
     if (found.isEmpty()) {
         AfxMessageBox(QStringLiteral("This number is not assigned to a CD"), this);
         return;
     }
     // The other discs close up so the found one stands out; with two discs of one number
     // the later one stays selected.
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        if (topLevelItem(i)->isExpanded())
-            topLevelItem(i)->setExpanded(false);
+    m_items.CollapseDiscs();
     QTreeWidgetItem *item = found.last();
     if (currentItem() == item)
         OnSelChanged(item);

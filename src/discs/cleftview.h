@@ -1,11 +1,11 @@
 #pragma once
 
+#include "discs/disctreeitems.h"
 #include "platform/cview.h"
 #include "store/catalogstore.h"
 #include "store/ccatalog.h"
 #include "store/treetext.h"
 
-#include <QIcon>
 #include <QTreeWidget>
 
 #include <functional>
@@ -99,16 +99,12 @@ private:
     void ShowTree(const QList<TreeTextNode> &nodes);
     bool SaveAndBackUp(const QByteArray *treeText);
     void ScanNewDisc();
-    void AddTreeNodes(const QList<TreeTextNode> &nodes);
     void ShowTreeMenu(const QPoint &globalPos);
-    QTreeWidgetItem *HitItem(const QPoint &pos) const;
     void StartLabelEdit();
     bool OnBeginLabelEdit(QTreeWidgetItem *item);
     void OnEndLabelEdit(const QString &strText);
     void RemoveDiscRecords(const QTreeWidgetItem *item, const QString &strNumber);
     std::function<void(const QString &)> DiscFinder();
-    // The disc item whose label carries this number, the one of the selection first.
-    QTreeWidgetItem *DiscItemOf(const QString &strNumber) const;
 
     void DeleteSelectedDisc();
     void RelabelDisc(CDisc *pDisc);
@@ -130,8 +126,7 @@ private:
 
     std::unique_ptr<CCatalog> m_pCatalog;
     CatalogStore m_store;
-    QIcon m_discIcon;
-    QIcon m_folderIcon;
+    DiscTreeItems m_items;
     bool m_bLoaded = false; // a catalogue was loaded, so there is something to save
     bool m_bExitSaved = false;
     QTreeWidgetItem *m_pEditItem = nullptr; // the item whose label is being edited
