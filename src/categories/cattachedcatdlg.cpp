@@ -1,10 +1,10 @@
 #include "categories/cattachedcatdlg.h"
 
+#include "chrome/popupmenu.h"
 #include "chrome/sortheader.h"
 #include "chrome/sortlistctrl.h"
 #include "platform/appflags.h"
 #include "platform/prompter.h"
-#include "resources/menus.h"
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "store/shownfolder.h"
@@ -144,11 +144,9 @@ bool CAttachedCatDlg::eventFilter(QObject *watched, QEvent *event)
     if (bSelected)
         m_bMenu = 1;
     if (m_bMenu == 1) {
-        const std::vector<PopupDef> &popups = MenuResource(IDR_DATACAT_MENU);
         QMenu menu(this);
         menu.setObjectName(QStringLiteral("DataCategoryMenu"));
-        for (const MenuItemDef &item : popups.front().items)
-            menu.addAction(item.text)->setData(item.id);
+        FillPopupMenu(menu, IDR_DATACAT_MENU);
         auto *menuEvent = static_cast<QContextMenuEvent *>(event);
         QPoint pos = menuEvent->globalPos();
         if (menuEvent->reason() == QContextMenuEvent::Keyboard)

@@ -3,6 +3,7 @@
 #include "categories/homestart.h"
 #include "categories/labeleditdelegate.h"
 #include "chrome/elidedtooltips.h"
+#include "chrome/popupmenu.h"
 #include "chrome/sortheader.h"
 #include "chrome/sortlistctrl.h"
 #include "chrome/themedbutton.h"
@@ -11,7 +12,6 @@
 #include "platform/hints.h"
 #include "platform/prompter.h"
 #include "platform/tokens.h"
-#include "resources/menus.h"
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "store/ccatalog.h"
@@ -95,17 +95,9 @@ void BuildDeleteDialog(QDialog &dlg)
 
 int DesktopMenuTracker(QWidget *parent, int nMenuId, const QPoint &globalPos)
 {
-    const std::vector<PopupDef> &popups = MenuResource(nMenuId);
-    if (popups.empty())
-        return 0;
     QMenu menu(parent);
-    menu.setTitle(popups.front().title);
-    for (const MenuItemDef &item : popups.front().items) {
-        if (item.id == 0)
-            menu.addSeparator();
-        else
-            menu.addAction(item.text)->setData(item.id);
-    }
+    if (!FillPopupMenu(menu, nMenuId))
+        return 0;
     QAction *chosen = menu.exec(globalPos);
     return chosen ? chosen->data().toInt() : 0;
 }

@@ -2,6 +2,7 @@
 
 #include "chrome/contentwidthcolumn.h"
 #include "chrome/elidedtooltips.h"
+#include "chrome/popupmenu.h"
 #include "discs/cavailabledlg.h"
 #include "discs/cborroweddlg.h"
 #include "discs/cdeletediscdlg.h"
@@ -13,7 +14,6 @@
 #include "platform/hints.h"
 #include "platform/prompter.h"
 #include "platform/tokens.h"
-#include "resources/menus.h"
 #include "resources/resource.h"
 #include "scan/cscandlg.h"
 #include "store/archive.h"
@@ -618,18 +618,7 @@ std::unique_ptr<QMenu> CLeftView::CreateTreeMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
     menu->setObjectName(QStringLiteral("TreeMenu"));
-    const std::vector<PopupDef> &popups = MenuResource(IDR_TREE_MENU);
-    if (popups.empty())
-        return menu;
-    menu->setTitle(popups.front().title);
-    for (const MenuItemDef &def : popups.front().items) {
-        if (def.id == 0) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction *action = menu->addAction(def.text);
-        action->setData(def.id);
-    }
+    FillPopupMenu(*menu, IDR_TREE_MENU);
     return menu;
 }
 

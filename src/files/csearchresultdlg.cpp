@@ -1,13 +1,13 @@
 #include "files/csearchresultdlg.h"
 
 #include "chrome/elidedtooltips.h"
+#include "chrome/popupmenu.h"
 #include "chrome/sortheader.h"
 #include "chrome/sortlistctrl.h"
 #include "files/cshelliconlist.h"
 #include "files/fileopener.h"
 #include "files/searchresultmodel.h"
 #include "platform/prompter.h"
-#include "resources/menus.h"
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "store/catalogsearch.h"
@@ -381,14 +381,10 @@ void CSearchResultDlg::OnCommand(int id)
 
 void CSearchResultDlg::RunMenu(int nMenuId, const QPoint &globalPos)
 {
-    const std::vector<PopupDef> &popups = MenuResource(nMenuId);
-    if (popups.empty())
-        return;
     QMenu menu(this);
-    menu.setObjectName(popups.front().title + QStringLiteral("Menu"));
-    menu.setTitle(popups.front().title);
-    for (const MenuItemDef &item : popups.front().items)
-        menu.addAction(item.text)->setData(item.id);
+    if (!FillPopupMenu(menu, nMenuId))
+        return;
+    menu.setObjectName(menu.title() + QStringLiteral("Menu"));
     if (QAction *chosen = m_menuRunner ? m_menuRunner(menu, globalPos) : nullptr)
         OnCommand(chosen->data().toInt());
 }

@@ -2,6 +2,7 @@
 
 #include "categories/cattachedcatdlg.h"
 #include "chrome/elidedtooltips.h"
+#include "chrome/popupmenu.h"
 #include "chrome/sortheader.h"
 #include "files/filelistmodel.h"
 #include "files/fileopener.h"
@@ -9,7 +10,6 @@
 #include "platform/hints.h"
 #include "platform/prompter.h"
 #include "platform/tokens.h"
-#include "resources/menus.h"
 #include "resources/resource.h"
 #include "store/textnumbers.h"
 
@@ -321,20 +321,10 @@ void CTavikonView::contextMenuEvent(QContextMenuEvent *event)
 
 void CTavikonView::ShowDataMenu(const QPoint &globalPos)
 {
-    const std::vector<PopupDef> &popups = MenuResource(IDR_DATA_MENU);
-    if (popups.empty())
-        return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("DataMenu"));
-    menu.setTitle(popups.front().title);
-    for (const MenuItemDef &item : popups.front().items) {
-        if (item.id == 0) {
-            menu.addSeparator();
-            continue;
-        }
-        QAction *action = menu.addAction(item.text);
-        action->setData(item.id);
-    }
+    if (!FillPopupMenu(menu, IDR_DATA_MENU))
+        return;
     QAction *chosen = m_menuRunner ? m_menuRunner(menu, globalPos) : nullptr;
     if (chosen)
         OnCommand(chosen->data().toInt());
