@@ -147,13 +147,8 @@ void CLeftView::OnUpdate(CView *, int lHint, const HintArg &hint)
             RefreshCatalogStatus();
             if (!loaded)
                 return;
-            if (QTreeWidgetItem *first = topLevelItem(0)) {
-                if (currentItem() == first)
-                    OnSelChanged(first);
-                else
-                    setCurrentItem(first);
-                UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
-            }
+            if (topLevelItem(0))
+                SelectFirstItem();
         }
         break;
     case HINT_DISC_EDITED:
@@ -297,8 +292,7 @@ bool CLeftView::LoadCatalog()
     // closed normally; never into a friend's directory.
     if ((bRestored || m_store.TreeRepaired()) && !m_bFriendLoaded
         && theAppFlags().m_bHomeDatabase == 1) {
-        const QByteArray tree = TreeText();
-        SaveAndBackUp(&tree);
+        SaveWithTree();
     }
     if (topLevelItemCount() == 0) {
         // The command panel shows the home directory and the statistics of the empty catalogue.
@@ -339,8 +333,7 @@ bool CLeftView::RestoreCatalog(bool bInSelection)
         [this, nodes] {
             ShowTree(nodes);
             if (!m_bFriendLoaded && theAppFlags().m_bHomeDatabase == 1) {
-                const QByteArray tree = TreeText();
-                SaveAndBackUp(&tree);
+                SaveWithTree();
             }
             if (QTreeWidgetItem *first = topLevelItem(0))
                 setCurrentItem(first);
@@ -375,6 +368,12 @@ bool CLeftView::SaveAndBackUp(const QByteArray *treeText)
     return true;
 }
 
+bool CLeftView::SaveWithTree()
+{
+    const QByteArray tree = TreeText();
+    return SaveAndBackUp(&tree);
+}
+
 void CLeftView::SaveOnExit()
 {
     if (m_bExitSaved)
@@ -387,8 +386,7 @@ void CLeftView::SaveOnExit()
     UpdateAllViews(HINT_TOKEN, Tokens::KeepEdits);
     // The tree is written too: a tree mended after a restore must reach Data/ before the
     // backup copies it.
-    const QByteArray tree = TreeText();
-    SaveAndBackUp(&tree);
+    SaveWithTree();
 }
 
 void CLeftView::OnSelChanged(QTreeWidgetItem *current)
@@ -410,6 +408,14 @@ void CLeftView::OnSelChanged(QTreeWidgetItem *current)
     m_pCatalog->m_strCurPath = GetNamePart(m_strSelPath);
     UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
     UpdateAllViews(HINT_TOKEN, Tokens::Refresh);
+}
+
+void CLeftView::SelectItem(QTreeWidgetItem *item)
+{
+    if (currentItem() == item)
+        OnSelChanged(item); // selected already: the other panes are told afresh all the same
+    else
+        setCurrentItem(item);
 }
 
 void CLeftView::RefreshCatalogStatus()
@@ -485,10 +491,7 @@ void CLeftView::ScanNewDisc()
                 m_pCatalog->m_pDiscs->prepend(disc);
 
                 QTreeWidgetItem *last = topLevelItem(topLevelItemCount() - 1);
-                if (currentItem() == last)
-                    OnSelChanged(last);
-                else
-                    setCurrentItem(last);
+                SelectItem(last);
                 UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
             }
         } else {
@@ -497,8 +500,7 @@ void CLeftView::ScanNewDisc()
     }
 
     // Saved first and backed up after, so that the backup always matches Data/.
-    const QByteArray tree = TreeText();
-    SaveAndBackUp(&tree);
+    SaveWithTree();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -597,10 +599,7 @@ void CLeftView::ReturnHome()
 void CLeftView::SelectFirstItem()
 {
     if (QTreeWidgetItem *first = topLevelItem(0)) {
-        if (currentItem() == first)
-            OnSelChanged(first);
-        else
-            setCurrentItem(first);
+        SelectItem(first);
         UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
         return;
     }
@@ -733,13 +732,9 @@ void CLeftView::RelabelDisc(CDisc *pDisc)
     if (strOld != pDisc->m_strNumber)
         m_pCatalog->RenumberDiscFiles(strOld, pDisc->m_strNumber);
     // The backup copies the tree with the lists, so the restore finds the new label too.
-    const QByteArray tree = TreeText();
-    SaveAndBackUp(&tree);
+    SaveWithTree();
     // The selection handling shows the disc under its new label in every pane.
-    if (currentItem() == item)
-        OnSelChanged(item);
-    else
-        setCurrentItem(item);
+    SelectItem(item);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -772,10 +767,7 @@ void CLeftView::DeleteSelectedDisc()
             delete item;
         }
         if (QTreeWidgetItem *first = topLevelItem(0)) {
-            if (currentItem() == first)
-                OnSelChanged(first);
-            else
-                setCurrentItem(first);
+            SelectItem(first);
         } else {
             CCatalog &cat = *m_pCatalog;
             m_strSelPath.clear();
@@ -789,8 +781,7 @@ void CLeftView::DeleteSelectedDisc()
         }
     }
     // Saved whether confirmed or not, as every disc operation ends.
-    const QByteArray tree = TreeText();
-    SaveAndBackUp(&tree);
+    SaveWithTree();
 }
 
 void CLeftView::RemoveDiscRecords(const QTreeWidgetItem *item, const QString &strNumber)
@@ -882,8 +873,7 @@ void CLeftView::OnEndLabelEdit(const QString &strText)
         }
     }
     m_bDiscSelected = 0;
-    const QByteArray tree = TreeText();
-    SaveAndBackUp(&tree);
+    SaveWithTree();
     m_bEditingLabel = 0;
 }
 
@@ -916,10 +906,7 @@ void CLeftView::SelectDiscByNumber(const QString &strNumber)
     // the later one stays selected.
     m_items.CollapseDiscs();
     QTreeWidgetItem *item = found.last();
-    if (currentItem() == item)
-        OnSelChanged(item);
-    else
-        setCurrentItem(item);
+    SelectItem(item);
     item->setExpanded(true);
     scrollToItem(item, QAbstractItemView::PositionAtTop);
 }

@@ -93,11 +93,15 @@ protected:
 
 private:
     void OnSelChanged(QTreeWidgetItem *current);
+    // Makes the item current, or runs the selection handling again when it is already.
+    void SelectItem(QTreeWidgetItem *item);
     void RefreshCatalogStatus();
     bool LoadCatalog();
     bool RestoreCatalog(bool bInSelection);
     void ShowTree(const QList<TreeTextNode> &nodes);
     bool SaveAndBackUp(const QByteArray *treeText);
+    // Saves and backs up the catalogue with the tree as it is shown.
+    bool SaveWithTree();
     void ScanNewDisc();
     void ShowTreeMenu(const QPoint &globalPos);
     void StartLabelEdit();
