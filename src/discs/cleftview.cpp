@@ -21,12 +21,12 @@
 #include "store/discnumbers.h"
 #include "store/friendcatalog.h"
 #include "store/lendinglists.h"
+#include "store/scanneddisc.h"
 #include "store/treelabel.h"
 
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
@@ -42,17 +42,12 @@ const QString kSaveRefused = QStringLiteral(
 const QString kScanRefused = QStringLiteral(
     "The catalogue was not read completely, so no disc can be added to it. Select a disc in "
     "the tree to restore it from the backup, then scan again.");
-const QString kNumbersUsedUp = QStringLiteral(
-    "Every CD number from 1 to %1 is taken, so no disc can be added. Delete a disc first.");
 const QString kNothingToLend
     = QStringLiteral("Please, select the CD to lend in the tree first. Nothing was lent.");
 const QString kNoDiscItem = QStringLiteral(
     "The disc %1 has no item in the tree, so its number and name were not changed.");
 const QString kBadDiscName
     = QStringLiteral("A CD name cannot hold a backslash (\\) or a control character.");
-const QString kTreeTempUnreadable = QStringLiteral(
-    "The folder tree of the scan could not be read, so the disc was not added to the "
-    "catalogue.\n%1");
 
 QString withTrailingSlash(const QString &dir)
 {
@@ -445,57 +440,36 @@ void CLeftView::ScanNewDisc()
         AfxMessageBox(kScanRefused, this);
         return;
     }
-    const int nNextNumber = NextDiscNumber(*m_pCatalog->m_pDiscs);
-    if (nNextNumber == 0) {
-        AfxMessageBox(kNumbersUsedUp.arg(kMaxDiscNumber), this);
+    ScannedDisc scanned(*m_pCatalog);
+    if (scanned.Number() == 0) {
+        AfxMessageBox(scanned.Refusal(), this);
         return;
     }
-    CFileList &files = *m_pCatalog->m_pFiles;
-    const qsizetype filesBefore = files.size();
-    // Whatever the dialog left behind that was not saved with a scan is not ours to keep.
-    const auto dropPending = [&] {
-        if (m_pCatalog->m_pFiles->size() > filesBefore)
-            m_pCatalog->m_pFiles->resize(filesBefore);
-    };
-
     {
         CScanDlg dlg(this);
-        dlg.m_nLastNumber = nNextNumber - 1;
+        dlg.m_nLastNumber = scanned.Number() - 1;
         dlg.m_strHomeDir = m_strActiveDir;
-        dlg.m_pFileList = &files;
-        const int result = ExecDialog(dlg);
-        if (result == QDialog::Accepted && dlg.m_bScanned == 1) {
-            QByteArray text;
-            const StoreResult read = m_store.ReadDataFile(QStringLiteral("TreeTemp.tkdt"), text);
-            const QList<TreeTextNode> nodes = read ? ReadTreeText(text) : QList<TreeTextNode>();
-            if (nodes.isEmpty()) {
-                // Without its tree item the disc would be in the catalogue but nowhere to be
-                // seen or deleted: add nothing instead.
-                dropPending();
-                AfxMessageBox(kTreeTempUnreadable.arg(
-                                  read ? tr("The file %1 holds no folder tree.")
-                                             .arg(m_store.DataPath(QStringLiteral("TreeTemp.tkdt")))
-                                       : read.message()),
-                              this);
-            } else {
-                {
-                    const QSignalBlocker blocker(this);
-                    m_items.Append(nodes);
-                }
-                CDisc disc;
-                disc.m_strName = QStringLiteral("Unbennant");
-                disc.m_strNumber = QString::number(nNextNumber);
-                disc.m_strSavedDate
-                    = QLocale(QLocale::English).toString(QDate::currentDate(), u"MMMM dd, yyyy");
-                disc.m_strDrive = dlg.m_strScannedDrive;
-                m_pCatalog->m_pDiscs->prepend(disc);
-
-                QTreeWidgetItem *last = topLevelItem(topLevelItemCount() - 1);
-                SelectItem(last);
-                UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
-            }
+        dlg.m_pFileList = m_pCatalog->m_pFiles.get();
+        QString error;
+        const QList<TreeTextNode> nodes
+            = ExecDialog(dlg) == QDialog::Accepted && dlg.m_bScanned == 1
+            ? scanned.ReadTree(m_store, error)
+            : QList<TreeTextNode>();
+        if (nodes.isEmpty()) {
+            // Whatever the dialog left behind that was not saved with a scan is not ours to
+            // keep; and without its tree item the disc would be in the catalogue but nowhere
+            // to be seen or deleted, so nothing is added.
+            scanned.DropFiles();
+            if (!error.isEmpty())
+                AfxMessageBox(error, this);
         } else {
-            dropPending();
+            {
+                const QSignalBlocker blocker(this);
+                m_items.Append(nodes);
+            }
+            scanned.AddRecord(dlg.m_strScannedDrive);
+            SelectItem(topLevelItem(topLevelItemCount() - 1));
+            UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
         }
     }
 
