@@ -398,9 +398,7 @@ void CLeftView::OnSelChanged(QTreeWidgetItem *current)
     m_bDiscSelected = m_strSelPath.contains(u'\\') ? 0 : 1;
     m_hCurItem = current;
     RefreshCatalogStatus();
-    m_pCatalog->m_strCurNumber = GetNumberPart(m_strSelPath);
-    m_pCatalog->m_strFolderKey = m_strSelPath;
-    m_pCatalog->m_strCurPath = GetNamePart(m_strSelPath);
+    m_pCatalog->SelectTreePath(m_strSelPath);
     UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
     UpdateAllViews(HINT_TOKEN, Tokens::Refresh);
 }
@@ -415,13 +413,8 @@ void CLeftView::SelectItem(QTreeWidgetItem *item)
 
 void CLeftView::RefreshCatalogStatus()
 {
-    CCatalog &cat = *m_pCatalog;
-    cat.m_strLastEntry = QString::number(GetHighestDiscNumber());
-    cat.m_strHomeDir = m_strActiveDir;
-    cat.m_strDiscCount = QString::number(cat.m_pDiscs->size());
-    const QString first = topLevelItemCount() > 0 ? topLevelItem(0)->text(0) : QString();
-    cat.m_strCurNumber = GetNumberPart(first);
-    cat.m_strCurPath = GetNamePart(first);
+    const QTreeWidgetItem *first = topLevelItem(0);
+    m_pCatalog->RefreshStatus(m_strActiveDir, first ? first->text(0) : QString());
 }
 
 int CLeftView::GetHighestDiscNumber() const
@@ -743,13 +736,9 @@ void CLeftView::DeleteSelectedDisc()
         if (QTreeWidgetItem *first = topLevelItem(0)) {
             SelectItem(first);
         } else {
-            CCatalog &cat = *m_pCatalog;
             m_strSelPath.clear();
             m_bDiscSelected = 0;
-            cat.m_strCurNumber.clear();
-            cat.m_strCurPath.clear();
-            cat.m_strFolderKey.clear();
-            cat.m_strLastEntry = cat.m_strDiscCount = QStringLiteral("LEER");
+            m_pCatalog->ClearToEmpty();
             UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
             UpdateAllViews(HINT_CLEAR_FILES, m_pCatalog.get());
         }
@@ -839,9 +828,7 @@ void CLeftView::OnEndLabelEdit(const QString &strText)
             if (item == currentItem()) {
                 // The other panes show the new name; the disc stays selected.
                 m_strSelPath = MakeTreePath(item);
-                m_pCatalog->m_strCurNumber = m_strEditNumber;
-                m_pCatalog->m_strCurPath = GetNamePart(m_strSelPath);
-                m_pCatalog->m_strFolderKey = m_strSelPath;
+                m_pCatalog->SelectTreePath(m_strSelPath);
                 UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
             }
         }
