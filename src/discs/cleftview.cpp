@@ -16,7 +16,6 @@
 #include "platform/tokens.h"
 #include "resources/resource.h"
 #include "scan/cscandlg.h"
-#include "store/archive.h"
 #include "store/discedits.h"
 #include "store/discnumbers.h"
 #include "store/friendcatalog.h"
@@ -349,18 +348,10 @@ bool CLeftView::SaveAndBackUp(const QByteArray *treeText)
         AfxMessageBox(kSaveRefused, this);
         return false;
     }
-    StoreResult result = m_store.SaveCatalog(*m_pCatalog, treeText);
-    if (!result) {
-        // The backup stays as it was: copying a failed save over it would spread the damage.
+    const StoreResult result = m_store.SaveAndBackUp(*m_pCatalog, treeText);
+    if (!result)
         AfxMessageBox(result.message(), this);
-        return false;
-    }
-    result = m_store.BackUpCatalog();
-    if (!result) {
-        AfxMessageBox(result.message(), this);
-        return false;
-    }
-    return true;
+    return bool(result);
 }
 
 bool CLeftView::SaveWithTree()
@@ -913,9 +904,7 @@ void CLeftView::LendSelectedDisc(const QString &strPerson)
         return;
     }
     if (m_bLoaded && !m_strActiveDir.isEmpty()) {
-        const StoreResult result = m_store.WriteDataFile(QStringLiteral("Data.dat"),
-                                                         WriteDiscList(*m_pCatalog->m_pDiscs));
-        if (!result) {
+        if (const StoreResult result = m_store.SaveDiscList(*m_pCatalog); !result) {
             AfxMessageBox(result.message(), this);
             return;
         }

@@ -636,6 +636,17 @@ StoreResult CatalogStore::BackUpCatalog()
     return replaceTogether(m_strBackupDir, files);
 }
 
+StoreResult CatalogStore::SaveAndBackUp(const CCatalog &catalog, const QByteArray *treeText)
+{
+    const StoreResult r = SaveCatalog(catalog, treeText);
+    return r ? BackUpCatalog() : r;
+}
+
+StoreResult CatalogStore::SaveDiscList(const CCatalog &catalog)
+{
+    return WriteDataFile(QStringLiteral("Data.dat"), WriteDiscList(*catalog.m_pDiscs));
+}
+
 StoreResult CatalogStore::WriteDataFile(const QString &name, const QByteArray &bytes)
 {
     if (m_bReadOnly)
