@@ -175,14 +175,8 @@ void CLeftView::OnUpdate(CView *, int lHint, const HintArg &hint)
         }
         break;
     case HINT_LOAD_FRIEND:
-        if (const QString *dir = hint.text()) {
-            m_strActiveDir = m_strHomePath;
-            m_strActiveBackupDir = m_strHomeBackupPath;
-            m_store.SetActiveDir(m_strActiveDir);
-            if (!m_strActiveBackupDir.isEmpty())
-                m_store.SetBackupDir(m_strActiveBackupDir);
+        if (const QString *dir = hint.text())
             LoadFriendDatabase(*dir);
-        }
         break;
     case HINT_HOME_DATA:
         if (m_bFriendLoaded)
