@@ -19,6 +19,7 @@
 #include "store/discedits.h"
 #include "store/discnumbers.h"
 #include "store/friendcatalog.h"
+#include "store/homepaths.h"
 #include "store/lendinglists.h"
 #include "store/scanneddisc.h"
 #include "store/treelabel.h"
@@ -47,11 +48,6 @@ const QString kNoDiscItem = QStringLiteral(
     "The disc %1 has no item in the tree, so its number and name were not changed.");
 const QString kBadDiscName
     = QStringLiteral("A CD name cannot hold a backslash (\\) or a control character.");
-
-QString withTrailingSlash(const QString &dir)
-{
-    return dir.isEmpty() || dir.endsWith(u'/') ? dir : dir + u'/';
-}
 
 } // namespace
 
@@ -129,13 +125,12 @@ void CLeftView::OnUpdate(CView *, int lHint, const HintArg &hint)
     switch (lHint) {
     case HINT_LOAD_HOME:
         if (const QString *dir = hint.text()) {
-            m_strActiveDir = withTrailingSlash(*dir);
-            m_strHomePath = m_strActiveDir;
+            m_strActiveDir = m_strHomePath = HomeDirForm(*dir);
             m_store.SetActiveDir(m_strActiveDir);
             // At the very first start the backup directory arrives after the home one; until
             // then the backup lives where the home layout puts it.
             if (m_strActiveBackupDir.isEmpty())
-                m_store.SetBackupDir(m_strActiveDir + QStringLiteral("DataBackUp"));
+                m_store.SetBackupDir(BackupDirFor(m_strActiveDir));
             m_bLoaded = true;
             const bool loaded = LoadCatalog();
             RefreshCatalogStatus();
@@ -167,10 +162,7 @@ void CLeftView::OnUpdate(CView *, int lHint, const HintArg &hint)
         break;
     case HINT_BACKUP_DIR:
         if (const QString *dir = hint.text()) {
-            m_strActiveBackupDir = *dir;
-            while (m_strActiveBackupDir.size() > 1 && m_strActiveBackupDir.endsWith(u'/'))
-                m_strActiveBackupDir.chop(1);
-            m_strHomeBackupPath = m_strActiveBackupDir;
+            m_strActiveBackupDir = m_strHomeBackupPath = BackupDirForm(*dir);
             m_store.SetBackupDir(m_strActiveBackupDir);
         }
         break;
