@@ -3,12 +3,8 @@
 #include "chrome/contentwidthcolumn.h"
 #include "chrome/elidedtooltips.h"
 #include "chrome/popupmenu.h"
-#include "discs/cavailabledlg.h"
-#include "discs/cborroweddlg.h"
 #include "discs/cdeletediscdlg.h"
-#include "discs/cgapsdlg.h"
-#include "discs/clentdlg.h"
-#include "files/csearchresultdlg.h"
+#include "discs/discwindows.h"
 #include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
 #include "platform/hints.h"
@@ -17,7 +13,6 @@
 #include "resources/resource.h"
 #include "scan/cscandlg.h"
 #include "store/discedits.h"
-#include "store/discnumbers.h"
 #include "store/friendcatalog.h"
 #include "store/homepaths.h"
 #include "store/lendinglists.h"
@@ -52,7 +47,19 @@ const QString kBadDiscName
 } // namespace
 
 CLeftView::CLeftView(QWidget *parent)
-    : QTreeWidget(parent), m_pCatalog(std::make_unique<CCatalog>()), m_items(*this)
+    : QTreeWidget(parent),
+      m_pCatalog(std::make_unique<CCatalog>()),
+      m_items(*this),
+      // The windows may outlive a closed tree for a moment; they then find nothing.
+      m_windows(
+          this,
+          [view = QPointer<CLeftView>(this)](const QString &strNumber, const QString &strFolder) {
+              if (!view)
+                  return;
+              view->SelectDiscByNumber(strNumber);
+              if (!strFolder.isEmpty())
+                  view->OpenDiscFolder(strNumber, strFolder);
+          })
 {
     setObjectName(QStringLiteral("CLeftView"));
     setAccessibleName(tr("Catalogued discs"));
@@ -620,16 +627,7 @@ void CLeftView::contextMenuEvent(QContextMenuEvent *event)
 
 void CLeftView::OpenSearchWindow(const QStringList &request)
 {
-    // The window keeps its own copies of the request and of the categories asked for, and
-    // frees itself when closed; as a child of the tree it never outlives the catalogue.
-    auto *dlg = new CSearchResultDlg(this);
-    dlg->SetGoToDisc([this](const QString &strNumber, const QString &strFolder) {
-        SelectDiscByNumber(strNumber);
-        if (!strFolder.isEmpty())
-            OpenDiscFolder(strNumber, strFolder);
-    });
-    dlg->Start(m_pCatalog.get(), request, m_pCatalog->m_lstSelection);
-    dlg->show();
+    m_windows.ShowSearchResult(m_pCatalog.get(), request);
 }
 
 void CLeftView::OpenDiscFolder(const QString &strNumber, const QString &strFolder)
@@ -820,13 +818,7 @@ void CLeftView::OnEndLabelEdit(const QString &strText)
 
 void CLeftView::ShowMissingNumbers()
 {
-    QList<int> gaps = CollectGaps(*m_pCatalog->m_pDiscs);
-    if (gaps.isEmpty()) {
-        AfxMessageBox(QStringLiteral("There are  not gaps in the index."), this);
-        return;
-    }
-    auto *dlg = new CGapsDlg(std::move(gaps), window());
-    dlg->show();
+    m_windows.ShowGaps(*m_pCatalog->m_pDiscs);
 }
 
 void CLeftView::SelectDiscByNumber(const QString &strNumber)
@@ -852,28 +844,19 @@ void CLeftView::SelectDiscByNumber(const QString &strNumber)
 // ---------------------------------------------------------------------------------------
 // Lending
 
-std::function<void(const QString &)> CLeftView::DiscFinder()
-{
-    // The windows may outlive a closed tree for a moment; they then find nothing.
-    return [view = QPointer<CLeftView>(this)](const QString &strNumber) {
-        if (view)
-            view->SelectDiscByNumber(strNumber);
-    };
-}
-
 void CLeftView::ShowAvailableDiscs()
 {
-    (new CAvailableDlg(*m_pCatalog->m_pDiscs, DiscFinder(), window()))->show();
+    m_windows.ShowAvailable(*m_pCatalog->m_pDiscs);
 }
 
 void CLeftView::ShowLentDiscs()
 {
-    (new CLentDlg(*m_pCatalog->m_pDiscs, DiscFinder(), window()))->show();
+    m_windows.ShowLent(*m_pCatalog->m_pDiscs);
 }
 
 void CLeftView::ShowDiscsOfPerson(const QString &strPerson)
 {
-    (new CBorrowedDlg(*m_pCatalog->m_pDiscs, strPerson, DiscFinder(), window()))->show();
+    m_windows.ShowBorrowedFrom(*m_pCatalog->m_pDiscs, strPerson);
 }
 
 void CLeftView::LendSelectedDisc(const QString &strPerson)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "discs/disctreeitems.h"
+#include "discs/discwindows.h"
 #include "platform/cview.h"
 #include "store/catalogstore.h"
 #include "store/ccatalog.h"
@@ -108,7 +109,6 @@ private:
     bool OnBeginLabelEdit(QTreeWidgetItem *item);
     void OnEndLabelEdit(const QString &strText);
     void RemoveDiscRecords(const QTreeWidgetItem *item, const QString &strNumber);
-    std::function<void(const QString &)> DiscFinder();
 
     void DeleteSelectedDisc();
     void RelabelDisc(CDisc *pDisc);
@@ -131,6 +131,7 @@ private:
     std::unique_ptr<CCatalog> m_pCatalog;
     CatalogStore m_store;
     DiscTreeItems m_items;
+    DiscWindows m_windows;
     bool m_bLoaded = false; // a catalogue was loaded, so there is something to save
     bool m_bExitSaved = false;
     QTreeWidgetItem *m_pEditItem = nullptr; // the item whose label is being edited
