@@ -39,10 +39,6 @@ const QString kScanRefused = QStringLiteral(
     "the tree to restore it from the backup, then scan again.");
 const QString kNothingToLend
     = QStringLiteral("Please, select the CD to lend in the tree first. Nothing was lent.");
-const QString kNoDiscItem = QStringLiteral(
-    "The disc %1 has no item in the tree, so its number and name were not changed.");
-const QString kBadDiscName
-    = QStringLiteral("A CD name cannot hold a backslash (\\) or a control character.");
 
 } // namespace
 
@@ -655,24 +651,16 @@ void CLeftView::RelabelDisc(CDisc *pDisc)
     // With two discs of one number (older catalogues have them), the one the user was looking
     // at is meant.
     QTreeWidgetItem *item = m_items.FindDisc(strOld, m_hCurItem);
+    const QString strItemLabel = item ? item->text(0) : QString();
     QString refusal;
-    if (!item)
-        refusal = kNoDiscItem.arg(strOld);
-    else if (!IsValidDiscName(pDisc->m_strName))
-        refusal = kBadDiscName;
-    if (!refusal.isEmpty()) {
-        // Record, tree and files change together or not at all: the record goes back.
-        pDisc->m_strNumber = strOld;
-        if (item)
-            pDisc->m_strName = GetNamePart(item->text(0));
+    const QString strLabel
+        = RelabelDiscRecord(*m_pCatalog, *pDisc, strOld, item ? &strItemLabel : nullptr, refusal);
+    if (strLabel.isEmpty()) {
         AfxMessageBox(refusal, this);
         UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
         return;
     }
-
-    item->setText(0, pDisc->m_strNumber + u' ' + pDisc->m_strName);
-    if (strOld != pDisc->m_strNumber)
-        m_pCatalog->RenumberDiscFiles(strOld, pDisc->m_strNumber);
+    item->setText(0, strLabel);
     // The backup copies the tree with the lists, so the restore finds the new label too.
     SaveWithTree();
     // The selection handling shows the disc under its new label in every pane.
@@ -702,7 +690,8 @@ void CLeftView::DeleteSelectedDisc()
     dlg.m_strPrompt
         = QStringLiteral("Do you really want to delete CD ") + strNumber + QStringLiteral("    ?");
     if (ExecDialog(dlg) == QDialog::Accepted) {
-        RemoveDiscRecords(item, strNumber);
+        RemoveDisc(*m_pCatalog, strNumber, GetNamePart(item->text(0)),
+                   m_items.DiscsNumbered(strNumber).size() > 1);
         {
             const QSignalBlocker blocker(this);
             m_hCurItem = nullptr;
@@ -720,15 +709,6 @@ void CLeftView::DeleteSelectedDisc()
     }
     // Saved whether confirmed or not, as every disc operation ends.
     SaveWithTree();
-}
-
-void CLeftView::RemoveDiscRecords(const QTreeWidgetItem *item, const QString &strNumber)
-{
-    RemoveDiscRecord(*m_pCatalog->m_pDiscs, strNumber, GetNamePart(item->text(0)));
-    // The files go with the item even when no record matched, so no record is left that no
-    // item reaches; only a second item of the same number keeps them.
-    if (m_items.DiscsNumbered(strNumber).size() == 1)
-        m_pCatalog->RemoveDiscFiles(strNumber);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -792,14 +772,12 @@ void CLeftView::OnEndLabelEdit(const QString &strText)
         return;
     }
     if (!strText.isEmpty()) {
-        const QString strLabel = EditedDiscLabel(m_strEditNumber, strText);
-        const QString strName = strLabel.mid(strLabel.indexOf(u' ') + 1);
-        if (!IsValidDiscName(strName)) {
-            AfxMessageBox(kBadDiscName, this);
+        QString refusal;
+        const QString strLabel = RenameDiscByLabel(*m_pCatalog, m_strEditNumber, strText, refusal);
+        if (strLabel.isEmpty()) {
+            AfxMessageBox(refusal, this);
         } else {
             item->setText(0, strLabel);
-            if (CDisc *disc = m_pCatalog->FindDisc(m_strEditNumber))
-                disc->m_strName = strName;
             if (item == currentItem()) {
                 // The other panes show the new name; the disc stays selected.
                 m_strSelPath = MakeTreePath(item);

@@ -108,7 +108,6 @@ private:
     void StartLabelEdit();
     bool OnBeginLabelEdit(QTreeWidgetItem *item);
     void OnEndLabelEdit(const QString &strText);
-    void RemoveDiscRecords(const QTreeWidgetItem *item, const QString &strNumber);
 
     void DeleteSelectedDisc();
     void RelabelDisc(CDisc *pDisc);
