@@ -252,9 +252,7 @@ void CLeftView::AppendTreeText(QByteArrayView text)
 
 bool CLeftView::LoadCatalog()
 {
-    m_hCurItem = nullptr;
-    m_strSelPath.clear();
-    m_bDiscSelected = 0;
+    ForgetSelection();
 
     QList<TreeTextNode> nodes;
     const StoreResult result = m_store.LoadCatalog(*m_pCatalog, nodes);
@@ -271,18 +269,21 @@ bool CLeftView::LoadCatalog()
     } else if (!m_store.TreeNotice().isEmpty()) {
         AfxMessageBox(m_store.TreeNotice(), this);
     }
-    // A mended tree goes to disk at once, so the damage is gone even if the program is not
-    // closed normally; never into a friend's directory.
-    if ((bRestored || m_store.TreeRepaired()) && !m_bFriendLoaded
-        && theAppFlags().m_bHomeDatabase == 1) {
-        SaveWithTree();
-    }
+    if (bRestored || m_store.TreeRepaired())
+        SaveMendedTree();
     if (topLevelItemCount() == 0) {
         // The command panel shows the home directory and the statistics of the empty catalogue.
         RefreshCatalogStatus();
         UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
     }
     return true;
+}
+
+void CLeftView::ForgetSelection()
+{
+    m_hCurItem = nullptr;
+    m_strSelPath.clear();
+    m_bDiscSelected = 0;
 }
 
 void CLeftView::ShowTree(const QList<TreeTextNode> &nodes)
@@ -315,9 +316,7 @@ bool CLeftView::RestoreCatalog(bool bInSelection)
         this,
         [this, nodes] {
             ShowTree(nodes);
-            if (!m_bFriendLoaded && theAppFlags().m_bHomeDatabase == 1) {
-                SaveWithTree();
-            }
+            SaveMendedTree();
             if (QTreeWidgetItem *first = topLevelItem(0))
                 setCurrentItem(first);
             else
@@ -347,6 +346,14 @@ bool CLeftView::SaveWithTree()
 {
     const QByteArray tree = TreeText();
     return SaveAndBackUp(&tree);
+}
+
+void CLeftView::SaveMendedTree()
+{
+    // A mended tree goes to disk at once, so the damage is gone even if the program is not
+    // closed normally; never into a friend's directory.
+    if (!m_bFriendLoaded && theAppFlags().m_bHomeDatabase == 1)
+        SaveWithTree();
 }
 
 void CLeftView::SaveOnExit()
@@ -483,19 +490,9 @@ void CLeftView::LoadFriendDatabase(const QString &strDir)
     m_strActiveBackupDir = friendCatalog.BackupFolder();
     m_store.SetReadOnly(true);
     m_bFriendLoaded = 1;
-    {
-        const QSignalBlocker blocker(this);
-        clear();
-        m_hCurItem = nullptr;
-        m_strSelPath.clear();
-        m_bDiscSelected = 0;
-        CCatalog &cat = *m_pCatalog;
-        cat.m_pDiscs = std::make_unique<CDiscList>(std::move(friendCatalog.m_discs));
-        cat.m_pFiles = std::make_unique<CFileList>(std::move(friendCatalog.m_files));
-        cat.m_lstCategories = std::move(friendCatalog.m_lstCategories);
-        cat.m_lstSelection.clear();
-        m_items.Append(friendCatalog.m_tree);
-    }
+    ForgetSelection();
+    friendCatalog.MoveListsInto(*m_pCatalog);
+    ShowTree(friendCatalog.m_tree);
     RefreshCatalogStatus();
     SelectFirstItem();
 }
@@ -700,8 +697,7 @@ void CLeftView::DeleteSelectedDisc()
         if (QTreeWidgetItem *first = topLevelItem(0)) {
             SelectItem(first);
         } else {
-            m_strSelPath.clear();
-            m_bDiscSelected = 0;
+            ForgetSelection();
             m_pCatalog->ClearToEmpty();
             UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
             UpdateAllViews(HINT_CLEAR_FILES, m_pCatalog.get());

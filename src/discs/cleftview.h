@@ -99,10 +99,15 @@ private:
     void RefreshCatalogStatus();
     bool LoadCatalog();
     bool RestoreCatalog(bool bInSelection);
+    // Replaces the items, quietly: no selection handling runs for the items that go.
     void ShowTree(const QList<TreeTextNode> &nodes);
+    // No item is selected any more, as far as the view's own state goes.
+    void ForgetSelection();
     bool SaveAndBackUp(const QByteArray *treeText);
     // Saves and backs up the catalogue with the tree as it is shown.
     bool SaveWithTree();
+    // After a restore or a mended tree: saved at once, unless a friend's catalogue is shown.
+    void SaveMendedTree();
     void ScanNewDisc();
     void ShowTreeMenu(const QPoint &globalPos);
     void StartLabelEdit();
