@@ -13,8 +13,6 @@
 #include "resources/resource.h"
 #include "scan/cscandlg.h"
 #include "store/discedits.h"
-#include "store/friendcatalog.h"
-#include "store/homepaths.h"
 #include "store/lendinglists.h"
 #include "store/scanneddisc.h"
 #include "store/treelabel.h"
@@ -29,14 +27,6 @@
 
 namespace {
 
-const QString kRestoreMessage = QStringLiteral(
-    "There was a problem with your database\nTavikon is going to restore the backup data now.");
-const QString kSaveRefused = QStringLiteral(
-    "The catalogue was not read completely, so it is not saved: the catalogue files on disk "
-    "are left as they are.");
-const QString kScanRefused = QStringLiteral(
-    "The catalogue was not read completely, so no disc can be added to it. Select a disc in "
-    "the tree to restore it from the backup, then scan again.");
 const QString kNothingToLend
     = QStringLiteral("Please, select the CD to lend in the tree first. Nothing was lent.");
 
@@ -45,6 +35,7 @@ const QString kNothingToLend
 CLeftView::CLeftView(QWidget *parent)
     : QTreeWidget(parent),
       m_pCatalog(std::make_unique<CCatalog>()),
+      m_session(*m_pCatalog, *this, m_bFriendLoaded),
       m_items(*this),
       // The windows may outlive a closed tree for a moment; they then find nothing.
       m_windows(
@@ -127,21 +118,8 @@ void CLeftView::OnUpdate(CView *, int lHint, const HintArg &hint)
 
     switch (lHint) {
     case HINT_LOAD_HOME:
-        if (const QString *dir = hint.text()) {
-            m_strActiveDir = m_strHomePath = HomeDirForm(*dir);
-            m_store.SetActiveDir(m_strActiveDir);
-            // At the very first start the backup directory arrives after the home one; until
-            // then the backup lives where the home layout puts it.
-            if (m_strActiveBackupDir.isEmpty())
-                m_store.SetBackupDir(BackupDirFor(m_strActiveDir));
-            m_bLoaded = true;
-            const bool loaded = LoadCatalog();
-            RefreshCatalogStatus();
-            if (!loaded)
-                return;
-            if (topLevelItem(0))
-                SelectFirstItem();
-        }
+        if (const QString *dir = hint.text())
+            m_session.LoadHome(*dir);
         break;
     case HINT_DISC_EDITED:
         if (CDisc *disc = hint.disc())
@@ -164,10 +142,8 @@ void CLeftView::OnUpdate(CView *, int lHint, const HintArg &hint)
             ShowDiscsOfPerson(*person);
         break;
     case HINT_BACKUP_DIR:
-        if (const QString *dir = hint.text()) {
-            m_strActiveBackupDir = m_strHomeBackupPath = BackupDirForm(*dir);
-            m_store.SetBackupDir(m_strActiveBackupDir);
-        }
+        if (const QString *dir = hint.text())
+            m_session.SetBackupDir(*dir);
         break;
     case HINT_LOAD_FRIEND:
         if (const QString *dir = hint.text())
@@ -252,31 +228,27 @@ void CLeftView::AppendTreeText(QByteArrayView text)
 
 bool CLeftView::LoadCatalog()
 {
-    ForgetSelection();
+    return m_session.LoadCatalog();
+}
 
-    QList<TreeTextNode> nodes;
-    const StoreResult result = m_store.LoadCatalog(*m_pCatalog, nodes);
-    ShowTree(nodes);
-    bool bRestored = false;
-    if (!result) {
-        // A half-read catalogue must not wait for the first click to be mended: closing the
-        // program before it would write the partial lists over Data/ and the backup.
-        AfxMessageBox(result.message(), this);
-        AfxMessageBox(kRestoreMessage, this);
-        if (!RestoreCatalog(false))
-            return false;
-        bRestored = true;
-    } else if (!m_store.TreeNotice().isEmpty()) {
-        AfxMessageBox(m_store.TreeNotice(), this);
-    }
-    if (bRestored || m_store.TreeRepaired())
-        SaveMendedTree();
-    if (topLevelItemCount() == 0) {
-        // The command panel shows the home directory and the statistics of the empty catalogue.
-        RefreshCatalogStatus();
-        UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
-    }
-    return true;
+bool CLeftView::RestoreCatalog(bool bInSelection)
+{
+    return m_session.RestoreCatalog(bInSelection);
+}
+
+bool CLeftView::SaveAndBackUp(const QByteArray *treeText)
+{
+    return m_session.SaveAndBackUp(treeText);
+}
+
+bool CLeftView::SaveWithTree()
+{
+    return m_session.SaveWithTree();
+}
+
+void CLeftView::SaveOnExit()
+{
+    m_session.SaveOnExit();
 }
 
 void CLeftView::ForgetSelection()
@@ -294,93 +266,44 @@ void CLeftView::ShowTree(const QList<TreeTextNode> &nodes)
     m_items.Append(nodes);
 }
 
-bool CLeftView::RestoreCatalog(bool bInSelection)
+bool CLeftView::HasItems() const
 {
-    QList<TreeTextNode> nodes = ReadTreeText(TreeText());
-    const StoreResult result = m_store.RestoreCatalog(*m_pCatalog, nodes);
-    if (!result) {
-        AfxMessageBox(result.message(), this);
-        return false;
-    }
-    if (!m_store.TreeNotice().isEmpty())
-        AfxMessageBox(m_store.TreeNotice(), this);
-    if (!m_store.TreeRepaired())
-        return true;
-    if (!bInSelection) {
-        ShowTree(nodes);
-        return true;
-    }
+    return topLevelItemCount() > 0;
+}
+
+void CLeftView::ShowRestoredTreeLater(const QList<TreeTextNode> &nodes)
+{
     // The item being selected belongs to the tree that is replaced: change it once the
     // selection handling has unwound, then select afresh.
     QMetaObject::invokeMethod(
         this,
         [this, nodes] {
             ShowTree(nodes);
-            SaveMendedTree();
+            m_session.SaveMendedTree();
             if (QTreeWidgetItem *first = topLevelItem(0))
                 setCurrentItem(first);
             else
                 UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
         },
         Qt::QueuedConnection);
-    return false;
 }
 
-bool CLeftView::SaveAndBackUp(const QByteArray *treeText)
+void CLeftView::Tell(const QString &message)
 {
-    if (!m_bLoaded || m_strActiveDir.isEmpty())
-        return false; // no catalogue directory yet: nothing of ours to write
-    if (m_bFriendLoaded)
-        return false; // a friend's catalogue is never written, here or in its folder
-    if (!m_store.CanSave()) {
-        AfxMessageBox(kSaveRefused, this);
-        return false;
-    }
-    const StoreResult result = m_store.SaveAndBackUp(*m_pCatalog, treeText);
-    if (!result)
-        AfxMessageBox(result.message(), this);
-    return bool(result);
+    AfxMessageBox(message, this);
 }
 
-bool CLeftView::SaveWithTree()
+void CLeftView::Broadcast(int lHint, const HintArg &hint)
 {
-    const QByteArray tree = TreeText();
-    return SaveAndBackUp(&tree);
-}
-
-void CLeftView::SaveMendedTree()
-{
-    // A mended tree goes to disk at once, so the damage is gone even if the program is not
-    // closed normally; never into a friend's directory.
-    if (!m_bFriendLoaded && theAppFlags().m_bHomeDatabase == 1)
-        SaveWithTree();
-}
-
-void CLeftView::SaveOnExit()
-{
-    if (m_bExitSaved)
-        return;
-    m_bExitSaved = true;
-    if (!m_bLoaded || m_bFriendLoaded)
-        return;
-    // What was typed into a disc's fields and not saved yet is kept, as the save buttons
-    // would have kept it.
-    UpdateAllViews(HINT_TOKEN, Tokens::KeepEdits);
-    // The tree is written too: a tree mended after a restore must reach Data/ before the
-    // backup copies it.
-    SaveWithTree();
+    UpdateAllViews(lHint, hint);
 }
 
 void CLeftView::OnSelChanged(QTreeWidgetItem *current)
 {
     if (!current)
         return; // the tree was emptied
-    // A friend's catalogue was read whole or not at all, and has no backup of ours.
-    if (!m_bFriendLoaded && m_store.NeedsRestore(*m_pCatalog, topLevelItemCount() > 0)) {
-        AfxMessageBox(kRestoreMessage, this);
-        if (!RestoreCatalog(true))
-            return;
-    }
+    if (!m_session.CheckBeforeSelection())
+        return;
     m_strSelPath = MakeTreePath(current);
     m_bDiscSelected = m_strSelPath.contains(u'\\') ? 0 : 1;
     m_hCurItem = current;
@@ -401,7 +324,7 @@ void CLeftView::SelectItem(QTreeWidgetItem *item)
 void CLeftView::RefreshCatalogStatus()
 {
     const QTreeWidgetItem *first = topLevelItem(0);
-    m_pCatalog->RefreshStatus(m_strActiveDir, first ? first->text(0) : QString());
+    m_pCatalog->RefreshStatus(m_session.ActiveDir(), first ? first->text(0) : QString());
 }
 
 int CLeftView::GetHighestDiscNumber() const
@@ -414,12 +337,8 @@ int CLeftView::GetHighestDiscNumber() const
 
 void CLeftView::ScanNewDisc()
 {
-    if (!m_bLoaded || m_bFriendLoaded)
-        return; // no home catalogue to add the disc to (the dialog would write into a friend's)
-    if (!m_store.CanSave()) {
-        AfxMessageBox(kScanRefused, this);
+    if (!m_session.CanAddDisc())
         return;
-    }
     ScannedDisc scanned(*m_pCatalog);
     if (scanned.Number() == 0) {
         AfxMessageBox(scanned.Refusal(), this);
@@ -428,12 +347,12 @@ void CLeftView::ScanNewDisc()
     {
         CScanDlg dlg(this);
         dlg.m_nLastNumber = scanned.Number() - 1;
-        dlg.m_strHomeDir = m_strActiveDir;
+        dlg.m_strHomeDir = m_session.ActiveDir();
         dlg.m_pFileList = m_pCatalog->m_pFiles.get();
         QString error;
         const QList<TreeTextNode> nodes
             = ExecDialog(dlg) == QDialog::Accepted && dlg.m_bScanned == 1
-            ? scanned.ReadTree(m_store, error)
+            ? scanned.ReadTree(m_session.Store(), error)
             : QList<TreeTextNode>();
         if (nodes.isEmpty()) {
             // Whatever the dialog left behind that was not saved with a scan is not ours to
@@ -459,85 +378,15 @@ void CLeftView::ScanNewDisc()
 
 // ---------------------------------------------------------------------------------------
 // A friend's catalogue
-//
-// The friend's files are read into lists of their own first; the tree and the catalogue
-// switch over only when everything has read soundly, so a failure leaves the home catalogue
-// on screen, in memory and on disk as it was.
 
 void CLeftView::LoadFriendDatabase(const QString &strDir)
 {
-    // Only ever over the home catalogue: the failure path below takes what is shown for it.
-    if (m_bFriendLoaded)
-        ReturnHome();
-    FriendCatalog friendCatalog(strDir);
-    if (!PrepareFriendFolder(friendCatalog)) {
-        OnFriendLoadFailed();
-        return;
-    }
-    if (const StoreResult read = friendCatalog.Read(); !read) {
-        AfxMessageBox(read.message(), this);
-        OnFriendLoadFailed();
-        return;
-    }
-    // The home lists are dropped below: what is not on disk yet must be now. A partly read
-    // home catalogue is not saved; its files on disk are the ones to come back to.
-    if (m_bLoaded && m_store.CanSave() && !SaveAndBackUp(nullptr)) {
-        OnFriendLoadFailed();
-        return;
-    }
-
-    m_strActiveDir = strDir;
-    m_strActiveBackupDir = friendCatalog.BackupFolder();
-    m_store.SetReadOnly(true);
-    m_bFriendLoaded = 1;
-    ForgetSelection();
-    friendCatalog.MoveListsInto(*m_pCatalog);
-    ShowTree(friendCatalog.m_tree);
-    RefreshCatalogStatus();
-    SelectFirstItem();
-}
-
-bool CLeftView::PrepareFriendFolder(FriendCatalog &friendCatalog)
-{
-    const StoreResult prepared = friendCatalog.Prepare();
-    if (!prepared) {
-        AfxMessageBox(prepared.message(), this);
-        return false;
-    }
-    // A catalogue on a disc or in a folder of someone else's can still be looked at.
-    if (!friendCatalog.CopyProblem().isEmpty())
-        AfxMessageBox(tr("The friend's folder cannot take the safety copy FriendDataBackUp: "
-                         "%1\nThe catalogue is shown without it; nothing is written to it.")
-                          .arg(friendCatalog.CopyProblem()),
-                      this);
-    return true;
-}
-
-void CLeftView::OnFriendLoadFailed()
-{
-    // Fully home again, the menus included: the home catalogue never left the screen.
-    AppFlags &flags = theAppFlags();
-    flags.m_bEditAllowed = 1;
-    flags.m_bHomeDatabase = 1;
-    m_strActiveDir = m_strHomePath;
-    m_strActiveBackupDir = m_strHomeBackupPath;
-    RefreshCatalogStatus();
-    SelectFirstItem();
-    m_bFriendLoaded = 0;
-    UpdateAllViews(HINT_PANEL_ENABLE, m_pCatalog.get());
-    UpdateAllViews(HINT_ENABLE, Tokens::EnableTrue);
+    m_session.LoadFriendDatabase(strDir);
 }
 
 void CLeftView::ReturnHome()
 {
-    m_strActiveDir = m_strHomePath;
-    m_strActiveBackupDir = m_strHomeBackupPath;
-    m_store.SetReadOnly(false);
-    m_bFriendLoaded = 0;
-    const bool loaded = LoadCatalog();
-    RefreshCatalogStatus();
-    if (loaded)
-        SelectFirstItem();
+    m_session.ReturnHome();
 }
 
 void CLeftView::SelectFirstItem()
@@ -846,11 +695,7 @@ void CLeftView::LendSelectedDisc(const QString &strPerson)
         UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
         return;
     }
-    if (m_bLoaded && !m_strActiveDir.isEmpty()) {
-        if (const StoreResult result = m_store.SaveDiscList(*m_pCatalog); !result) {
-            AfxMessageBox(result.message(), this);
-            return;
-        }
-    }
+    if (!m_session.SaveDiscList())
+        return;
     AfxMessageBox(QStringLiteral("Lend to : ") + strPerson, this);
 }
