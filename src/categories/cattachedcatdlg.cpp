@@ -1,7 +1,6 @@
 #include "categories/cattachedcatdlg.h"
 
 #include "chrome/popupmenu.h"
-#include "chrome/sortheader.h"
 #include "chrome/sortlistctrl.h"
 #include "platform/appflags.h"
 #include "platform/prompter.h"
@@ -11,13 +10,13 @@
 
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 namespace {
 
@@ -120,16 +119,7 @@ void CAttachedCatDlg::OnColumnClick()
 {
     const bool bAscending = m_bAscending == 1;
     m_bAscending = bAscending ? 0 : 1;
-    QList<QTreeWidgetItem *> items;
-    while (m_lstCats->topLevelItemCount() > 0)
-        items.append(m_lstCats->takeTopLevelItem(0));
-    std::stable_sort(items.begin(), items.end(),
-                     [bAscending](const QTreeWidgetItem *a, const QTreeWidgetItem *b) {
-                         const int order = a->text(0).compare(b->text(0), Qt::CaseInsensitive);
-                         return bAscending ? order < 0 : order > 0;
-                     });
-    m_lstCats->addTopLevelItems(items);
-    m_lstCats->SortHeader()->SetSortArrow(0, bAscending);
+    m_lstCats->SortByText(bAscending);
 }
 
 bool CAttachedCatDlg::eventFilter(QObject *watched, QEvent *event)

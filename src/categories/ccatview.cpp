@@ -352,24 +352,7 @@ void CCatView::SortList(CSortListCtrl *pList, unsigned char &bAscending)
 {
     const bool ascending = bAscending == 1;
     bAscending = ascending ? 0 : 1;
-
-    // Taking the rows out drops their selection; it is put back on the same rows.
-    const QList<QTreeWidgetItem *> selected = pList->selectedItems();
-    QTreeWidgetItem *current = pList->currentItem();
-    QList<QTreeWidgetItem *> items;
-    while (pList->topLevelItemCount() > 0)
-        items.append(pList->takeTopLevelItem(0));
-    std::stable_sort(items.begin(), items.end(),
-                     [ascending](const QTreeWidgetItem *a, const QTreeWidgetItem *b) {
-                         const int order = a->text(0).compare(b->text(0), Qt::CaseInsensitive);
-                         return ascending ? order < 0 : order > 0;
-                     });
-    pList->addTopLevelItems(items);
-    if (current)
-        pList->setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
-    for (QTreeWidgetItem *item : selected)
-        item->setSelected(true);
-    pList->SortHeader()->SetSortArrow(0, ascending);
+    pList->SortByText(ascending);
 }
 
 QStringList CCatView::SelectedNames(const CSortListCtrl *pList) const

@@ -286,16 +286,7 @@ void CSearchResultDlg::OnCategoryColumnClick()
 {
     const bool bAscending = m_bCategorySort == 1;
     m_bCategorySort = bAscending ? 0 : 1;
-    QList<QTreeWidgetItem *> items;
-    while (m_lstCats->topLevelItemCount() > 0)
-        items.append(m_lstCats->takeTopLevelItem(0));
-    std::stable_sort(items.begin(), items.end(),
-                     [bAscending](const QTreeWidgetItem *a, const QTreeWidgetItem *b) {
-                         const int order = a->text(0).compare(b->text(0), Qt::CaseInsensitive);
-                         return bAscending ? order < 0 : order > 0;
-                     });
-    m_lstCats->addTopLevelItems(items);
-    m_lstCats->SortHeader()->SetSortArrow(0, bAscending);
+    m_lstCats->SortByText(bAscending);
 }
 
 QList<int> CSearchResultDlg::SelectedRows() const
