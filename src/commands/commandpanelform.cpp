@@ -38,6 +38,19 @@ template<typename Layout> Layout *tight(Layout *layout)
     return layout;
 }
 
+// Two captioned fields one above the other, the fields taking the free width, and the button
+// that saves them beside both.
+void twoFieldsAndButton(QGridLayout *grid, const QString &first, QLineEdit *firstEdit,
+                        const QString &second, QLineEdit *secondEdit, QWidget *button)
+{
+    grid->addWidget(makeLabel(first, firstEdit), 0, 0);
+    grid->addWidget(firstEdit, 0, 1);
+    grid->addWidget(makeLabel(second, secondEdit), 1, 0);
+    grid->addWidget(secondEdit, 1, 1);
+    grid->addWidget(button, 0, 2, 2, 1, Qt::AlignVCenter);
+    grid->setColumnStretch(1, 1);
+}
+
 CThemedButton *makeButton(const char *objectName)
 {
     auto *button = new CThemedButton;
@@ -136,12 +149,8 @@ void CommandPanelForm::Build(QWidget *pane)
         m_edCdNumber = makeEdit("cdNumberEdit", tr("CD Number"));
         m_edCdName = makeEdit("cdNameEdit", tr("CD Name"));
         m_btnSave = makeButton("saveButton");
-        grid->addWidget(makeLabel(tr("CD Number"), m_edCdNumber), 0, 0);
-        grid->addWidget(m_edCdNumber, 0, 1);
-        grid->addWidget(makeLabel(tr("CD Name"), m_edCdName), 1, 0);
-        grid->addWidget(m_edCdName, 1, 1);
-        grid->addWidget(m_btnSave, 0, 2, 2, 1, Qt::AlignVCenter);
-        grid->setColumnStretch(1, 1);
+        twoFieldsAndButton(grid, tr("CD Number"), m_edCdNumber, tr("CD Name"), m_edCdName,
+                           m_btnSave);
         form->addWidget(group);
     }
 
@@ -253,12 +262,8 @@ void CommandPanelForm::Build(QWidget *pane)
         m_edCdArtist = makeEdit("cdArtistEdit", tr("CD Artist"));
         m_edCdQuality = makeEdit("cdQualityEdit", tr("CD Quality"));
         m_btnAddData = makeButton("addDataButton");
-        grid->addWidget(makeLabel(tr("CD Artist"), m_edCdArtist), 0, 0);
-        grid->addWidget(m_edCdArtist, 0, 1);
-        grid->addWidget(makeLabel(tr("CD Quality"), m_edCdQuality), 1, 0);
-        grid->addWidget(m_edCdQuality, 1, 1);
-        grid->addWidget(m_btnAddData, 0, 2, 2, 1, Qt::AlignVCenter);
-        grid->setColumnStretch(1, 1);
+        twoFieldsAndButton(grid, tr("CD Artist"), m_edCdArtist, tr("CD Quality"), m_edCdQuality,
+                           m_btnAddData);
         form->addLayout(grid);
 
         m_stLocation = makeReadOnlyField("cdLocationField", tr("CD Location"));
