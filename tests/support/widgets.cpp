@@ -1,0 +1,59 @@
+#include "support/widgets.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTreeWidget>
+
+QStringList Texts(const QTreeWidget *list, int column)
+{
+    QStringList texts;
+    for (int i = 0; list && i < list->topLevelItemCount(); ++i)
+        texts << list->topLevelItem(i)->text(column);
+    return texts;
+}
+
+QStringList Texts(const QAbstractItemModel *model, int column)
+{
+    QStringList texts;
+    for (int r = 0; r < model->rowCount(); ++r)
+        texts << model->index(r, column).data().toString();
+    return texts;
+}
+
+QTreeWidgetItem *ItemAt(QTreeWidget *tree, const QStringList &path)
+{
+    QTreeWidgetItem *at = tree->invisibleRootItem();
+    for (const QString &label : path) {
+        QTreeWidgetItem *next = nullptr;
+        for (int i = 0; at && i < at->childCount(); ++i)
+            if (at->child(i)->text(0) == label)
+                next = at->child(i);
+        at = next;
+    }
+    return at;
+}
+
+void Pick(QTreeWidget *list, const QStringList &names)
+{
+    list->clearSelection();
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        list->topLevelItem(i)->setSelected(names.contains(list->topLevelItem(i)->text(0)));
+}
+
+QAction *Choose(QMenu &menu, const QString &text)
+{
+    for (QAction *a : menu.actions())
+        if (a->text() == text)
+            return a;
+    return nullptr;
+}
+
+void RightClick(QWidget *widget)
+{
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            widget->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(widget, &event);
+}
