@@ -17,10 +17,8 @@ TEST(OwnerDrawMenu, BuildsMenu128WithTheHelpPictureOnly)
     COwnerDrawMenu menu;
     EXPECT_FALSE(menu.LoadMenu(9999, frame.menuBar(), &frame));
     ASSERT_TRUE(menu.LoadMenu(IDR_MAINFRAME, frame.menuBar(), &frame));
-    menu.SetTransparentColor(QColor(0, 255, 0));
     EXPECT_TRUE(menu.SetItemBitmap(ID_HELP_FINDER, 249));
     EXPECT_FALSE(menu.SetItemBitmap(ID_HELP_FINDER + 12345, 249)) << "no such command";
-    menu.ReleaseTransparentColor();
 
     // Items, captions and command numbers as the menu resource has them.
     const std::vector<PopupDef> &popups = MenuResource(IDR_MAINFRAME);
