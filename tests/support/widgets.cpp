@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 QStringList Texts(const QTreeWidget *list, int column)
@@ -56,4 +58,15 @@ void RightClick(QWidget *widget)
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
                             widget->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(widget, &event);
+}
+
+void ClickButton(QWidget *parent, const char *name)
+{
+    QTest::mouseClick(parent->findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
+}
+
+void TypeInto(QWidget *widget, const QString &text)
+{
+    widget->setFocus();
+    QTest::keyClicks(widget, text);
 }

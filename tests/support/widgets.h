@@ -23,3 +23,7 @@ void Pick(QTreeWidget *list, const QStringList &names);
 QAction *Choose(QMenu &menu, const QString &text);
 // A right click (a context-menu event) at the top left of the widget.
 void RightClick(QWidget *widget);
+// Clicks the push button with this object name inside `parent`.
+void ClickButton(QWidget *parent, const char *name);
+// Gives the widget the focus and types the text, as a person would.
+void TypeInto(QWidget *widget, const QString &text);
