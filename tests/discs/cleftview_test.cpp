@@ -48,11 +48,6 @@ protected:
     }
 };
 
-CFileData file(const QString &number, const QString &folder, const QString &name)
-{
-    return MakeFile(number, folder, name);
-}
-
 // Every file under a directory with a digest of its bytes, to show that nothing was written.
 QStringList snapshot(const QString &dir)
 {
@@ -94,7 +89,7 @@ protected:
     void writeSample(const QString &dir = "Data")
     {
         writeCatalogue(dir, {MakeDisc("7", "A B"), MakeDisc("3", "Data\\")},
-                       {file("7", "sr0:\\x\\y\\", "a.txt"), file("3", "sr0:\\x\\", "b.txt")},
+                       {MakeFile("7", "sr0:\\x\\y\\", "a.txt"), MakeFile("3", "sr0:\\x\\", "b.txt")},
                        {{0, "7 A B"}, {1, "x"}, {2, "y"}, {0, "3 Data\\"}, {1, "x"}});
     }
     void load()
@@ -126,11 +121,9 @@ protected:
     QString friendDir() const { return home.file("friend") + u'/'; }
     void writeFriend()
     {
-        home.write("friend/Data.dat", WriteDiscList({MakeDisc("21", "Blues"), MakeDisc("20", "Jazz")}));
-        home.write("friend/FileData.dat", WriteFileList({file("20", "sr0:\\solo\\", "a.mp3")}));
-        home.write("friend/Cat.dat", WriteStringList({"Swing"}));
-        home.write("friend/Tree.tkdt",
-                   WriteTreeText({{0, "20 Jazz"}, {1, "solo"}, {0, "21 Blues"}}));
+        WriteCatalogueFiles(home.file("friend"), {MakeDisc("21", "Blues"), MakeDisc("20", "Jazz")},
+                            {MakeFile("20", "sr0:\\solo\\", "a.mp3")},
+                            {{0, "20 Jazz"}, {1, "solo"}, {0, "21 Blues"}}, {"Swing"});
         home.write("friend/TreeTemp.tkdt", WriteTreeText({{0, "solo"}}));
     }
     // The command panel's part: the flags go to the friend state, then the folder comes.
@@ -241,7 +234,7 @@ TEST_F(DiscTree, RestoreAtAClickReplacesTheTreeShown)
     writeSample();
     QFile::remove(home.file("home/Data/Data.dat"));
     load(); // no backup yet: the restore fails
-    writeCatalogue("DataBackUp", {MakeDisc("5", "Five")}, {file("5", "sr0:\\", "c.txt")},
+    writeCatalogue("DataBackUp", {MakeDisc("5", "Five")}, {MakeFile("5", "sr0:\\", "c.txt")},
                    {{0, "5 Five"}});
     prompter.messages.clear();
     view->setCurrentItem(view->topLevelItem(1));
@@ -299,7 +292,7 @@ TEST_F(DiscTree, ContextMenuOnlyForDiscs)
 TEST_F(DiscTree, ScanAddsTheDiscWholeOrNothing)
 {
     writeCatalogue("Data", {MakeDisc("3", "c"), MakeDisc("10", "b"), MakeDisc("7", "a")},
-                   {file("3", "sr0:\\", "1"), file("10", "sr0:\\", "2"), file("7", "sr0:\\", "3")},
+                   {MakeFile("3", "sr0:\\", "1"), MakeFile("10", "sr0:\\", "2"), MakeFile("7", "sr0:\\", "3")},
                    {{0, "3 c"}, {0, "10 b"}, {0, "7 a"}});
     load();
     int lastNumber = -1;
@@ -309,8 +302,8 @@ TEST_F(DiscTree, ScanAddsTheDiscWholeOrNothing)
             auto &dlg = static_cast<CScanDlg &>(d);
             lastNumber = dlg.m_nLastNumber;
             scanHome = dlg.m_strHomeDir;
-            dlg.m_pFileList->append(file("11", "sr0:\\music\\", "a.mp3"));
-            dlg.m_pFileList->append(file("11", "sr0:\\music\\", "b.mp3"));
+            dlg.m_pFileList->append(MakeFile("11", "sr0:\\music\\", "a.mp3"));
+            dlg.m_pFileList->append(MakeFile("11", "sr0:\\music\\", "b.mp3"));
             if (prompter.dialogs.size() == 3)
                 home.write("home/Data/TreeTemp.tkdt",
                            WriteTreeText({{0, "11 Untitled"}, {1, "music"}}));
@@ -462,7 +455,7 @@ TEST_F(DiscTree, FriendsCatalogueIsReadOnlyAndAFailureLeavesHomeAsItWas)
         {"TreeTemp.tkdt", "-", 0, "File " + folder + "TreeTemp.tkdt not found"},
         {"", {}, 0, "File Data.dat not found"},
         {"Data.dat", discs.left(discs.size() - 3), 0, ""},
-        {"Data.dat", WriteFileList({file("20", "sr0:\\", "a")}), 0, ""}, // another class
+        {"Data.dat", WriteFileList({MakeFile("20", "sr0:\\", "a")}), 0, ""}, // another class
         {"Data.dat", QByteArray("\xff\xff\xff\xff\xff\x7f", 6) + discs.mid(2), 0, ""},
         {"Data.dat", "", 0, ""},
         {"Data.dat", "|fifo", 0, "The friend's file"},
