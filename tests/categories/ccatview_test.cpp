@@ -16,7 +16,6 @@
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QDir>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -400,19 +399,7 @@ TEST(CategoryPanel, NothingIsClippedAtTheStartWidthOrWhenResized)
     for (const QSize size : {QSize(165, 650), QSize(165, 500), QSize(320, 700)}) {
         p.view.resize(size);
         p.view.layout()->activate();
-        for (QWidget *w : p.view.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (!w->isVisible())
-                continue;
-            const QRect g = w->geometry();
-            const std::string name = w->objectName().toStdString();
-            EXPECT_TRUE(p.view.rect().contains(g)) << name;
-            EXPECT_TRUE(g.size().expandedTo(w->minimumSizeHint()) == g.size()) << name;
-            auto *label = qobject_cast<QLabel *>(w);
-            if (label) {
-                EXPECT_GE(g.height(), label->heightForWidth(g.width())) << name;
-            }
-            EXPECT_TRUE(label || !w->accessibleName().isEmpty()) << name;
-        }
+        EXPECT_EQ(ClippedWidgets(&p.view, true), QStringList()) << size.width() << "x" << size.height();
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -69,4 +70,21 @@ void TypeInto(QWidget *widget, const QString &text)
 {
     widget->setFocus();
     QTest::keyClicks(widget, text);
+}
+
+QStringList ClippedWidgets(QWidget *form, bool bDirectOnly)
+{
+    QStringList cut;
+    for (QWidget *w : form->findChildren<QWidget *>(bDirectOnly ? Qt::FindDirectChildrenOnly
+                                                                : Qt::FindChildrenRecursively)) {
+        if (!w->isVisible())
+            continue;
+        const QRect inForm(w->mapTo(form, QPoint(0, 0)), w->size());
+        const auto *label = qobject_cast<QLabel *>(w);
+        if (!form->rect().contains(inForm) || w->width() < w->minimumSizeHint().width()
+            || (bDirectOnly && w->height() < w->minimumSizeHint().height())
+            || (label && w->height() < label->heightForWidth(w->width())))
+            cut << w->objectName();
+    }
+    return cut;
 }

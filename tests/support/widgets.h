@@ -25,5 +25,8 @@ QAction *Choose(QMenu &menu, const QString &text);
 void RightClick(QWidget *widget);
 // Clicks the push button with this object name inside `parent`.
 void ClickButton(QWidget *parent, const char *name);
+// The visible widgets under `form` (direct children only, or all) that are cut: not wholly
+// inside it, narrower or lower than they need, or a label too low for its wrapped text.
+QStringList ClippedWidgets(QWidget *form, bool bDirectOnly);
 // Gives the widget the focus and types the text, as a person would.
 void TypeInto(QWidget *widget, const QString &text);
