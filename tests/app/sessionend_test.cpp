@@ -10,7 +10,6 @@
 #include "support/records.h"
 #include "support/tempdir.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -18,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <poll.h>
 
 namespace {
 
@@ -62,10 +60,8 @@ TEST_P(SessionEnd, SignalSavesTheCatalogueLikeTheCloseBox)
 
     // Signal only once the program listens for it, or the default action would kill it.
     const int signalNumber = GetParam();
-    QDeadlineTimer deadline(20000);
-    while (!catchesSignal(program.processId(), signalNumber) && !deadline.hasExpired())
-        poll(nullptr, 0, 5);
-    ASSERT_TRUE(catchesSignal(program.processId(), signalNumber));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return catchesSignal(program.processId(), signalNumber); }, 20000));
     ::kill(pid_t(program.processId()), signalNumber);
 
     ASSERT_TRUE(program.waitForFinished(30000));
