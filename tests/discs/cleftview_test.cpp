@@ -279,6 +279,9 @@ TEST_F(DiscTree, ContextMenuOnlyForDiscs)
     EXPECT_EQ(view->currentItem(), disc7);
     EXPECT_EQ(view->popups, 2);
     EXPECT_TRUE(panel.log.contains("56:OnOptions"));
+    // Menu-bar commands go through the shared table (one sample; the table is tested once).
+    EXPECT_TRUE(view->OnCommand(ID_DATABASE_LOADFRIEND));
+    EXPECT_EQ(panel.log.last(), "300:catalog");
 
     QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(5, 5),
                           view->viewport()->mapToGlobal(QPoint(5, 5)));
