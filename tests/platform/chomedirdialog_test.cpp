@@ -73,6 +73,8 @@ TEST(CHomeDirDialog, OffersTavikonInTheHomeAndMakesNewFolders)
         made->setText(0, QStringLiteral("a/b")); // not a name: stays as it was
         EXPECT_EQ(made->text(0), QStringLiteral("Discs"));
         EXPECT_EQ(prompter.messages.size(), 1);
+        dialog.findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
     ASSERT_TRUE(QDir(tavikon).removeRecursively());
     {
