@@ -211,7 +211,10 @@ TEST_F(DiscTree, LostDataFileIsRestoredFromTheBackupAtOnceAndOnlyOnce)
     EXPECT_EQ(discsIn("Data/Data.dat").size(), 2);
 }
 
-TEST_F(DiscTree, PartiallyReadCatalogueIsNeverSaved)
+// Without a backup a partly read catalogue is never saved, and the close says so. A restore
+// at a click, once the backup is there again, brings its own tree: the tree shown is replaced
+// after the click's handling and the first disc selected.
+TEST_F(DiscTree, PartlyReadCatalogueIsNeverSavedAndARestoreAtAClickBringsItsTree)
 {
     writeSample();
     QFile::remove(home.file("home/Data/Data.dat"));
@@ -225,15 +228,8 @@ TEST_F(DiscTree, PartiallyReadCatalogueIsNeverSaved)
     EXPECT_EQ(bytes("Data/FileData.dat"), fileData);
     EXPECT_FALSE(exists("Data/Data.dat"));
     EXPECT_FALSE(exists("DataBackUp/FileData.dat"));
-}
 
-// A restore at a click, once the backup is there again, brings its own tree: the tree shown
-// is replaced after the click's handling and the first disc selected.
-TEST_F(DiscTree, RestoreAtAClickReplacesTheTreeShown)
-{
-    writeSample();
-    QFile::remove(home.file("home/Data/Data.dat"));
-    load(); // no backup yet: the restore fails
+    reload(); // the restore fails again
     writeCatalogue("DataBackUp", {MakeDisc("5", "Five")}, {MakeFile("5", "sr0:\\", "c.txt")},
                    {{0, "5 Five"}});
     prompter.messages.clear();
