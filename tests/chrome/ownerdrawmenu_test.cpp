@@ -72,15 +72,10 @@ TEST(OwnerDrawMenu, BuildsMenu128WithTheHelpPictureOnly)
     EXPECT_FALSE(image.isNull());
     help->hide();
 
-    // The leading separator of "&Program" is drawn, and the key has room beside the text.
-    auto *program = frame.menuBar()->actions().at(0)->menu();
+    // The key has room beside the text.
     auto *database
         = qobject_cast<QMenu *>(menu.Action(ID_DATABASE_LOADFRIEND)->associatedObjects().value(0));
-    ASSERT_TRUE(program && database);
-    program->popup(QPoint(10, 10));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(program));
-    EXPECT_GT(program->actionGeometry(program->actions().first()).height(), 0);
-    program->hide();
+    ASSERT_NE(database, nullptr);
     database->popup(QPoint(10, 10));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(database));
     const QFontMetrics fm = database->fontMetrics();
