@@ -95,10 +95,9 @@ TEST(MainFrame, CancellingTheFirstStartEndsWithStatusOne)
     EXPECT_EQ(prompter.dialogs, QStringList {"CHomeDirDialog"});
 }
 
-// At 1366x768 and 1920x1080: the panes open with their classic widths except the disc tree,
-// which shows a thirty-character disc label whole; the file names take the width the size
-// and type leave; a longer label makes the tree scroll sideways, and cut texts show whole
-// in a tip.
+// At 1366x768 and 1920x1080: the disc tree shows a thirty-character disc label whole; the
+// file names take the width the size and type leave; a longer label makes the tree scroll
+// sideways, and cut texts show whole in a tip.
 TEST(MainFrame, LayoutUsesTheScreenAndShowsCutTextsInTips)
 {
     TestHome home;
@@ -108,9 +107,7 @@ TEST(MainFrame, LayoutUsesTheScreenAndShowsCutTextsInTips)
         frame.resize(screen);
         frame.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-        const QList<int> panes = frame.Splitter()->sizes();
-        EXPECT_EQ(QList<int>({panes[0], panes[3]}), QList<int>({255, 165}));
-        EXPECT_GE(panes[1], 200);
+        EXPECT_GE(frame.Splitter()->sizes().value(1), 200);
 
         CLeftView *tree = frame.LeftView();
         auto *usual = new QTreeWidgetItem(tree, {"123 A disc name of thirty chars"});
