@@ -162,6 +162,8 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
             ->setText(QAccessible::Value, "Renamed");
         frame->SetActiveView(panel);
         frame->OnCommand(ID_ACCEL_CTRLENTER);
+        // A note typed and not saved when the program ends is kept too.
+        TypeInto(cats->findChild<QPlainTextEdit *>("noteEdit"), "Scratched");
 
         frame->MenuAction(ID_PROGRAM_SAVEEXIT)->trigger();
         EXPECT_FALSE(frame->isVisible());
@@ -175,8 +177,9 @@ TEST(Journey, FirstStartScanBrowseEditRestart)
     EXPECT_EQ(QStringList({discs[0].m_strNumber, discs[0].m_strArtist, discs[0].m_strQuality,
                            discs[0].m_strNotes}),
               QStringList({"2", "Ansel", "Sharp", "Mountains"}));
-    EXPECT_EQ(QStringList({discs[1].m_strName, discs[1].m_strArtist, discs[1].m_strQuality}),
-              QStringList({"Renamed", "Spoken", ""}));
+    EXPECT_EQ(QStringList({discs[1].m_strName, discs[1].m_strArtist, discs[1].m_strQuality,
+                           discs[1].m_strNotes}),
+              QStringList({"Renamed", "Spoken", "", "Scratched"}));
     EXPECT_EQ(DiscsInFile(catalogue + "DataBackUp/Data.dat"), discs);
 
     // And on screen after a restart, without being asked for a home directory again.
