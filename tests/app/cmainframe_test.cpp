@@ -20,14 +20,11 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QSplitter>
 #include <QTest>
 #include <QTextDocument>
@@ -57,7 +54,9 @@ struct RunningApp
     bool started = false;
 };
 
-TEST(MainFrame, StartsMaximisedWithCaptionAndFourPanes)
+// The window opens maximised with its caption and the four panes in order; every control a
+// person can use in them has a name to announce and can take the focus.
+TEST(MainFrame, StartsMaximisedWithFourPanesWhoseControlsAreNamedAndFocusable)
 {
     RunningApp run;
     ASSERT_TRUE(run.started) << run.prompter.messages.join(';').toStdString();
@@ -68,19 +67,12 @@ TEST(MainFrame, StartsMaximisedWithCaptionAndFourPanes)
     for (int i = 0; i < frame->Splitter()->count(); ++i)
         panes << frame->Splitter()->widget(i)->objectName();
     EXPECT_EQ(panes, (QStringList {"CComandsView", "CLeftView", "CTavikonView", "CCatView"}));
-}
 
-// Screen readers and keyboard users: every control a person can use in the four panes has a
-// name to announce and can take the focus.
-TEST(MainFrame, EveryControlHasAnAccessibleNameAndTakesTheFocus)
-{
-    RunningApp run;
-    ASSERT_TRUE(run.started);
     QStringList unnamed;
-    for (QWidget *w : run.frame()->Splitter()->findChildren<QWidget *>()) {
+    for (QWidget *w : frame->Splitter()->findChildren<QWidget *>()) {
         const bool control = qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w)
             || qobject_cast<QAbstractItemView *>(w) || qobject_cast<QPlainTextEdit *>(w);
-        if (!control || !w->isVisibleTo(run.frame()) || w->inherits("QHeaderView"))
+        if (!control || !w->isVisibleTo(frame) || w->inherits("QHeaderView"))
             continue;
         const auto *button = qobject_cast<QAbstractButton *>(w);
         const bool named
@@ -103,10 +95,9 @@ TEST(MainFrame, CancellingTheFirstStartEndsWithStatusOne)
     EXPECT_EQ(prompter.dialogs, QStringList {"CHomeDirDialog"});
 }
 
-// At 1366x768 and 1920x1080: the panes open with their classic widths except the disc tree,
-// which shows a thirty-character disc label whole; the file names take the width the size
-// and type leave; a longer label makes the tree scroll sideways, and cut texts show whole
-// in a tip.
+// At 1366x768 and 1920x1080: the disc tree shows a thirty-character disc label whole; the
+// file names take the width the size and type leave; a longer label makes the tree scroll
+// sideways, and cut texts show whole in a tip.
 TEST(MainFrame, LayoutUsesTheScreenAndShowsCutTextsInTips)
 {
     TestHome home;
@@ -116,9 +107,7 @@ TEST(MainFrame, LayoutUsesTheScreenAndShowsCutTextsInTips)
         frame.resize(screen);
         frame.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-        const QList<int> panes = frame.Splitter()->sizes();
-        EXPECT_EQ(QList<int>({panes[0], panes[3]}), QList<int>({255, 165}));
-        EXPECT_GE(panes[1], 200);
+        EXPECT_GE(frame.Splitter()->sizes().value(1), 200);
 
         CLeftView *tree = frame.LeftView();
         auto *usual = new QTreeWidgetItem(tree, {"123 A disc name of thirty chars"});
@@ -141,7 +130,8 @@ TEST(MainFrame, LayoutUsesTheScreenAndShowsCutTextsInTips)
     }
 }
 
-TEST(MainFrame, MenuBarHoldsMenu128WithItsEnablingAtStart)
+// (The items of each menu are checked with the menu drawing.) About opens its dialog.
+TEST(MainFrame, MenuBarHoldsMenu128WithItsEnablingAtStartAndAbout)
 {
     TestHome home;
     FakePrompter prompter;
@@ -154,16 +144,6 @@ TEST(MainFrame, MenuBarHoldsMenu128WithItsEnablingAtStart)
     EXPECT_EQ(titles,
               (QStringList {"&Program", "&Edit", "&Lend", "&Search", "&CD Info", "&View",
                             "Database", "&Help"}));
-    // Every item of the resource is there with its command number.
-    for (const PopupDef &popup : MenuResource(IDR_MAINFRAME))
-        for (const MenuItemDef &item : popup.items)
-            if (item.id != 0) {
-                QAction *a = frame.MenuAction(item.id);
-                ASSERT_NE(a, nullptr) << item.id;
-                EXPECT_EQ(a->text(), item.text);
-            }
-    EXPECT_FALSE(frame.MenuAction(ID_HELP_FINDER)->icon().isNull());
-
     // The items follow the flags whenever a menu opens: at start, then for a friend's
     // catalogue shown with large icons.
     const int ids[] = {ID_EDIT_CDSCAN,       ID_EDIT_DELETECD,       ID_LEND_LENDTO,
@@ -183,6 +163,8 @@ TEST(MainFrame, MenuBarHoldsMenu128WithItsEnablingAtStart)
     EXPECT_EQ(enabled(),
               (QList<bool> {false, false, false, false, false, false, true, true, true}));
     theAppFlags().reset();
+    frame.MenuAction(ID_APP_ABOUT)->trigger();
+    EXPECT_EQ(prompter.dialogs, QStringList {"CAboutDlg"});
 }
 
 // "Help Themes" opens the help page whichever pane is active: the frame's command, or the
@@ -235,23 +217,6 @@ TEST(MainFrame, HelpPageCoversEveryMenuItemAndKey)
     }
     EXPECT_TRUE(missing.isEmpty()) << missing.join(", ").toStdString();
     EXPECT_FALSE(text.contains("Unbennant")) << "the tree says Untitled";
-}
-
-TEST(MainFrame, AboutShowsTheVersionWithOneOkButton)
-{
-    TestHome home;
-    FakePrompter prompter;
-    QStringList seen;
-    prompter.onDialog([&](QDialog &dlg) {
-        seen = {dlg.windowTitle(), dlg.findChild<QLabel *>(QStringLiteral("versionLabel"))->text(),
-                QString::number(dlg.findChildren<QAbstractButton *>().size())};
-        return int(QDialog::Accepted);
-    });
-    CMainFrame frame;
-    frame.LoadFrameMenu();
-    frame.MenuAction(ID_APP_ABOUT)->trigger();
-    EXPECT_EQ(prompter.dialogs, QStringList {"CAboutDlg"});
-    EXPECT_EQ(seen, (QStringList {"Tavikon", "Tavikon Version 1.0", "1"}));
 }
 
 } // namespace

@@ -14,14 +14,12 @@
 #include "resources/resource.h"
 #include "store/archive.h"
 #include "store/catalogstore.h"
-#include "store/homepaths.h"
 #include "store/treetext.h"
 #include "support/fakeprompter.h"
+#include "support/records.h"
 #include "support/tempdir.h"
+#include "support/widgets.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -32,60 +30,22 @@
 
 namespace {
 
-CFileData record(const char *number, const char *folder, const QString &name)
-{
-    CFileData r;
-    r.m_strDiscNumber = QString::fromLatin1(number);
-    r.m_strFolder = QString::fromLatin1(folder);
-    r.m_strDrive = QStringLiteral("sr0:\\");
-    r.m_strFileName = name;
-    r.m_strSize = QStringLiteral("1000");
-    return r;
-}
-
 // Two discs; names with capitals and one beyond Windows-1252, which the archive writes wide.
 CFileList writeHome(const QString &dir)
 {
     CCatalog catalog;
     catalog.m_lstCategories = DEFAULT_CATEGORIES;
-    catalog.m_lstCategories.prepend(QStringLiteral("Live"));
-    CDisc concert, photos;
-    std::tie(concert.m_strNumber, concert.m_strName) = std::tuple("1", "Concert");
-    std::tie(photos.m_strNumber, photos.m_strName) = std::tuple("2", "Photos");
-    *catalog.m_pDiscs = {photos, concert};
-    *catalog.m_pFiles = {record("1", "sr0:\\", QStringLiteral("Booklet.PDF")),
-                         record("1", "sr0:\\music\\live\\", QStringLiteral("Song.MP3")),
-                         record("1", "sr0:\\music\\live\\", QStringLiteral("Intro.mp3")),
-                         record("1", "sr0:\\music\\live\\", QStringLiteral("Κύκλος.flac")),
-                         record("2", "sr0:\\day1\\", QStringLiteral("Song.MP3"))};
+    catalog.m_lstCategories.prepend("Live");
+    *catalog.m_pDiscs = {MakeDisc("2", "Photos"), MakeDisc("1", "Concert")};
+    *catalog.m_pFiles = {MakeFile("1", "sr0:\\", "Booklet.PDF", "1000"),
+                         MakeFile("1", "sr0:\\music\\live\\", "Song.MP3", "1000"),
+                         MakeFile("1", "sr0:\\music\\live\\", "Intro.mp3", "1000"),
+                         MakeFile("1", "sr0:\\music\\live\\", "Κύκλος.flac", "1000"),
+                         MakeFile("2", "sr0:\\day1\\", "Song.MP3", "1000")};
     const QByteArray tree = WriteTreeText(
         {{0, "1 Concert"}, {1, "Music"}, {2, "Live"}, {0, "2 Photos"}, {1, "Day1"}});
-    CatalogStore store;
-    store.SetActiveDir(dir);
-    store.SetBackupDir(BackupDirFor(dir));
-    EXPECT_TRUE(LayOutCatalogue(dir).ok() && WriteHomePaths(dir).ok());
-    EXPECT_TRUE(store.SaveCatalog(catalog, &tree).ok() && store.BackUpCatalog().ok());
+    EXPECT_TRUE(SaveHome(dir, catalog, tree));
     return *catalog.m_pFiles;
-}
-
-QTreeWidgetItem *item(QTreeWidget *tree, const QStringList &path)
-{
-    QTreeWidgetItem *at = tree->invisibleRootItem();
-    for (const QString &label : path) {
-        QTreeWidgetItem *next = nullptr;
-        for (int i = 0; at && i < at->childCount(); ++i)
-            if (at->child(i)->text(0) == label)
-                next = at->child(i);
-        at = next;
-    }
-    return at;
-}
-
-void pick(QTreeWidget *list, const QStringList &names)
-{
-    list->clearSelection();
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        list->topLevelItem(i)->setSelected(names.contains(list->topLevelItem(i)->text(0)));
 }
 
 // Selects the rows of the file list whose names are given and right-clicks them.
@@ -97,14 +57,8 @@ void rightClickFiles(CTavikonView *files, const QStringList &names, const QStrin
             files->selectionModel()->select(files->model()->index(r, 0),
                                             QItemSelectionModel::Select
                                                 | QItemSelectionModel::Rows);
-    files->SetMenuRunner([choice](QMenu &menu, const QPoint &) -> QAction * {
-        for (QAction *a : menu.actions())
-            if (a->text() == choice)
-                return a;
-        return nullptr;
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
-    QApplication::sendEvent(files->viewport(), &event);
+    files->SetMenuRunner([choice](QMenu &menu, const QPoint &) { return Choose(menu, choice); });
+    RightClick(files->viewport());
 }
 
 QStringList names(const CSearchResultDlg *dlg)
@@ -118,7 +72,7 @@ QStringList names(const CSearchResultDlg *dlg)
 // File search by category from the command panel; the window the tree opened for it.
 CSearchResultDlg *searchByCategory(CMainFrame *frame, const QStringList &categories)
 {
-    pick(frame->CatView()->findChild<QTreeWidget *>(QStringLiteral("allList")), categories);
+    Pick(frame->CatView()->findChild<QTreeWidget *>(QStringLiteral("allList")), categories);
     CComandsView *panel = frame->CommandsView();
     auto *pattern = panel->findChild<QLineEdit *>(QStringLiteral("patternEdit"));
     pattern->setFocus();
@@ -150,15 +104,15 @@ TEST(SearchJourney, TagFindUntagRestartAndTheNamesStayByteForByte)
         auto *attached = frame->CatView()->findChild<QTreeWidget *>(QStringLiteral("attachedList"));
 
         // Disc 1 gets Music and Software, then loses Software again.
-        tree->setCurrentItem(item(tree, {"1 Concert"}));
-        pick(all, {"Music", "Software"});
+        tree->setCurrentItem(ItemAt(tree, {"1 Concert"}));
+        Pick(all, {"Music", "Software"});
         frame->CatView()->OnCommand(ID_CAT_ATTACHTOCD);
-        pick(attached, {"Software"});
+        Pick(attached, {"Software"});
         frame->CatView()->OnCommand(ID_CDCAT_DELETE);
 
         // Two files of Music\Live get Music and Live; the same name on disc 2 does not.
-        tree->setCurrentItem(item(tree, {"1 Concert", "Music", "Live"}));
-        pick(all, {"Music", "Live"});
+        tree->setCurrentItem(ItemAt(tree, {"1 Concert", "Music", "Live"}));
+        Pick(all, {"Music", "Live"});
         rightClickFiles(frame->FilesView(), {"Song", "Intro"}, "&Attach Selected Categories");
 
         CSearchResultDlg *found = searchByCategory(frame, {"Music", "Live"});
@@ -170,7 +124,7 @@ TEST(SearchJourney, TagFindUntagRestartAndTheNamesStayByteForByte)
             auto *dlg = qobject_cast<CAttachedCatDlg *>(&d);
             if (!dlg)
                 return int(QDialog::Rejected);
-            pick(dlg->List(), {"Live"});
+            Pick(dlg->List(), {"Live"});
             dlg->OnDetach();
             return int(QDialog::Accepted);
         });
@@ -202,14 +156,11 @@ TEST(SearchJourney, TagFindUntagRestartAndTheNamesStayByteForByte)
 
     // "Go to CD" from there: the tree shows the file's folder, the file list the file.
     CLeftView *tree = again.MainFrame()->LeftView();
-    tree->setCurrentItem(item(tree, {"2 Photos", "Day1"}));
+    tree->setCurrentItem(ItemAt(tree, {"2 Photos", "Day1"}));
     found->ResultList()->selectAll();
     found->OnGoToCd();
-    EXPECT_EQ(tree->currentItem(), item(tree, {"1 Concert", "Music", "Live"}));
-    QStringList shown;
-    const QAbstractItemModel *files = again.MainFrame()->FilesView()->model();
-    for (int r = 0; r < files->rowCount(); ++r)
-        shown << files->index(r, 0).data().toString();
+    EXPECT_EQ(tree->currentItem(), ItemAt(tree, {"1 Concert", "Music", "Live"}));
+    const QStringList shown = Texts(again.MainFrame()->FilesView()->model());
     EXPECT_TRUE(shown.contains("Song")) << shown.join('|').toStdString();
     EXPECT_TRUE(found->isMinimized());
     again.MainFrame()->MenuAction(ID_PROGRAM_SAVEEXIT)->trigger();

@@ -4,14 +4,12 @@
 #include "app/cmainframe.h"
 #include "app/ctavikonapp.h"
 #include "discs/cleftview.h"
-#include "store/archive.h"
 #include "store/catalogstore.h"
 #include "store/homepaths.h"
-#include "store/treetext.h"
 #include "support/fakeprompter.h"
+#include "support/records.h"
 #include "support/tempdir.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -19,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <poll.h>
 
 namespace {
 
@@ -38,28 +35,10 @@ bool catchesSignal(qint64 pid, int signalNumber)
 // A home directory with a catalogue of one disc, saved and backed up, named in Path.dat.
 bool writeOneDiscHome(const QString &dir)
 {
-    if (!LayOutCatalogue(dir).ok() || !WriteHomePaths(dir).ok())
-        return false;
     CCatalog catalog;
-    catalog.m_pDiscs->append(CDisc());
-    catalog.m_pDiscs->first().m_strNumber = QStringLiteral("1");
-    catalog.m_pDiscs->first().m_strName = QStringLiteral("Kept");
+    catalog.m_pDiscs->append(MakeDisc("1", "Kept"));
     catalog.m_lstCategories = DEFAULT_CATEGORIES;
-    CatalogStore store;
-    store.SetActiveDir(dir);
-    store.SetBackupDir(BackupDirFor(dir));
-    const QByteArray tree = WriteTreeText({{0, QStringLiteral("1 Kept")}});
-    return store.SaveCatalog(catalog, &tree).ok() && store.BackUpCatalog().ok();
-}
-
-// The disc list in a catalogue file, empty when the file is missing or damaged.
-CDiscList discsIn(const QString &path)
-{
-    QFile f(path);
-    CDiscList discs;
-    if (!f.open(QIODevice::ReadOnly) || !ReadDiscList(f.readAll(), discs).ok())
-        discs.clear();
-    return discs;
+    return SaveHome(dir, catalog, WriteTreeText({{0, "1 Kept"}}));
 }
 
 class SessionEnd : public ::testing::TestWithParam<int>
@@ -81,18 +60,16 @@ TEST_P(SessionEnd, SignalSavesTheCatalogueLikeTheCloseBox)
 
     // Signal only once the program listens for it, or the default action would kill it.
     const int signalNumber = GetParam();
-    QDeadlineTimer deadline(20000);
-    while (!catchesSignal(program.processId(), signalNumber) && !deadline.hasExpired())
-        poll(nullptr, 0, 5);
-    ASSERT_TRUE(catchesSignal(program.processId(), signalNumber));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return catchesSignal(program.processId(), signalNumber); }, 20000));
     ::kill(pid_t(program.processId()), signalNumber);
 
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
-    const CDiscList saved = discsIn(dir + QStringLiteral("Data/Data.dat"));
+    const CDiscList saved = DiscsInFile(dir + QStringLiteral("Data/Data.dat"));
     EXPECT_EQ(saved.size(), 1) << "the restored catalogue was not saved";
-    EXPECT_EQ(discsIn(BackupDirFor(dir) + QStringLiteral("/Data.dat")), saved);
+    EXPECT_EQ(DiscsInFile(BackupDirFor(dir) + QStringLiteral("/Data.dat")), saved);
 }
 
 // The desktop's log-out while the window is up: the same save, the change made before is kept.
@@ -113,7 +90,7 @@ TEST(SessionEndRunning, LogOutSavesTheChangesMadeBefore)
 
     for (const QString &file :
          {dir + QStringLiteral("Data/Data.dat"), BackupDirFor(dir) + QStringLiteral("/Data.dat")})
-        EXPECT_EQ(discsIn(file).value(0).m_strArtist, QStringLiteral("Changed"))
+        EXPECT_EQ(DiscsInFile(file).value(0).m_strArtist, QStringLiteral("Changed"))
             << file.toStdString();
 }
 

@@ -8,7 +8,6 @@
 #include "support/fakeprompter.h"
 #include "support/tempdir.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -54,49 +53,39 @@ TEST_F(HomeStart, LaterStartSendsBackupDirThenHome)
     EXPECT_EQ(sent, (Sent {{HINT_BACKUP_DIR, cat + "DataBackUp"}, {HINT_LOAD_HOME, cat}}));
 }
 
-TEST_F(HomeStart, CancelEndsTheStartWithoutTouchingAnything)
+// A directory that cannot hold a catalogue asks again; Cancel then ends the start having
+// written and sent nothing.
+TEST_F(HomeStart, UnusableDirectoryAsksAgainAndCancelEndsTheStart)
 {
+    ASSERT_TRUE(home.write("plainfile", "x"));
+    prompter.onDialog(choose(home.file("plainfile") + "/sub/"));
+    prompter.onDialog([](QDialog &) { return int(QDialog::Rejected); });
     EXPECT_FALSE(start());
-    EXPECT_EQ(prompter.dialogs, QStringList {"CHomeDirDialog"});
-    EXPECT_TRUE(sent.isEmpty());
+    EXPECT_EQ(prompter.dialogs, QStringList(2, "CHomeDirDialog"));
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].contains("plainfile")) << prompter.messages[0].toStdString();
     EXPECT_FALSE(QFileInfo::exists(PathFilePath()));
+    EXPECT_TRUE(sent.isEmpty());
 }
 
-TEST_F(HomeStart, FirstStartLaysOutTheCatalogueAndRemembersIt)
+// The first start lays out a new catalogue, or keeps the one the chosen directory holds (then
+// the backup directory is known before the load, which may have to restore from it), and
+// remembers the directory.
+TEST_F(HomeStart, FirstStartKeepsOrLaysOutTheCatalogueAndRemembersIt)
 {
     prompter.onDialog(choose(dir));
     ASSERT_TRUE(start());
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'\n').toStdString();
     EXPECT_EQ(sent, (Sent {{HINT_LOAD_HOME, dir}, {HINT_BACKUP_DIR, dir + "DataBackUp"}}));
     EXPECT_EQ(home.read("config/tavikon/Path.dat"), dir.toUtf8());
-    EXPECT_EQ(home.read("config/tavikon/PathBackUp.dat"), (dir + "DataBackUp").toUtf8());
-    EXPECT_TRUE(QFileInfo(dir + "Data/FriendDataBaseDir").isDir());
-    EXPECT_TRUE(QFileInfo::exists(dir + "DataBackUp/Tree.tkdt"));
     EXPECT_FALSE(home.read("Data/Cat.dat").isEmpty());
-}
 
-TEST_F(HomeStart, ChosenDirectoryWithACatalogueKeepsIt)
-{
     const QByteArray discs = WriteDiscList({CDisc()});
-    ASSERT_TRUE(home.write("Data/Tree.tkdt", "1 Old\r\n"));
-    ASSERT_TRUE(home.write("Data/Data.dat", discs));
-    prompter.onDialog(choose(dir));
+    ASSERT_TRUE(home.write("Data/Tree.tkdt", "1 Old\r\n") && home.write("Data/Data.dat", discs));
+    ASSERT_TRUE(QFile::remove(PathFilePath()));
+    sent.clear();
     ASSERT_TRUE(start());
     EXPECT_EQ(home.read("Data/Tree.tkdt"), QByteArray("1 Old\r\n"));
     EXPECT_EQ(home.read("Data/Data.dat"), discs);
-    // The backup directory is known before the load, which may have to restore from it.
     EXPECT_EQ(sent, (Sent {{HINT_BACKUP_DIR, dir + "DataBackUp"}, {HINT_LOAD_HOME, dir}}));
-}
-
-TEST_F(HomeStart, DirectoryThatCannotHoldACatalogueAsksAgain)
-{
-    ASSERT_TRUE(home.write("plainfile", "x"));
-    prompter.onDialog(choose(home.file("plainfile") + "/sub/"));
-    prompter.onDialog([](QDialog &) { return int(QDialog::Rejected); });
-    EXPECT_FALSE(start());
-    EXPECT_EQ(prompter.dialogs.size(), 2);
-    ASSERT_EQ(prompter.messages.size(), 1);
-    EXPECT_TRUE(prompter.messages[0].contains("plainfile")) << prompter.messages[0].toStdString();
-    EXPECT_FALSE(QFileInfo::exists(PathFilePath()));
-    EXPECT_TRUE(sent.isEmpty());
 }

@@ -2,6 +2,7 @@
 
 #include "resources/menus.h"
 #include "resources/resource.h"
+#include "support/records.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -17,36 +18,30 @@ TEST(OwnerDrawMenu, BuildsMenu128WithTheHelpPictureOnly)
     COwnerDrawMenu menu;
     EXPECT_FALSE(menu.LoadMenu(9999, frame.menuBar(), &frame));
     ASSERT_TRUE(menu.LoadMenu(IDR_MAINFRAME, frame.menuBar(), &frame));
-    menu.SetTransparentColor(QColor(0, 255, 0));
     EXPECT_TRUE(menu.SetItemBitmap(ID_HELP_FINDER, 249));
     EXPECT_FALSE(menu.SetItemBitmap(ID_HELP_FINDER + 12345, 249)) << "no such command";
-    menu.ReleaseTransparentColor();
 
-    // Items, captions and command numbers as the menu resource has them.
+    // Items, captions and command numbers as the menu resource has them, each reachable by
+    // its number, and only Help Themes with a picture.
     const std::vector<PopupDef> &popups = MenuResource(IDR_MAINFRAME);
-    ASSERT_EQ(frame.menuBar()->actions().size(), qsizetype(popups.size()));
-    int items = 0;
-    for (std::size_t p = 0; p < popups.size(); ++p) {
-        QMenu *pop = frame.menuBar()->actions().at(qsizetype(p))->menu();
-        ASSERT_NE(pop, nullptr);
-        EXPECT_EQ(pop->title(), popups[p].title);
-        const QList<QAction *> acts = pop->actions();
-        ASSERT_EQ(acts.size(), qsizetype(popups[p].items.size()));
-        for (std::size_t i = 0; i < popups[p].items.size(); ++i) {
-            const MenuItemDef &def = popups[p].items[i];
-            if (def.id == 0) {
-                EXPECT_TRUE(acts[qsizetype(i)]->isSeparator());
-                continue;
-            }
-            ++items;
-            EXPECT_EQ(acts[qsizetype(i)]->text(), def.text);
-            EXPECT_EQ(acts[qsizetype(i)]->data().toInt(), def.id);
-            EXPECT_EQ(menu.Action(def.id), acts[qsizetype(i)]);
-            EXPECT_EQ(acts[qsizetype(i)]->icon().isNull(), def.id != ID_HELP_FINDER)
-                << def.text.toStdString();
-        }
+    QStringList built, table;
+    for (QAction *bar : frame.menuBar()->actions()) {
+        built << bar->menu()->title();
+        for (QAction *a : bar->menu()->actions())
+            built << (a->isSeparator() ? QStringLiteral("-")
+                                       : a->text() + u'=' + QString::number(a->data().toInt())
+                              + (a->icon().isNull() ? "" : "*")
+                              + (menu.Action(a->data().toInt()) == a ? "" : "?"));
     }
-    EXPECT_EQ(menu.Actions().size(), items);
+    for (const PopupDef &popup : popups) {
+        table << popup.title;
+        for (const MenuItemDef &def : popup.items)
+            table << (def.id == 0 ? QStringLiteral("-")
+                                  : def.text + u'=' + QString::number(def.id)
+                          + (def.id == ID_HELP_FINDER ? "*" : ""));
+    }
+    EXPECT_EQ(built, table);
+    EXPECT_EQ(menu.Actions().size(), table.size() - table.count("-") - qsizetype(popups.size()));
 
     // Beside each item the key of the accelerator table that stands for it, shown but left
     // to the frame's own key handling outside the open menu.
@@ -77,15 +72,10 @@ TEST(OwnerDrawMenu, BuildsMenu128WithTheHelpPictureOnly)
     EXPECT_FALSE(image.isNull());
     help->hide();
 
-    // The leading separator of "&Program" is drawn, and the key has room beside the text.
-    auto *program = frame.menuBar()->actions().at(0)->menu();
+    // The key has room beside the text.
     auto *database
         = qobject_cast<QMenu *>(menu.Action(ID_DATABASE_LOADFRIEND)->associatedObjects().value(0));
-    ASSERT_TRUE(program && database);
-    program->popup(QPoint(10, 10));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(program));
-    EXPECT_GT(program->actionGeometry(program->actions().first()).height(), 0);
-    program->hide();
+    ASSERT_NE(database, nullptr);
     database->popup(QPoint(10, 10));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(database));
     const QFontMetrics fm = database->fontMetrics();

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -69,24 +70,24 @@ TEST(ThemeLoader, OnlyDesktopStylesCountAsThemed)
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     const std::unique_ptr<QStyle> windows(QStyleFactory::create(QStringLiteral("Windows")));
     RecordingStyle desktop;
-    QProxyStyle proxyOfFusion(QStringLiteral("Fusion"));
-    EXPECT_FALSE(CThemeLoader::IsThemedStyle(fusion.get()));
-    EXPECT_FALSE(CThemeLoader::IsThemedStyle(windows.get()));
-    EXPECT_FALSE(CThemeLoader::IsThemedStyle(&proxyOfFusion)) << "a proxy is judged by its base";
-    EXPECT_FALSE(CThemeLoader::IsThemedStyle(nullptr));
+    QProxyStyle proxyOfFusion(QStringLiteral("Fusion")); // a proxy is judged by its base
+    for (QStyle *style : {fusion.get(), windows.get(), static_cast<QStyle *>(&proxyOfFusion),
+                          static_cast<QStyle *>(nullptr)})
+        EXPECT_FALSE(CThemeLoader::IsThemedStyle(style));
     EXPECT_TRUE(CThemeLoader::IsThemedStyle(&desktop));
 
+    // Asked again at each paint: the application's style of the moment counts.
     CThemeLoader loader;
     {
         AppStyleScope scope(new RecordingStyle);
         EXPECT_TRUE(loader.IsAppThemed());
     }
-    {
-        AppStyleScope scope(QStyleFactory::create(QStringLiteral("Windows")));
-        EXPECT_FALSE(loader.IsAppThemed());
-    }
+    AppStyleScope scope(QStyleFactory::create(QStringLiteral("Windows")));
+    EXPECT_FALSE(loader.IsAppThemed());
 }
 
+// With a loader the button draws the style's panel, in the state that applies, the later one
+// winning: normal, default, hot, pressed, disabled. Without one it draws the classic face.
 TEST(ThemedButton, DrawsTheStylePanelOnlyWithALoaderAndHandsItTheStateThatApplies)
 {
     auto *style = new RecordingStyle;
@@ -102,50 +103,44 @@ TEST(ThemedButton, DrawsTheStylePanelOnlyWithALoaderAndHandsItTheStateThatApplie
     QApplication::sendEvent(button, &leave);
     const QColor face = button->palette().color(QPalette::Button);
     const auto painted = [&] { return button->grab().toImage().pixelColor(2, 2); };
+    // The state the style was handed at the last paint: Enabled, Raised, mouse Over, Sunken,
+    // Default.
+    const auto drawn = [&] {
+        style->bevels = 0;
+        painted();
+        QString flags;
+        for (const auto &[flag, letter] : {std::pair {QStyle::State_Enabled, 'E'},
+                                           {QStyle::State_Raised, 'R'},
+                                           {QStyle::State_MouseOver, 'O'},
+                                           {QStyle::State_Sunken, 'S'}})
+            if (style->lastState & flag)
+                flags += QLatin1Char(letter);
+        return style->bevels ? flags + (style->lastDefault ? "D" : "") : QString("none");
+    };
 
-    EXPECT_FALSE(button->DrawsThemed()) << "no loader attached";
-    style->bevels = 0;
+    EXPECT_FALSE(button->DrawsThemed());
+    EXPECT_EQ(drawn(), "none");
     EXPECT_EQ(painted(), face);
-    EXPECT_EQ(style->bevels, 0);
     CThemeLoader loader;
     button->SetThemeHelper(&loader);
     EXPECT_TRUE(button->DrawsThemed());
     EXPECT_EQ(painted(), QColor(0x12, 0x34, 0x56));
-    EXPECT_GT(style->bevels, 0);
     button->SetThemeHelper(nullptr);
-    EXPECT_FALSE(button->DrawsThemed());
+    EXPECT_EQ(drawn(), "none");
     EXPECT_EQ(painted(), face);
 
     button->SetThemeHelper(&loader);
     using S = CThemedButton::ThemeState;
-
-    EXPECT_EQ(button->CurrentThemeState(), S::Normal);
-    painted();
-    EXPECT_TRUE(style->lastState & QStyle::State_Enabled);
-    EXPECT_TRUE(style->lastState & QStyle::State_Raised);
-    EXPECT_FALSE(style->lastState & (QStyle::State_MouseOver | QStyle::State_Sunken));
-    EXPECT_FALSE(style->lastDefault);
-
-    button->setDefault(true);
-    EXPECT_EQ(button->CurrentThemeState(), S::Defaulted);
-    painted();
-    EXPECT_TRUE(style->lastDefault);
-
-    sendEnter(button);
-    ASSERT_TRUE(button->IsMouseOver());
-    EXPECT_EQ(button->CurrentThemeState(), S::Hot) << "hot wins over defaulted";
-    painted();
-    EXPECT_TRUE(style->lastState & QStyle::State_MouseOver);
-    EXPECT_FALSE(style->lastDefault);
-
-    button->setDown(true);
-    EXPECT_EQ(button->CurrentThemeState(), S::Pressed);
-    painted();
-    EXPECT_TRUE(style->lastState & QStyle::State_Sunken);
-    EXPECT_FALSE(style->lastState & QStyle::State_MouseOver);
-
-    button->setEnabled(false);
-    EXPECT_EQ(button->CurrentThemeState(), S::Disabled) << "disabled wins over everything";
-    painted();
-    EXPECT_FALSE(style->lastState & QStyle::State_Enabled);
+    const std::tuple<std::function<void()>, S, const char *> steps[] = {
+        {[] {}, S::Normal, "ER"},
+        {[&] { button->setDefault(true); }, S::Defaulted, "ERD"},
+        {[&] { sendEnter(button); }, S::Hot, "ERO"},
+        {[&] { button->setDown(true); }, S::Pressed, "ES"},
+        {[&] { button->setEnabled(false); }, S::Disabled, "R"},
+    };
+    for (const auto &[act, state, flags] : steps) {
+        act();
+        EXPECT_EQ(button->CurrentThemeState(), state) << flags;
+        EXPECT_EQ(drawn().toStdString(), flags);
+    }
 }

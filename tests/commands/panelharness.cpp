@@ -2,43 +2,14 @@
 
 #include <QDir>
 
-QString describeHint(int lHint, const HintArg &hint)
-{
-    QString what = QString::number(lHint);
-    if (const Token *token = hint.token())
-        what += QStringLiteral(":") + QString::fromLatin1(token->text());
-    else if (const QString *text = hint.text())
-        what += QStringLiteral(":") + *text;
-    else if (const QStringList *list = hint.list())
-        what += QStringLiteral(":") + list->join(QLatin1Char('|'));
-    else if (const CDisc *disc = hint.disc())
-        what += QStringLiteral(":disc ") + disc->m_strNumber;
-    else if (hint.catalog())
-        what += QStringLiteral(":catalog");
-    return what;
-}
-
 namespace {
 CDisc makeDisc(const QString &number, const QString &name, const QString &location)
 {
-    CDisc disc;
-    disc.m_strNumber = number;
-    disc.m_strName = name;
+    CDisc disc = MakeDisc(number, name);
     disc.m_strLocation = location;
     disc.m_strArtist = name + QStringLiteral(" artist");
     disc.m_strQuality = QStringLiteral("good");
     return disc;
-}
-
-CFileData makeFile(const QString &name, const QString &disc, const QStringList &categories)
-{
-    CFileData file;
-    file.m_strFileName = name;
-    file.m_strDiscNumber = disc;
-    file.m_strFolder = QStringLiteral("sr0:\\");
-    file.m_strSize = QStringLiteral("100");
-    file.m_lstCategories = categories;
-    return file;
 }
 } // namespace
 
@@ -59,10 +30,10 @@ PanelHarness::PanelHarness()
 
     *catalog.m_pDiscs << makeDisc("12", "Holiday", "home") << makeDisc("7", "Jazz", "Anna")
                       << makeDisc("3", "Work", "home");
-    *catalog.m_pFiles << makeFile("Beach.JPG", "12", {"Photos", "Summer"})
-                      << makeFile("beach.mp3", "7", {"Photos"})
-                      << makeFile("beach2.png", "12", {"Photos"})
-                      << makeFile("notes.txt", "12", {});
+    *catalog.m_pFiles << MakeFile("12", "sr0:\\", "Beach.JPG", "100", {"Photos", "Summer"})
+                      << MakeFile("7", "sr0:\\", "beach.mp3", "100", {"Photos"})
+                      << MakeFile("12", "sr0:\\", "beach2.png", "100", {"Photos"})
+                      << MakeFile("12", "sr0:\\", "notes.txt", "100");
     catalog.m_lstCategories = QStringList {"Photos", "Summer"};
     catalog.m_strDiscCount = QStringLiteral("3");
     catalog.m_strLastEntry = QStringLiteral("12 Holiday");
@@ -106,7 +77,5 @@ void PanelHarness::type(const char *name, const QString &text) const
 
 QStringList PanelHarness::sent()
 {
-    QStringList out = tree.log;
-    tree.log.clear();
-    return out;
+    return tree.take();
 }

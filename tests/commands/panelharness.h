@@ -3,41 +3,18 @@
 #include "commands/ccomandsview.h"
 #include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
-#include "platform/cview.h"
 #include "platform/hints.h"
 #include "platform/tokens.h"
 #include "store/ccatalog.h"
 #include "support/fakeprompter.h"
+#include "support/records.h"
+#include "support/stubview.h"
 #include "support/tempdir.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QWidget>
-
-#include <functional>
 #include <utility>
-
-// Describes a notification as "code:argument" so tests compare broadcasts as text.
-QString describeHint(int lHint, const HintArg &hint);
-
-// A pane that records what reaches it and may answer with a broadcast of its own.
-class StubView final : public CView
-{
-public:
-    void OnUpdate(CView *, int lHint, const HintArg &hint) override
-    {
-        log.append(describeHint(lHint, hint));
-        if (react)
-            react(lHint, hint);
-    }
-    QWidget *viewWidget() override { return &widget; }
-    void send(int lHint, const HintArg &hint = {}) { UpdateAllViews(lHint, hint); }
-
-    QStringList log;
-    std::function<void(int, const HintArg &)> react;
-    QWidget widget;
-};
 
 // The real command panel on a document with stub panes around it: the tree answers the
 // permission request, the category panel hands out the categories the test chose.

@@ -10,12 +10,13 @@
 #include "resources/resource.h"
 #include "store/archive.h"
 #include "support/fakeprompter.h"
+#include "support/records.h"
+#include "support/stubview.h"
 #include "support/tempdir.h"
+#include "support/widgets.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QMenu>
 #include <QScopeGuard>
@@ -24,41 +25,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// A pane that records what reaches it and can broadcast like the real ones.
-class StubView final : public CView
-{
-public:
-    struct Note
-    {
-        int code;
-        const Token *token;
-        CCatalog *catalog;
-    };
-
-    void OnUpdate(CView *, int lHint, const HintArg &hint) override
-    {
-        notes.push_back({lHint, hint.token(), hint.catalog()});
-    }
-    bool last(int code, const Token *token) const
-    {
-        return !notes.empty() && notes.back().code == code && notes.back().token == token;
-    }
-    QWidget *viewWidget() override { return &widget; }
-    void send(int lHint, const HintArg &hint = {}) { UpdateAllViews(lHint, hint); }
-
-    QWidget widget;
-    std::vector<Note> notes;
-};
-
-CFileData file(const QString &disc, const QString &folder, const QString &name, const QString &size)
-{
-    CFileData r;
-    std::tie(r.m_strDiscNumber, r.m_strFolder, r.m_strFileName, r.m_strSize)
-        = std::tie(disc, folder, name, size);
-    r.m_strDrive = "e:\\";
-    return r;
-}
 
 // The real file list between stub panes, in the splitter's order.
 class FileListTest : public ::testing::Test
@@ -75,14 +41,11 @@ protected:
         files.resize(400, 300);
         files.show();
         exposed = QTest::qWaitForWindowExposed(&files);
-        files.SetMenuRunner([this](QMenu &menu, const QPoint &) -> QAction * {
+        files.SetMenuRunner([this](QMenu &menu, const QPoint &) {
             menuTexts.clear();
-            QAction *chosen = nullptr;
-            for (QAction *a : menu.actions()) {
+            for (QAction *a : menu.actions())
                 menuTexts << a->text();
-                chosen = a->text() == menuChoice ? a : chosen;
-            }
-            return chosen;
+            return Choose(menu, menuChoice);
         });
     }
 
@@ -95,13 +58,7 @@ protected:
         left.send(HINT_TOKEN, Tokens::Refresh);
     }
 
-    QStringList columnTexts(int c) const
-    {
-        QStringList texts;
-        for (int r = 0; r < files.FileModel()->rowCount(); ++r)
-            texts << files.FileModel()->Text(r, c);
-        return texts;
-    }
+    QStringList columnTexts(int c) const { return Texts(files.model(), c); }
     int rows() const { return files.FileModel()->rowCount(); }
 
     void clickHeader(int section)
@@ -116,12 +73,7 @@ protected:
         files.selectionModel()->select(files.model()->index(r, 0),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
-    void rightClick()
-    {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                files.viewport()->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(files.viewport(), &event);
-    }
+    void rightClick() { RightClick(files.viewport()); }
 
     FakePrompter prompter;
     CTavikonDoc doc;
@@ -139,11 +91,11 @@ protected:
 TEST_F(FileListTest, ListsTheFolderSortedByNameWithReadableSizesAndLeavesTheRecordsAsStored)
 {
     *catalog.m_pFiles = {
-        file("12", "e:\\music\\live\\", "Song.MP3", "1048576"),
-        file("12", "E:\\Music\\Live\\", "Intro.Flac", "1500"),
-        file("12", "e:\\music\\", "Other.mp3", "10"),
-        file("12", "e:\\music\\live\\", "README", "-1"), // old catalogue: 0xFFFFFFFF bytes
-        file("12", "e:\\music\\live\\", "Notes.txt", "abc"),
+        MakeFile("12", "e:\\music\\live\\", "Song.MP3", "1048576"),
+        MakeFile("12", "E:\\Music\\Live\\", "Intro.Flac", "1500"),
+        MakeFile("12", "e:\\music\\", "Other.mp3", "10"),
+        MakeFile("12", "e:\\music\\live\\", "README", "-1"), // old catalogue: 0xFFFFFFFF bytes
+        MakeFile("12", "e:\\music\\live\\", "Notes.txt", "abc"),
     };
     const CFileList before = *catalog.m_pFiles;
 
@@ -177,9 +129,9 @@ TEST_F(FileListTest, ListsOnlyTheSelectedDiscOrTheGivenNames)
 {
     // Two discs scanned from the same drive with the same folders.
     *catalog.m_pFiles = {
-        file("3", "e:\\", "first-root.txt", "1"),     file("3", "e:\\music\\", "first.mp3", "1"),
-        file("4", "e:\\", "second-root.txt", "1"),    file("4", "e:\\music\\", "second.mp3", "1"),
-        file("4", "e:\\music\\", "second2.mp3", "1"),
+        MakeFile("3", "e:\\", "first-root.txt", "1"),     MakeFile("3", "e:\\music\\", "first.mp3", "1"),
+        MakeFile("4", "e:\\", "second-root.txt", "1"),    MakeFile("4", "e:\\music\\", "second.mp3", "1"),
+        MakeFile("4", "e:\\music\\", "second2.mp3", "1"),
     };
     select("4", "4 Other\\Music");
     EXPECT_EQ(columnTexts(0), (QStringList {"second", "second2"}));
@@ -200,9 +152,9 @@ TEST_F(FileListTest, ListsOnlyTheSelectedDiscOrTheGivenNames)
 TEST_F(FileListTest, HeaderClicksSortAscendingFirstThenTurnAndSizesSortOnTheByteCount)
 {
     *catalog.m_pFiles = {
-        file("1", "e:\\", "cherry.TXT", "10485760"),
-        file("1", "e:\\", "Banana.avi", "921600"),
-        file("1", "e:\\", "apple.Mp3", "104857600"),
+        MakeFile("1", "e:\\", "cherry.TXT", "10485760"),
+        MakeFile("1", "e:\\", "Banana.avi", "921600"),
+        MakeFile("1", "e:\\", "apple.Mp3", "104857600"),
     };
     select("1", "1 Disc");
     ASSERT_EQ(rows(), 3);
@@ -236,8 +188,8 @@ TEST_F(FileListTest, HeaderClicksSortAscendingFirstThenTurnAndSizesSortOnTheByte
 
 TEST_F(FileListTest, RightClickSelectsExactlyTheFilesSelectedNowAndShowsTheDataMenu)
 {
-    *catalog.m_pFiles = {file("1", "e:\\", "c.TXT", "1"), file("1", "e:\\", "Song.MP3", "1"),
-                         file("1", "e:\\", "a.jpg", "1"), file("1", "e:\\", "README", "1")};
+    *catalog.m_pFiles = {MakeFile("1", "e:\\", "c.TXT", "1"), MakeFile("1", "e:\\", "Song.MP3", "1"),
+                         MakeFile("1", "e:\\", "a.jpg", "1"), MakeFile("1", "e:\\", "README", "1")};
     select("1", "1 Disc");
     ASSERT_EQ(columnTexts(0), (QStringList {"a", "c", "README", "Song"}));
     catalog.m_lstSelection = {"Music"}; // left by a search
@@ -256,27 +208,25 @@ TEST_F(FileListTest, RightClickSelectsExactlyTheFilesSelectedNowAndShowsTheDataM
     menuChoice = "CD Info";
     rightClick();
     EXPECT_EQ(catalog.m_lstSelection, (QStringList {"Song.MP3"}));
-    EXPECT_TRUE(commands.last(HINT_PANEL_COMMAND, &Tokens::OnOptions));
+    EXPECT_EQ(commands.log.last(), "56:OnOptions");
 
     menuChoice = "&Attach Selected Categories";
+    cats.log.clear();
     rightClick();
-    ASSERT_FALSE(cats.notes.empty());
-    EXPECT_TRUE(cats.notes.back().code == HINT_ATTACH_CATEGORIES
-                && cats.notes.back().catalog == &catalog);
+    EXPECT_EQ(cats.take(), QStringList {"12:catalog"});
 
     // While a friend's catalogue is shown the categories stay as they are.
     theAppFlags().m_bEditAllowed = 0;
-    const size_t before = cats.notes.size();
     rightClick();
-    EXPECT_EQ(cats.notes.size(), before);
+    EXPECT_TRUE(cats.log.isEmpty());
     EXPECT_EQ(prompter.messages, (QStringList {"Unautorised Action!!!"}));
 }
 
 TEST_F(FileListTest, AttachedCategoriesOfOneFileAreShownAndTakenOffWithoutRewritingNames)
 {
-    CFileData song = file("1", "e:\\music\\", "Song.MP3", "1");
+    CFileData song = MakeFile("1", "e:\\music\\", "Song.MP3", "1");
     song.m_lstCategories = {"Live", "Music"};
-    CFileData other = file("1", "e:\\", "song.mp3", "1"); // same name, another folder
+    CFileData other = MakeFile("1", "e:\\", "song.mp3", "1"); // same name, another folder
     other.m_lstCategories = {"Rock"};
     *catalog.m_pFiles = {other, song};
     select("1", "1 Disc\\Music");
@@ -290,21 +240,14 @@ TEST_F(FileListTest, AttachedCategoriesOfOneFileAreShownAndTakenOffWithoutRewrit
         auto *dlg = qobject_cast<CAttachedCatDlg *>(&d);
         if (!dlg)
             return int(QDialog::Rejected);
-        auto rows = [&] {
-            QStringList texts;
-            for (int i = 0; i < dlg->List()->topLevelItemCount(); ++i)
-                texts << dlg->List()->topLevelItem(i)->text(0);
-            return texts;
-        };
-        shown = rows();
+        shown = Texts(dlg->List());
         dlg->List()->topLevelItem(1)->setSelected(true); // "Live"
         theAppFlags().m_bEditAllowed = 0; // a friend's catalogue: looking is allowed
         dlg->OnDetach();
         theAppFlags().m_bEditAllowed = 1;
         dlg->SetMenuRunner([](QMenu &menu, const QPoint &) { return menu.actions().value(0); });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
-        QApplication::sendEvent(dlg->List()->viewport(), &event);
-        shown << rows();
+        RightClick(dlg->List()->viewport());
+        shown << Texts(dlg->List());
         return int(QDialog::Accepted);
     });
     selectRow(0);
@@ -321,7 +264,7 @@ TEST_F(FileListTest, AttachedCategoriesOfOneFileAreShownAndTakenOffWithoutRewrit
 
 TEST_F(FileListTest, ViewModesAndMenuCommands)
 {
-    *catalog.m_pFiles = {file("1", "e:\\", "a.txt", "1")};
+    *catalog.m_pFiles = {MakeFile("1", "e:\\", "a.txt", "1")};
     select("1", "1 Disc");
     const int smallRow = files.sizeHintForRow(0);
 
@@ -341,16 +284,14 @@ TEST_F(FileListTest, ViewModesAndMenuCommands)
     EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
 
     // The pane's own CD Info item and one of the shared table (the table is tested once).
+    commands.log.clear();
     EXPECT_TRUE(files.OnCommand(ID_DATA_CDINFO));
-    EXPECT_TRUE(commands.last(HINT_PANEL_COMMAND, &Tokens::OnOptions));
     EXPECT_TRUE(files.OnCommand(ID_ACCEL_LOADFRIEND));
-    EXPECT_EQ(commands.notes.back().code, HINT_FRIEND_REQUEST);
-    EXPECT_EQ(commands.notes.back().catalog, &catalog);
+    EXPECT_EQ(commands.take(), (QStringList {"56:OnOptions", "300:catalog"}));
     // Opening a file stays in the pane; commands of other panes are not ours.
-    commands.notes.clear();
     EXPECT_TRUE(files.OnCommand(ID_DATA_OPENFILE));
     EXPECT_TRUE(files.OnCommand(ID_ACCEL_CTRLENTER));
-    EXPECT_TRUE(commands.notes.empty());
+    EXPECT_TRUE(commands.log.isEmpty());
     EXPECT_FALSE(files.OnCommand(ID_ACCEL_SAVEDATA));
 }
 
@@ -366,11 +307,11 @@ TEST_F(FileListTest, OpensTheRowsFileFromWhicheverDriveHoldsItsDisc)
             QFile::encodeName(home.file("drive") + ':' + home.file("later")));
     const auto unset = qScopeGuard([] { qunsetenv("TAVIKON_CDROM_ROOTS"); });
     *catalog.m_pFiles = {
-        file("12", "e:\\music\\live\\", "song.mp3", "1"),
-        file("12", "e:\\", "Root.txt", "1"),
-        file("12", "e:\\", "notes", "1"),
-        file("12", "e:\\..\\", "outside.txt", "1"),
-        file("30", "e:\\docs\\", "Late.txt", "1"),
+        MakeFile("12", "e:\\music\\live\\", "song.mp3", "1"),
+        MakeFile("12", "e:\\", "Root.txt", "1"),
+        MakeFile("12", "e:\\", "notes", "1"),
+        MakeFile("12", "e:\\..\\", "outside.txt", "1"),
+        MakeFile("30", "e:\\docs\\", "Late.txt", "1"),
     };
     const QByteArray records = WriteFileList(*catalog.m_pFiles);
     const QString refused = "The catalogue gives this file a path that could lead off its disc, "

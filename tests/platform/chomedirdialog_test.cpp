@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStorageInfo>
 #include <QTest>
 #include <QTreeWidget>
@@ -24,29 +23,6 @@ QTreeWidgetItem *childNamed(QTreeWidgetItem *item, const QString &name)
 }
 
 } // namespace
-
-TEST(CHomeDirDialog, ShowsItsTextsAndButtons)
-{
-    CHomeDirDialog dialog;
-    const auto text = [&](const char *name) {
-        QWidget *w = dialog.findChild<QWidget *>(QLatin1String(name));
-        if (auto *label = qobject_cast<QLabel *>(w))
-            return label->text();
-        return w ? static_cast<QPushButton *>(w)->text() : QString();
-    };
-    EXPECT_EQ(QStringList({dialog.windowTitle(), text("introText"), text("chooseText"),
-                           text("chooseButton"), text("cancelButton")}),
-              QStringList({"Create Home Directory",
-                           "You don't have a home directory. It is likely that you start Tavikon "
-                           "for the first time or you have used the \"Cancel\" option previously.",
-                           "Choose a home directory by clicking on the name of the "
-                           "directory\u00a0.",
-                           "Choose", "Cancel"}));
-    QSignalSpy rejected(&dialog, &QDialog::rejected);
-    dialog.findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
-    EXPECT_EQ(rejected.count(), 1);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-}
 
 TEST(CHomeDirDialog, OffersThePlacesButNoOpticalDisc)
 {
@@ -66,6 +42,10 @@ TEST(CHomeDirDialog, OffersThePlacesButNoOpticalDisc)
     auto *tree = dialog.findChild<QTreeWidget *>(QStringLiteral("directoryTree"));
     ASSERT_TRUE(tree);
     EXPECT_EQ(tree->topLevelItemCount(), places.size());
+    // The prompt's last word keeps its full stop on its line.
+    EXPECT_TRUE(dialog.findChild<QLabel *>(QStringLiteral("chooseText"))
+                    ->text()
+                    .endsWith(QStringLiteral("directory\u00a0.")));
 }
 
 // ~/Tavikon is offered and selected before it exists and made when chosen; "New Folder" makes
@@ -93,6 +73,8 @@ TEST(CHomeDirDialog, OffersTavikonInTheHomeAndMakesNewFolders)
         made->setText(0, QStringLiteral("a/b")); // not a name: stays as it was
         EXPECT_EQ(made->text(0), QStringLiteral("Discs"));
         EXPECT_EQ(prompter.messages.size(), 1);
+        dialog.findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
     ASSERT_TRUE(QDir(tavikon).removeRecursively());
     {
@@ -139,7 +121,4 @@ TEST(CHomeDirDialog, OpensFoldersLazilyAndChoosesOne)
 
     tree->setCurrentItem(childNamed(item, QStringLiteral("branch"))); // rebuilt on reopening
     EXPECT_EQ(dialog.m_strPath, QDir::cleanPath(home.path()) + QStringLiteral("/pick/branch/"));
-    QSignalSpy accepted(&dialog, &QDialog::accepted);
-    dialog.findChild<QPushButton *>(QStringLiteral("chooseButton"))->click();
-    EXPECT_EQ(accepted.count(), 1);
 }

@@ -1,53 +1,20 @@
 #include "platform/ctavikondoc.h"
-#include "platform/cview.h"
 #include "platform/hints.h"
 #include "platform/tokens.h"
 #include "resources/resource.h"
 #include "store/ccatalog.h"
-
-#include <QString>
-#include <QStringList>
+#include "support/stubview.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-// A pane that records what reaches it and may react with a broadcast of its own.
-class StubView final : public CView
-{
-public:
-    explicit StubView(QString name, QStringList *log) : m_name(std::move(name)), m_log(log) { }
-
-    void OnUpdate(CView *, int lHint, const HintArg &hint) override
-    {
-        QString what = QString::number(lHint);
-        if (const Token *t = hint.token())
-            what += QStringLiteral(":") + QString::fromLatin1(t->text());
-        m_log->append(m_name + QStringLiteral("<") + what);
-        if (react)
-            react(lHint, hint);
-    }
-    QWidget *viewWidget() override { return nullptr; }
-    void send(int lHint, const HintArg &hint = {}) { UpdateAllViews(lHint, hint); }
-    bool forward(int id, CCatalog *catalog) { return ForwardMenuCommand(id, catalog); }
-
-    std::function<void(int, const HintArg &)> react;
-
-private:
-    QString m_name;
-    QStringList *m_log;
-};
 
 struct Panes
 {
     QStringList log;
     CTavikonDoc doc;
-    StubView commands {QStringLiteral("commands"), &log};
-    StubView tree {QStringLiteral("tree"), &log};
-    StubView files {QStringLiteral("files"), &log};
-    StubView cats {QStringLiteral("cats"), &log};
+    StubView commands {"commands", &log}, tree {"tree", &log}, files {"files", &log},
+        cats {"cats", &log};
 
     Panes()
     {
@@ -56,23 +23,19 @@ struct Panes
     }
 };
 
-TEST(Broadcast, VisitsViewsInAttachOrderAndSkipsTheSender)
+TEST(Broadcast, VisitsViewsInAttachOrderSkipsTheSenderAndCompletesNestedOnesFirst)
 {
     Panes p;
     p.files.send(HINT_SELECTION);
     EXPECT_EQ(p.log, (QStringList {"commands<2", "tree<2", "cats<2"}));
-
     p.log.clear();
     p.doc.UpdateAllViews(nullptr, 77); // an unknown code still reaches everybody, harmlessly
     EXPECT_EQ(p.log.size(), 4);
-}
 
-TEST(Broadcast, NestedBroadcastCompletesBeforeTheOuterOneMovesOn)
-{
-    Panes p;
-    // The permission handshake: the command panel asks, the tree answers inside the question.
-    int allowed = 0;
+    // The permission handshake: the command panel asks, the tree answers inside the question,
+    // and the answer is there when the outer broadcast returns.
     bool discSelected = true;
+    int allowed = -1;
     p.tree.react = [&](int lHint, const HintArg &hint) {
         if (lHint == HINT_TOKEN && hint.is(Tokens::AllowRequest))
             p.tree.send(HINT_ALLOW_REPLY,
@@ -80,15 +43,14 @@ TEST(Broadcast, NestedBroadcastCompletesBeforeTheOuterOneMovesOn)
     };
     p.commands.react = [&](int lHint, const HintArg &hint) {
         if (lHint == HINT_ALLOW_REPLY)
-            allowed = hint.is(Tokens::Yes) ? 1 : 0;
+            allowed = hint.is(Tokens::Yes);
     };
-
+    p.log.clear();
     p.commands.send(HINT_TOKEN, Tokens::AllowRequest);
-    EXPECT_EQ(allowed, 1); // the answer is there when the outer broadcast returns
+    EXPECT_EQ(allowed, 1);
     EXPECT_EQ(p.log,
               (QStringList {"tree<0:AllowRequest", "commands<22:Yes", "files<22:Yes", "cats<22:Yes",
                             "files<0:AllowRequest", "cats<0:AllowRequest"}));
-
     discSelected = false;
     p.commands.send(HINT_TOKEN, Tokens::AllowRequest);
     EXPECT_EQ(allowed, 0);
@@ -97,10 +59,8 @@ TEST(Broadcast, NestedBroadcastCompletesBeforeTheOuterOneMovesOn)
 TEST(Broadcast, TokensAreComparedByIdentityNotByText)
 {
     static constexpr Token lookalike {"Scan"};
-    const HintArg fake(lookalike);
-    EXPECT_FALSE(fake.is(Tokens::Scan));
+    EXPECT_FALSE(HintArg(lookalike).is(Tokens::Scan));
     EXPECT_TRUE(HintArg(Tokens::Scan).is(Tokens::Scan));
-
     // The same word as text is no token at all.
     const HintArg asText(QStringLiteral("Scan"));
     EXPECT_FALSE(asText.is(Tokens::Scan));
@@ -117,7 +77,7 @@ TEST(Broadcast, ViewsLeavingDuringABroadcastOrDestroyedAreNotVisited)
     p.log.clear();
     p.tree.react = nullptr;
     {
-        StubView goes(QStringLiteral("goes"), &p.log);
+        StubView goes("goes", &p.log);
         p.doc.AddView(&goes);
     }
     p.doc.UpdateAllViews(nullptr, HINT_SELECTION);
@@ -127,53 +87,38 @@ TEST(Broadcast, ViewsLeavingDuringABroadcastOrDestroyedAreNotVisited)
 // Every pane forwards the menu-bar commands through one table: check the whole table once.
 TEST(Broadcast, MenuCommandsForwardToTheirPaneWithTheRightArgument)
 {
-    QStringList log;
     CTavikonDoc doc;
-    StubView sender(QStringLiteral("tree"), &log);
-    StubView panel(QStringLiteral("panel"), &log);
+    StubView sender, panel;
     doc.AddView(&panel);
     doc.AddView(&sender);
-    struct Case
-    {
-        int id;
-        int hint;
-        const Token *token;
-    }; // no token: the catalogue goes along
-    const Case cases[] = {
-        {ID_EDIT_CDSCAN, HINT_PANEL_COMMAND, &Tokens::OnEditCdscan},
-        {ID_EDIT_FINDGAPS, HINT_PANEL_COMMAND, &Tokens::OnEditFindGaps},
-        {ID_EDIT_DELETECD, HINT_PANEL_COMMAND, &Tokens::OnEditDeleteCd},
-        {ID_EDIT_CDDBQUERY, HINT_PANEL_COMMAND, &Tokens::OnEditCddbQuery},
-        {ID_LEND_LENDTO, HINT_PANEL_COMMAND, &Tokens::OnLendLendto},
-        {ID_LEND_GETBACK, HINT_PANEL_COMMAND, &Tokens::OnLendGetback},
-        {ID_LEND_SHOWAVAILABLECDS, HINT_PANEL_COMMAND, &Tokens::OnLendShowavailablecds},
-        {ID_LEND_SHOWNONAVAILABLECDS, HINT_PANEL_COMMAND, &Tokens::OnLendShownonavailablecds},
-        {ID_SEARCH_NAMESEARCH, HINT_PANEL_COMMAND, &Tokens::OnSearchNamesearch},
-        {ID_SEARCH_FILESEARCH, HINT_PANEL_COMMAND, &Tokens::OnSearchFilesearch},
-        {ID_SEARCH_SEARCHCD, HINT_PANEL_COMMAND, &Tokens::OnSearchSearchcd},
-        {ID_OPTIONS, HINT_PANEL_COMMAND, &Tokens::OnOptions},
-        {ID_VIEW_LARGEICONS, HINT_VIEW_MODE, &Tokens::OnViewLargeicons},
-        {ID_VIEW_SMALLICONS, HINT_VIEW_MODE, &Tokens::OnViewSmallicons},
-        {ID_DATABASE_LOADFRIEND, HINT_FRIEND_REQUEST, nullptr},
-        {ID_ACCEL_LOADFRIEND, HINT_FRIEND_REQUEST, nullptr},
-        {ID_DATABASE_BACKHOME, HINT_HOME_REQUEST, nullptr},
-        {ID_ACCEL_BACKHOME, HINT_HOME_REQUEST, nullptr},
+    const std::pair<int, const char *> cases[] = {
+        {ID_EDIT_CDSCAN, "56:OnEditCdscan"},
+        {ID_EDIT_FINDGAPS, "56:OnEditFindGaps"},
+        {ID_EDIT_DELETECD, "56:OnEditDeleteCd"},
+        {ID_EDIT_CDDBQUERY, "56:OnEditCddbQuery"},
+        {ID_LEND_LENDTO, "56:OnLendLendto"},
+        {ID_LEND_GETBACK, "56:OnLendGetback"},
+        {ID_LEND_SHOWAVAILABLECDS, "56:OnLendShowavailablecds"},
+        {ID_LEND_SHOWNONAVAILABLECDS, "56:OnLendShownonavailablecds"},
+        {ID_SEARCH_NAMESEARCH, "56:OnSearchNamesearch"},
+        {ID_SEARCH_FILESEARCH, "56:OnSearchFilesearch"},
+        {ID_SEARCH_SEARCHCD, "56:OnSearchSearchcd"},
+        {ID_OPTIONS, "56:OnOptions"},
+        {ID_VIEW_LARGEICONS, "57:OnViewLargeicons"},
+        {ID_VIEW_SMALLICONS, "57:OnViewSmallicons"},
+        {ID_DATABASE_LOADFRIEND, "300:catalog"},
+        {ID_ACCEL_LOADFRIEND, "300:catalog"},
+        {ID_DATABASE_BACKHOME, "400:catalog"},
+        {ID_ACCEL_BACKHOME, "400:catalog"},
     };
     CCatalog catalog;
-    for (const Case &c : cases) {
-        Case got {};
-        CCatalog *gotCatalog = nullptr;
-        panel.react = [&](int lHint, const HintArg &arg) {
-            got = {c.id, lHint, arg.token()};
-            gotCatalog = arg.catalog();
-        };
-        EXPECT_TRUE(sender.forward(c.id, &catalog)) << c.id;
-        EXPECT_EQ(got.hint, c.hint) << c.id;
-        EXPECT_EQ(got.token, c.token) << c.id;
-        EXPECT_EQ(gotCatalog, c.token ? nullptr : &catalog) << c.id;
+    for (const auto &[id, sent] : cases) {
+        EXPECT_TRUE(sender.forward(id, &catalog)) << id;
+        EXPECT_EQ(panel.take(), QStringList {sent}) << id;
     }
     EXPECT_FALSE(sender.forward(ID_APP_ABOUT, &catalog));
     EXPECT_FALSE(sender.forward(ID_ACCEL_CTRLENTER, &catalog));
+    EXPECT_TRUE(panel.log.isEmpty());
 }
 
 } // namespace

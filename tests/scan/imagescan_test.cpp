@@ -259,20 +259,15 @@ TEST(ImageScan, OpeningCopiesTheFileOutOfTheRememberedImage)
     ASSERT_TRUE(
         Shell("genisoimage -quiet -udf -o \"$2\" \"$1\"", disc.path("src"), disc.path("disc.udf")));
     const QString home = disc.path("home") + '/';
-    CFileData song;
-    song.m_strFileName = "Song.MP3";
-    song.m_strFolder = "holiday2019:\\music\\";
-    song.m_strDrive = "holiday2019:\\";
-    CFileData inZip = song;
-    inZip.m_strFileName = "x.txt";
-    inZip.m_strFolder = "holiday2019:\\music\\set.zip\\";
+    CFileData song = MakeFile("7", "holiday2019:\\music\\", "Song.MP3");
+    CFileData inZip = MakeFile("7", "holiday2019:\\music\\set.zip\\", "x.txt");
 
     for (const char *image : {"disc.iso", "disc.udf"}) {
         SCOPED_TRACE(image);
         ImageLocations locations;
         locations.Set("7", {"HOLIDAY2019:\\", disc.path(image)});
         ASSERT_TRUE(locations.Save(home + "Data/Images.dat").ok());
-        song.m_strDiscNumber = inZip.m_strDiscNumber = "7";
+        song.m_strDiscNumber = "7";
         ImageFileOpening opened = ExtractFromDiscImage(home, song, disc.path("out"));
         ASSERT_EQ(opened.outcome, ImageFileOpening::Extracted) << opened.error.toStdString();
         EXPECT_EQ(opened.path, disc.path("out/Song.MP3"));

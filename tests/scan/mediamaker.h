@@ -5,6 +5,8 @@
 #include <QPair>
 #include <QString>
 
+#include "support/records.h" // readable failures of QString lists
+
 // Makes disc images and archives at test time with the Debian tools tools/deps.sh installs.
 
 // Runs a shell command with $1 and $2 set to the arguments; true when it exits with 0.
@@ -16,11 +18,3 @@ QByteArray Rar5(const QList<QPair<QByteArray, QByteArray>> &entries);
 
 // An ISO 9660 image with Rock Ridge and Joliet names of `folder`, labelled `label`.
 bool MakeIso(const QString &folder, const QString &image, const QString &label = "HOLIDAY2019");
-
-#include <ostream>
-
-// Readable failures: the lists the tests compare are of QString.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}

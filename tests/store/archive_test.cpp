@@ -1,4 +1,5 @@
 #include "store/archive.h"
+#include "support/records.h"
 
 #include <QFile>
 
@@ -19,12 +20,10 @@ QByteArray golden(const char *name)
 CDisc makeDisc(const QString &number, const QString &name, const QString &location,
                const QStringList &categories, const QString &lend = {})
 {
-    CDisc d;
-    d.m_strNumber = number;
+    CDisc d = MakeDisc(number, name);
     d.m_strQuality = QStringLiteral("CD");
     d.m_strNotes = QStringLiteral("some notes");
     d.m_strArtist = QStringLiteral("Artist");
-    d.m_strName = name;
     d.m_strLocation = location;
     d.m_strSavedDate = QStringLiteral("May 01, 2025");
     d.m_strLendDate = lend;
@@ -33,30 +32,14 @@ CDisc makeDisc(const QString &number, const QString &name, const QString &locati
     return d;
 }
 
-CFileData makeFile(const QString &name, const QString &disc, const QString &folder,
-                   const QString &size, const QStringList &categories = {})
-{
-    CFileData f;
-    f.m_strFileName = name;
-    f.m_strDiscNumber = disc;
-    f.m_strFolder = folder;
-    f.m_strSize = size;
-    f.m_strDrive = QStringLiteral("sr0:\\");
-    f.m_lstCategories = categories;
-    return f;
-}
-
 CFileList goldenFiles()
 {
     QString odd;
     for (char16_t c : {0x81, 0x8D, 0x8F, 0x90, 0x9D, 0x20AC, 0xFF})
         odd += QChar(c);
-    return {makeFile(QStringLiteral("Track 01.mp3"), QStringLiteral("1"),
-                     QStringLiteral("sr0:\\music\\"), QStringLiteral("4096")),
-            makeFile(QString::fromUtf8("日本語.txt"), QStringLiteral("1"),
-                     QStringLiteral("sr0:\\music\\"), QStringLiteral("12"),
-                     {QStringLiteral("Music")}),
-            makeFile(odd, QStringLiteral("2"), QStringLiteral("sr0:\\"), QStringLiteral("-5"))};
+    return {MakeFile("1", "sr0:\\music\\", "Track 01.mp3", "4096"),
+            MakeFile("1", "sr0:\\music\\", QString::fromUtf8("日本語.txt"), "12", {"Music"}),
+            MakeFile("2", "sr0:\\", odd, "-5")};
 }
 
 } // namespace
@@ -64,9 +47,7 @@ CFileList goldenFiles()
 // The bytes of the files other copies of the program read and write; they must never drift.
 TEST(Archive, GoldenFilesReadAndWriteByteForByte)
 {
-    CDisc fresh;
-    fresh.m_strNumber = QStringLiteral("1");
-    fresh.m_strName = QStringLiteral("Unbennant");
+    CDisc fresh = MakeDisc("1", "Unbennant");
     fresh.m_strSavedDate = QStringLiteral("December 05, 2026");
     fresh.m_strDrive = QStringLiteral("E:\\");
     const QByteArray oneDisc = golden("one_disc.dat");
@@ -175,7 +156,7 @@ TEST(Archive, RandomCataloguesRoundTrip)
             discs.append(d);
         }
         for (int i = int(rng() % 300); i > 0; --i) {
-            CFileData f = makeFile(text(60), text(3), text(80), text(10));
+            CFileData f = MakeFile(text(3), text(80), text(60), text(10));
             f.m_strDrive = text(5);
             for (int c = int(rng() % 3); c > 0; --c)
                 f.m_lstCategories.append(text(12));

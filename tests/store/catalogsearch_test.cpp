@@ -1,6 +1,7 @@
 #include "store/catalogsearch.h"
 #include "store/namematcher.h"
 #include "store/shownfolder.h"
+#include "support/records.h"
 
 #include <gtest/gtest.h>
 
@@ -69,16 +70,10 @@ TEST(NameMatcher, AgreesWithAPlainComparisonOnRandomNames)
     EXPECT_TRUE(NameMatcher(u"xk").Matches(u"xxxxxxxxxxxxxxxxxxxxxxx\u212a"));
 }
 
-CFileData file(const char *name, QStringList categories = {}, const char *number = "1",
+CFileData file(const char *name, const QStringList &categories = {}, const char *number = "1",
                const char *folder = "e:\\music\\live\\")
 {
-    CFileData r;
-    r.m_strFileName = QString::fromUtf8(name);
-    r.m_strDiscNumber = QString::fromLatin1(number);
-    r.m_strFolder = QString::fromLatin1(folder);
-    r.m_strDrive = QStringLiteral("e:\\");
-    r.m_lstCategories = std::move(categories);
-    return r;
+    return MakeFile(number, folder, QString::fromUtf8(name), {}, categories);
 }
 
 TEST(CatalogSearch, FindsByNameAndByEveryCategoryWithoutChangingARecord)

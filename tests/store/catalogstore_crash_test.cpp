@@ -16,6 +16,7 @@
 #include <csignal>
 #include <poll.h>
 #include <sys/inotify.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -44,14 +45,22 @@ int saveAndKill(CatalogStore &store, const CCatalog &next, const QByteArray &tre
         const bool ok = store.SaveCatalog(next, &tree).ok() && store.BackUpCatalog().ok();
         _exit(ok ? 0 : 3);
     }
+    // Wakes on file-system events or on the child's end, never on a timer.
+    const int exited = int(syscall(SYS_pidfd_open, child, 0));
+    if (exited < 0) { // no way to wait for the child's end: count nothing
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        close(watch);
+        return -1;
+    }
+    pollfd fds[2] = {{watch, POLLIN, 0}, {exited, POLLIN, 0}};
     int seen = 0;
     bool finished = false;
     alignas(inotify_event) char buffer[64 * 1024];
-    while (seen < afterEvents && !finished) {
-        pollfd fd {watch, POLLIN, 0};
-        if (poll(&fd, 1, 20) <= 0) {
+    while (seen < afterEvents && !finished && poll(fds, 2, -1) > 0) {
+        if (!(fds[0].revents & POLLIN)) {
             int status = 0;
-            finished = waitpid(child, &status, WNOHANG) == child;
+            finished = waitpid(child, &status, 0) == child;
             continue;
         }
         const ssize_t n = read(watch, buffer, sizeof buffer);
@@ -66,6 +75,7 @@ int saveAndKill(CatalogStore &store, const CCatalog &next, const QByteArray &tre
         int status = 0;
         waitpid(child, &status, 0);
     }
+    close(exited);
     close(watch);
     return seen;
 }

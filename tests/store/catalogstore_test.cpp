@@ -40,6 +40,15 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
+// The four catalogue files of a directory, by name.
+QMap<QString, QByteArray> filesOf(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(dir).entryList(QDir::Files))
+        files.insert(name, readFile(dir + u'/' + name));
+    return files;
+}
+
 struct StoreFixture : ::testing::Test
 {
     TestHome home;
@@ -124,56 +133,54 @@ TEST_F(StoreFixture, NewCatalogueHasDefaultsAndASavedOneLoadsBackWithItsBackup)
     EXPECT_TRUE(store.NeedsRestore(loaded, true));
 }
 
-TEST_F(StoreFixture, LostDataFileIsRestoredFromBackupAndNeverSavedHalfRead)
+// A lost or cut list file: the load fails naming it and keeps the records before the damage;
+// until a restore succeeds neither Data/ nor the backup is written; the restore brings each
+// record back once. A damaged backup makes the restore fail too, and saves stay refused.
+TEST_F(StoreFixture, LostOrDamagedFileIsRestoredAndNeverSavedHalfRead)
 {
     Catalogue c(3, 2);
-    save(c);
-    ASSERT_TRUE(QFile::remove(store.DataPath(QStringLiteral("Data.dat"))));
-    const QByteArray goodBackup = readFile(store.BackupPath(QStringLiteral("FileData.dat")));
+    const struct
+    {
+        const char *file;
+        qsizetype chop; // -1: the file is lost
+        qsizetype discs, files; // records kept by the failed load
+    } damages[] = {{"Data.dat", -1, 0, 0}, {"FileData.dat", 5, 3, 5}};
+    for (const auto &damage : damages) {
+        SCOPED_TRACE(damage.file);
+        save(c);
+        const QString path = store.DataPath(QLatin1String(damage.file));
+        QByteArray bytes = readFile(path);
+        bytes.chop(damage.chop);
+        ASSERT_TRUE(damage.chop < 0 ? QFile::remove(path)
+                                    : home.write(QStringLiteral("Data/") + damage.file, bytes));
+        const auto oldBackup = filesOf(BackupDirFor(dir));
 
-    CCatalog loaded;
-    int lines = 0;
-    const StoreResult r = load(loaded, &lines);
-    ASSERT_FALSE(r.ok());
-    EXPECT_TRUE(
-        r.message().contains(QDir::toNativeSeparators(store.DataPath(QStringLiteral("Data.dat")))))
-        << r.message().toStdString();
-    EXPECT_TRUE(store.NeedsRestore(loaded, lines > 0));
-    EXPECT_FALSE(store.CanSave());
+        CCatalog loaded;
+        int lines = 0;
+        const StoreResult r = load(loaded, &lines);
+        ASSERT_FALSE(r.ok());
+        EXPECT_TRUE(r.message().contains(QDir::toNativeSeparators(path))) << r.message().toStdString();
+        EXPECT_TRUE(damage.chop < 0 || r.message().contains(QStringLiteral("damaged")));
+        EXPECT_EQ(loaded.m_pDiscs->size(), damage.discs);
+        EXPECT_EQ(loaded.m_pFiles->size(), damage.files);
+        EXPECT_TRUE(store.NeedsRestore(loaded, lines > 0));
+        EXPECT_FALSE(store.CanSave());
+        EXPECT_FALSE(store.SaveCatalog(loaded, &c.tree).ok());
+        EXPECT_FALSE(store.BackUpCatalog().ok());
+        EXPECT_FALSE(store.WriteDataFile(QStringLiteral("FileData.dat"), WriteFileList({})).ok());
+        EXPECT_EQ(readFile(path), damage.chop < 0 ? QByteArray("<missing>") : bytes);
+        EXPECT_EQ(filesOf(BackupDirFor(dir)), oldBackup);
 
-    // Neither the catalogue files nor the backup may be written from a partial read.
-    EXPECT_FALSE(store.SaveCatalog(loaded, &c.tree).ok());
-    EXPECT_FALSE(store.BackUpCatalog().ok());
-    EXPECT_FALSE(store.WriteDataFile(QStringLiteral("FileData.dat"), WriteFileList({})).ok());
-    EXPECT_FALSE(QFile::exists(store.DataPath(QStringLiteral("Data.dat"))));
-    EXPECT_EQ(readFile(store.BackupPath(QStringLiteral("FileData.dat"))), goodBackup);
-
-    ASSERT_TRUE(store.RestoreCatalog(loaded, restoredTree).ok());
-    EXPECT_TRUE(SameCatalogue(loaded, c.catalog)); // each record once
-    EXPECT_FALSE(store.NeedsRestore(loaded, true));
-    ASSERT_TRUE(store.SaveCatalog(loaded, nullptr).ok());
-    EXPECT_EQ(readFile(store.DataPath(QStringLiteral("Data.dat"))),
-              readFile(store.BackupPath(QStringLiteral("Data.dat"))));
-}
-
-TEST_F(StoreFixture, DamagedFileKeepsRecordsReadAndNamesTheFile)
-{
-    Catalogue c(2, 3);
-    save(c);
-    const QString path = store.DataPath(QStringLiteral("FileData.dat"));
-    QByteArray bytes = readFile(path);
-    bytes.chop(5);
-    ASSERT_TRUE(home.write(QStringLiteral("Data/FileData.dat"), bytes));
-    CCatalog loaded;
-    const StoreResult r = load(loaded);
-    ASSERT_FALSE(r.ok());
-    EXPECT_TRUE(r.message().contains(QStringLiteral("damaged")));
-    EXPECT_TRUE(r.message().contains(QDir::toNativeSeparators(path)));
-    EXPECT_EQ(loaded.m_pDiscs->size(), 2);
-    EXPECT_EQ(loaded.m_pFiles->size(), 5);
-
-    // A damaged backup leaves the restore failing too, and the store still refuses saves.
+        ASSERT_TRUE(store.RestoreCatalog(loaded, restoredTree).ok());
+        EXPECT_TRUE(SameCatalogue(loaded, c.catalog));
+        EXPECT_FALSE(store.NeedsRestore(loaded, true));
+        ASSERT_TRUE(store.SaveCatalog(loaded, nullptr).ok());
+        EXPECT_EQ(readFile(path), readFile(store.BackupPath(QLatin1String(damage.file))));
+    }
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Data.dat"), QByteArray()));
     ASSERT_TRUE(home.write(QStringLiteral("DataBackUp/Cat.dat"), QByteArray("\x05\x00", 2)));
+    CCatalog loaded;
+    EXPECT_FALSE(load(loaded).ok());
     EXPECT_FALSE(store.RestoreCatalog(loaded, restoredTree).ok());
     EXPECT_FALSE(store.CanSave());
 }
@@ -192,15 +199,6 @@ TEST(CopyWholeFile, MissingSourceLeavesDestination)
     EXPECT_TRUE(CopyWholeFile(at("src.dat"), at("dest.dat")).ok());
     EXPECT_EQ(home.read(QStringLiteral("dest.dat")), QByteArray("\0\1\2new", 6));
     EXPECT_FALSE(WriteWholeFile(at("no/such/dir/x.dat"), "x").ok());
-}
-
-// The four catalogue files of a directory, by name.
-QMap<QString, QByteArray> filesOf(const QString &dir)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString &name : QDir(dir).entryList(QDir::Files))
-        files.insert(name, readFile(dir + u'/' + name));
-    return files;
 }
 
 // Sets or clears the immutable flag, which stops even the superuser from changing a
