@@ -9,7 +9,6 @@
 
 #include <QTreeWidget>
 
-#include <functional>
 #include <memory>
 
 class QMenu;
