@@ -116,32 +116,33 @@ void CComandsView::OnInitialUpdate()
 
 void CComandsView::UpdateData(bool bSaveAndValidate)
 {
+    // Each member with the control that shows it; the read-only ones are never read back.
+    const std::pair<QString CComandsView::*, QLineEdit *> fields[] = {
+        {&CComandsView::m_strDatabase, m_form.m_stDatabase},
+        {&CComandsView::m_strHomeDir, m_form.m_stHomeDir},
+        {&CComandsView::m_strCdNumber, m_form.m_edCdNumber},
+        {&CComandsView::m_strCdName, m_form.m_edCdName},
+        {&CComandsView::m_strFindNumber, m_form.m_edFindNumber},
+        {&CComandsView::m_strPattern, m_form.m_edPattern},
+        {&CComandsView::m_strLend, m_form.m_edLend},
+        {&CComandsView::m_strBorrowedFrom, m_form.m_edBorrowedFrom},
+        {&CComandsView::m_strDiscCount, m_form.m_stDiscCount},
+        {&CComandsView::m_strLastEntry, m_form.m_stLastEntry},
+        {&CComandsView::m_strCdArtist, m_form.m_edCdArtist},
+        {&CComandsView::m_strCdQuality, m_form.m_edCdQuality},
+        {&CComandsView::m_strCdLocation, m_form.m_stLocation},
+    };
     if (bSaveAndValidate) {
-        m_strCdNumber = m_form.m_edCdNumber->text();
-        m_strCdName = m_form.m_edCdName->text();
-        m_strFindNumber = m_form.m_edFindNumber->text();
-        m_strPattern = m_form.m_edPattern->text();
-        m_strLend = m_form.m_edLend->text();
-        m_strBorrowedFrom = m_form.m_edBorrowedFrom->text();
-        m_strCdArtist = m_form.m_edCdArtist->text();
-        m_strCdQuality = m_form.m_edCdQuality->text();
+        for (const auto &[member, edit] : fields) {
+            if (!edit->isReadOnly())
+                this->*member = edit->text();
+        }
         m_nScope = m_form.m_rbByCategory->isChecked() ? 1 : 0;
         return;
     }
     const QScopedValueRollback filling(m_bFilling, true);
-    showText(m_form.m_stDatabase, m_strDatabase);
-    showText(m_form.m_stHomeDir, m_strHomeDir);
-    showText(m_form.m_edCdNumber, m_strCdNumber);
-    showText(m_form.m_edCdName, m_strCdName);
-    showText(m_form.m_edFindNumber, m_strFindNumber);
-    showText(m_form.m_edPattern, m_strPattern);
-    showText(m_form.m_edLend, m_strLend);
-    showText(m_form.m_edBorrowedFrom, m_strBorrowedFrom);
-    showText(m_form.m_stDiscCount, m_strDiscCount);
-    showText(m_form.m_stLastEntry, m_strLastEntry);
-    showText(m_form.m_edCdArtist, m_strCdArtist);
-    showText(m_form.m_edCdQuality, m_strCdQuality);
-    showText(m_form.m_stLocation, m_strCdLocation);
+    for (const auto &[member, edit] : fields)
+        showText(edit, this->*member);
     m_form.m_stSearchCd->setText(m_strSearchCd);
     (m_nScope == 1 ? m_form.m_rbByCategory : m_form.m_rbEverything)->setChecked(true);
 }
