@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
 namespace {
 
 constexpr int kCategoryIcon = 168;
