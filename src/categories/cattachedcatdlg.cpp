@@ -1,23 +1,21 @@
 #include "categories/cattachedcatdlg.h"
 
-#include "chrome/sortheader.h"
+#include "chrome/popupmenu.h"
 #include "chrome/sortlistctrl.h"
 #include "platform/appflags.h"
 #include "platform/prompter.h"
-#include "resources/menus.h"
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "store/shownfolder.h"
 
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -120,16 +118,7 @@ void CAttachedCatDlg::OnColumnClick()
 {
     const bool bAscending = m_bAscending == 1;
     m_bAscending = bAscending ? 0 : 1;
-    QList<QTreeWidgetItem *> items;
-    while (m_lstCats->topLevelItemCount() > 0)
-        items.append(m_lstCats->takeTopLevelItem(0));
-    std::stable_sort(items.begin(), items.end(),
-                     [bAscending](const QTreeWidgetItem *a, const QTreeWidgetItem *b) {
-                         const int order = a->text(0).compare(b->text(0), Qt::CaseInsensitive);
-                         return bAscending ? order < 0 : order > 0;
-                     });
-    m_lstCats->addTopLevelItems(items);
-    m_lstCats->SortHeader()->SetSortArrow(0, bAscending);
+    m_lstCats->SortByText(bAscending);
 }
 
 bool CAttachedCatDlg::eventFilter(QObject *watched, QEvent *event)
@@ -144,11 +133,9 @@ bool CAttachedCatDlg::eventFilter(QObject *watched, QEvent *event)
     if (bSelected)
         m_bMenu = 1;
     if (m_bMenu == 1) {
-        const std::vector<PopupDef> &popups = MenuResource(IDR_DATACAT_MENU);
         QMenu menu(this);
         menu.setObjectName(QStringLiteral("DataCategoryMenu"));
-        for (const MenuItemDef &item : popups.front().items)
-            menu.addAction(item.text)->setData(item.id);
+        FillPopupMenu(menu, IDR_DATACAT_MENU);
         auto *menuEvent = static_cast<QContextMenuEvent *>(event);
         QPoint pos = menuEvent->globalPos();
         if (menuEvent->reason() == QContextMenuEvent::Keyboard)

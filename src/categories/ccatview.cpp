@@ -3,6 +3,7 @@
 #include "categories/homestart.h"
 #include "categories/labeleditdelegate.h"
 #include "chrome/elidedtooltips.h"
+#include "chrome/popupmenu.h"
 #include "chrome/sortheader.h"
 #include "chrome/sortlistctrl.h"
 #include "chrome/themedbutton.h"
@@ -11,7 +12,6 @@
 #include "platform/hints.h"
 #include "platform/prompter.h"
 #include "platform/tokens.h"
-#include "resources/menus.h"
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "store/ccatalog.h"
@@ -95,17 +95,9 @@ void BuildDeleteDialog(QDialog &dlg)
 
 int DesktopMenuTracker(QWidget *parent, int nMenuId, const QPoint &globalPos)
 {
-    const std::vector<PopupDef> &popups = MenuResource(nMenuId);
-    if (popups.empty())
-        return 0;
     QMenu menu(parent);
-    menu.setTitle(popups.front().title);
-    for (const MenuItemDef &item : popups.front().items) {
-        if (item.id == 0)
-            menu.addSeparator();
-        else
-            menu.addAction(item.text)->setData(item.id);
-    }
+    if (!FillPopupMenu(menu, nMenuId))
+        return 0;
     QAction *chosen = menu.exec(globalPos);
     return chosen ? chosen->data().toInt() : 0;
 }
@@ -360,24 +352,7 @@ void CCatView::SortList(CSortListCtrl *pList, unsigned char &bAscending)
 {
     const bool ascending = bAscending == 1;
     bAscending = ascending ? 0 : 1;
-
-    // Taking the rows out drops their selection; it is put back on the same rows.
-    const QList<QTreeWidgetItem *> selected = pList->selectedItems();
-    QTreeWidgetItem *current = pList->currentItem();
-    QList<QTreeWidgetItem *> items;
-    while (pList->topLevelItemCount() > 0)
-        items.append(pList->takeTopLevelItem(0));
-    std::stable_sort(items.begin(), items.end(),
-                     [ascending](const QTreeWidgetItem *a, const QTreeWidgetItem *b) {
-                         const int order = a->text(0).compare(b->text(0), Qt::CaseInsensitive);
-                         return ascending ? order < 0 : order > 0;
-                     });
-    pList->addTopLevelItems(items);
-    if (current)
-        pList->setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
-    for (QTreeWidgetItem *item : selected)
-        item->setSelected(true);
-    pList->SortHeader()->SetSortArrow(0, ascending);
+    pList->SortByText(ascending);
 }
 
 QStringList CCatView::SelectedNames(const CSortListCtrl *pList) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chrome/themeloader.h"
+#include "commands/commandpanelform.h"
 #include "platform/cview.h"
 #include "store/pendingedit.h"
 
@@ -12,12 +13,6 @@
 class CCatalog;
 class CDisc;
 class CThemedButton;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QRadioButton;
-class QScrollArea;
 
 // The command panel: buttons, the fields of the selected disc, search and lending fields,
 // statistics. Most menu commands and keys end here, either directly while the panel is the
@@ -42,6 +37,8 @@ public:
     void OnFindGaps();
     void OnDeleteCd();
     void OnCddb();
+    // The menu's "CDDB Query", unlike the button and its key, only says it is not there.
+    void OnCddbQuery();
     void OnSaveCdData();
     void OnFindNumber();
     void OnNameSearch();
@@ -71,7 +68,6 @@ public:
     QString m_strHomeDir;
     QString m_strCdArtist;
     QString m_strCdQuality;
-    QString m_strHelpDir;
     CCatalog *m_pCatalog = nullptr;
     std::unique_ptr<QStringList> m_pRequest;
     QString m_strCdNumber;
@@ -93,63 +89,25 @@ public:
     int m_bByCategory = 0;
 
 private:
-    void BuildForm();
-    void SetupButtons();
-    CThemedButton *MakeButton(const char *objectName);
-    QLineEdit *MakeEdit(const char *objectName, const QString &accessibleName);
-    QLineEdit *MakeReadOnlyField(const char *objectName, const QString &accessibleName);
+    // What the fields and buttons of the form do when they change or are clicked.
+    void ConnectForm();
     void OnFieldEdited(int nField);
     void OnScopeChanged();
     void RefillFromCatalog(CCatalog *pCatalog);
+    // Artist, quality and location of the disc, into the members the fields show.
+    void ShowDiscData(const CDisc &disc);
     // Stores artist and quality typed and not yet saved into the disc they were typed for,
     // as Add To CD Data would have; never while a friend's catalogue is shown.
     void KeepPendingEdits();
     void RunSearch(const QString &kind);
     void RunPanelCommand(const HintArg &hint);
     void EnableEditButtons(bool bEnable);
-    bool EditingLocked() const;
     CDisc *SelectedDisc() const;
     // The disc information dialog, modal; without a disc it shows empty fields.
     void ShowDiscInfoDialog(const CDisc *pDisc);
 
     CThemeLoader m_themeLoader;
+    CommandPanelForm m_form;
     PendingDiscEdit m_dataEdit; // artist and quality
     bool m_bFilling = false; // the program, not the user, is changing the fields
-
-    QScrollArea *m_pScroll = nullptr;
-    QFrame *m_grpFrame = nullptr;
-    QLabel *m_stFrameIcon = nullptr;
-    QLineEdit *m_stDatabase = nullptr;
-    QLineEdit *m_stHomeDir = nullptr;
-    QLineEdit *m_stDiscCount = nullptr;
-    QLineEdit *m_stLastEntry = nullptr;
-    QLineEdit *m_stLocation = nullptr;
-    QLabel *m_stSearchCdCaption = nullptr;
-    QLabel *m_stSearchCd = nullptr;
-
-    QLineEdit *m_edCdNumber = nullptr;
-    QLineEdit *m_edCdName = nullptr;
-    QLineEdit *m_edFindNumber = nullptr;
-    QLineEdit *m_edPattern = nullptr;
-    QLineEdit *m_edLend = nullptr;
-    QLineEdit *m_edBorrowedFrom = nullptr;
-    QLineEdit *m_edCdArtist = nullptr;
-    QLineEdit *m_edCdQuality = nullptr;
-    QRadioButton *m_rbEverything = nullptr;
-    QRadioButton *m_rbByCategory = nullptr;
-
-    CThemedButton *m_btnSearchInCd = nullptr;
-    CThemedButton *m_btnNameSearch = nullptr;
-    CThemedButton *m_btnGetBack = nullptr;
-    CThemedButton *m_btnAddData = nullptr;
-    CThemedButton *m_btnFileSearch = nullptr;
-    CThemedButton *m_btnFindNumber = nullptr;
-    CThemedButton *m_btnScan = nullptr;
-    CThemedButton *m_btnCddb = nullptr;
-    CThemedButton *m_btnGaps = nullptr;
-    CThemedButton *m_btnAvailable = nullptr;
-    CThemedButton *m_btnDelete = nullptr;
-    CThemedButton *m_btnSave = nullptr;
-    CThemedButton *m_btnNonAvailable = nullptr;
-    CThemedButton *m_btnLend = nullptr;
 };

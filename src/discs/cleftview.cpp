@@ -2,84 +2,51 @@
 
 #include "chrome/contentwidthcolumn.h"
 #include "chrome/elidedtooltips.h"
-#include "discs/cavailabledlg.h"
-#include "discs/cborroweddlg.h"
+#include "chrome/popupmenu.h"
 #include "discs/cdeletediscdlg.h"
-#include "discs/cgapsdlg.h"
-#include "discs/clentdlg.h"
-#include "files/csearchresultdlg.h"
+#include "discs/discwindows.h"
 #include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
 #include "platform/hints.h"
 #include "platform/prompter.h"
 #include "platform/tokens.h"
-#include "resources/menus.h"
 #include "resources/resource.h"
-#include "resources/resourceicons.h"
 #include "scan/cscandlg.h"
-#include "store/archive.h"
 #include "store/discedits.h"
-#include "store/discnumbers.h"
-#include "store/friendcatalog.h"
 #include "store/lendinglists.h"
+#include "store/scanneddisc.h"
 #include "store/treelabel.h"
 
 #include <QContextMenuEvent>
 #include <QDate>
-#include <QHeaderView>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QSignalBlocker>
-#include <QStyle>
 
 namespace {
 
-const QString kRestoreMessage = QStringLiteral(
-    "There was a problem with your database\nTavikon is going to restore the backup data now.");
-const QString kSaveRefused = QStringLiteral(
-    "The catalogue was not read completely, so it is not saved: the catalogue files on disk "
-    "are left as they are.");
-const QString kScanRefused = QStringLiteral(
-    "The catalogue was not read completely, so no disc can be added to it. Select a disc in "
-    "the tree to restore it from the backup, then scan again.");
-const QString kNumbersUsedUp = QStringLiteral(
-    "Every CD number from 1 to %1 is taken, so no disc can be added. Delete a disc first.");
 const QString kNothingToLend
     = QStringLiteral("Please, select the CD to lend in the tree first. Nothing was lent.");
-const QString kNoDiscItem = QStringLiteral(
-    "The disc %1 has no item in the tree, so its number and name were not changed.");
-const QString kBadDiscName
-    = QStringLiteral("A CD name cannot hold a backslash (\\) or a control character.");
-const QString kTreeTempUnreadable = QStringLiteral(
-    "The folder tree of the scan could not be read, so the disc was not added to the "
-    "catalogue.\n%1");
-
-QIcon twoStateIcon(int normalId, int selectedId)
-{
-    // Our own icon object (not the shared resource one), so that its cache key tells disc
-    // items from folder items without storing anything else per item.
-    QIcon icon;
-    const QIcon normal = ResourceIcon(normalId);
-    const QIcon selected = ResourceIcon(selectedId);
-    for (const int side : {16, 32}) {
-        icon.addPixmap(normal.pixmap(side, side), QIcon::Normal);
-        icon.addPixmap(selected.pixmap(side, side), QIcon::Selected);
-    }
-    return icon;
-}
-
-QString withTrailingSlash(const QString &dir)
-{
-    return dir.isEmpty() || dir.endsWith(u'/') ? dir : dir + u'/';
-}
 
 } // namespace
 
 CLeftView::CLeftView(QWidget *parent)
-    : QTreeWidget(parent), m_pCatalog(std::make_unique<CCatalog>())
+    : QTreeWidget(parent),
+      m_pCatalog(std::make_unique<CCatalog>()),
+      m_session(*m_pCatalog, *this, m_bFriendLoaded),
+      m_items(*this),
+      // The windows may outlive a closed tree for a moment; they then find nothing.
+      m_windows(
+          this,
+          [view = QPointer<CLeftView>(this)](const QString &strNumber, const QString &strFolder) {
+              if (!view)
+                  return;
+              view->SelectDiscByNumber(strNumber);
+              if (!strFolder.isEmpty())
+                  view->OpenDiscFolder(strNumber, strFolder);
+          })
 {
     setObjectName(QStringLiteral("CLeftView"));
     setAccessibleName(tr("Catalogued discs"));
@@ -98,9 +65,6 @@ CLeftView::CLeftView(QWidget *parent)
     // A click on the selected label renames the disc; F2 and the menus go through OnCommand.
     setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     setContextMenuPolicy(Qt::DefaultContextMenu);
-
-    m_discIcon = twoStateIcon(191, 191);
-    m_folderIcon = twoStateIcon(175, 153);
 
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current, QTreeWidgetItem *) { OnSelChanged(current); });
@@ -154,27 +118,8 @@ void CLeftView::OnUpdate(CView *, int lHint, const HintArg &hint)
 
     switch (lHint) {
     case HINT_LOAD_HOME:
-        if (const QString *dir = hint.text()) {
-            m_strActiveDir = withTrailingSlash(*dir);
-            m_strHomePath = m_strActiveDir;
-            m_store.SetActiveDir(m_strActiveDir);
-            // At the very first start the backup directory arrives after the home one; until
-            // then the backup lives where the home layout puts it.
-            if (m_strActiveBackupDir.isEmpty())
-                m_store.SetBackupDir(m_strActiveDir + QStringLiteral("DataBackUp"));
-            m_bLoaded = true;
-            const bool loaded = LoadCatalog();
-            RefreshCatalogStatus();
-            if (!loaded)
-                return;
-            if (QTreeWidgetItem *first = topLevelItem(0)) {
-                if (currentItem() == first)
-                    OnSelChanged(first);
-                else
-                    setCurrentItem(first);
-                UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
-            }
-        }
+        if (const QString *dir = hint.text())
+            m_session.LoadHome(*dir);
         break;
     case HINT_DISC_EDITED:
         if (CDisc *disc = hint.disc())
@@ -197,23 +142,12 @@ void CLeftView::OnUpdate(CView *, int lHint, const HintArg &hint)
             ShowDiscsOfPerson(*person);
         break;
     case HINT_BACKUP_DIR:
-        if (const QString *dir = hint.text()) {
-            m_strActiveBackupDir = *dir;
-            while (m_strActiveBackupDir.size() > 1 && m_strActiveBackupDir.endsWith(u'/'))
-                m_strActiveBackupDir.chop(1);
-            m_strHomeBackupPath = m_strActiveBackupDir;
-            m_store.SetBackupDir(m_strActiveBackupDir);
-        }
+        if (const QString *dir = hint.text())
+            m_session.SetBackupDir(*dir);
         break;
     case HINT_LOAD_FRIEND:
-        if (const QString *dir = hint.text()) {
-            m_strActiveDir = m_strHomePath;
-            m_strActiveBackupDir = m_strHomeBackupPath;
-            m_store.SetActiveDir(m_strActiveDir);
-            if (!m_strActiveBackupDir.isEmpty())
-                m_store.SetBackupDir(m_strActiveBackupDir);
+        if (const QString *dir = hint.text())
             LoadFriendDatabase(*dir);
-        }
         break;
     case HINT_HOME_DATA:
         if (m_bFriendLoaded)
@@ -261,92 +195,32 @@ void CLeftView::StartLabelEdit()
 
 QString CLeftView::MakeTreePath(const QTreeWidgetItem *item) const
 {
-    QStringList labels;
-    for (const QTreeWidgetItem *p = item; p; p = p->parent())
-        labels.prepend(p->text(0));
-    return JoinTreePath(labels);
+    return DiscTreeItems::Path(item);
 }
 
 int CLeftView::ItemDepth(const QTreeWidgetItem *item)
 {
-    int depth = 0;
-    for (const QTreeWidgetItem *p = item ? item->parent() : nullptr; p; p = p->parent())
-        ++depth;
-    return depth;
+    return DiscTreeItems::Depth(item);
 }
 
 QTreeWidgetItem *CLeftView::NextItemPreorder(const QTreeWidgetItem *item)
 {
-    if (!item)
-        return nullptr;
-    if (item->childCount() > 0)
-        return item->child(0);
-    for (const QTreeWidgetItem *p = item; p; p = p->parent()) {
-        if (const QTreeWidgetItem *parent = p->parent()) {
-            const int index = parent->indexOfChild(const_cast<QTreeWidgetItem *>(p));
-            if (index + 1 < parent->childCount())
-                return parent->child(index + 1);
-        } else if (QTreeWidget *tree = p->treeWidget()) {
-            const int index = tree->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(p));
-            if (index + 1 < tree->topLevelItemCount())
-                return tree->topLevelItem(index + 1);
-        }
-    }
-    return nullptr;
+    return DiscTreeItems::NextPreorder(item);
 }
 
 bool CLeftView::IsDiscItem(const QTreeWidgetItem *item) const
 {
-    return item && item->icon(0).cacheKey() == m_discIcon.cacheKey();
+    return m_items.IsDisc(item);
 }
 
 QByteArray CLeftView::TreeText() const
 {
-    // Depth-first with an explicit stack: the same order as NextItemPreorder, without its
-    // sibling look-ups, so writing stays linear in the number of items.
-    QList<TreeTextLine> lines;
-    QList<std::pair<const QTreeWidgetItem *, int>> stack;
-    for (int i = topLevelItemCount() - 1; i >= 0; --i)
-        stack.append({topLevelItem(i), 0});
-    while (!stack.isEmpty()) {
-        const auto [item, depth] = stack.takeLast();
-        lines.append({depth, item->text(0)});
-        for (int i = item->childCount() - 1; i >= 0; --i)
-            stack.append({item->child(i), depth + 1});
-    }
-    return WriteTreeText(lines);
+    return m_items.Text();
 }
 
 void CLeftView::AppendTreeText(QByteArrayView text)
 {
-    AddTreeNodes(ReadTreeText(text));
-}
-
-void CLeftView::AddTreeNodes(const QList<TreeTextNode> &nodes)
-{
-    if (nodes.isEmpty())
-        return;
-    // The items are linked to each other before the tree sees any of them, so the model
-    // announces one insertion instead of one per item.
-    QList<QTreeWidgetItem *> items;
-    items.reserve(nodes.size());
-    QList<QTreeWidgetItem *> topLevel;
-    for (const TreeTextNode &node : nodes) {
-        auto *item = new QTreeWidgetItem;
-        item->setText(0, node.label);
-        item->setIcon(0, node.disc ? m_discIcon : m_folderIcon);
-        item->setFlags(item->flags() | Qt::ItemIsEditable); // OnBeginLabelEdit decides
-        const qsizetype parent = node.parent;
-        if (parent >= 0 && parent < items.size())
-            items[parent]->addChild(item);
-        else
-            topLevel.append(item);
-        items.append(item);
-    }
-    const bool updates = updatesEnabled();
-    setUpdatesEnabled(false);
-    insertTopLevelItems(topLevelItemCount(), topLevel);
-    setUpdatesEnabled(updates);
+    m_items.Append(ReadTreeText(text));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -354,38 +228,34 @@ void CLeftView::AddTreeNodes(const QList<TreeTextNode> &nodes)
 
 bool CLeftView::LoadCatalog()
 {
+    return m_session.LoadCatalog();
+}
+
+bool CLeftView::RestoreCatalog(bool bInSelection)
+{
+    return m_session.RestoreCatalog(bInSelection);
+}
+
+bool CLeftView::SaveAndBackUp(const QByteArray *treeText)
+{
+    return m_session.SaveAndBackUp(treeText);
+}
+
+bool CLeftView::SaveWithTree()
+{
+    return m_session.SaveWithTree();
+}
+
+void CLeftView::SaveOnExit()
+{
+    m_session.SaveOnExit();
+}
+
+void CLeftView::ForgetSelection()
+{
     m_hCurItem = nullptr;
     m_strSelPath.clear();
     m_bDiscSelected = 0;
-
-    QList<TreeTextNode> nodes;
-    const StoreResult result = m_store.LoadCatalog(*m_pCatalog, nodes);
-    ShowTree(nodes);
-    bool bRestored = false;
-    if (!result) {
-        // A half-read catalogue must not wait for the first click to be mended: closing the
-        // program before it would write the partial lists over Data/ and the backup.
-        AfxMessageBox(result.message(), this);
-        AfxMessageBox(kRestoreMessage, this);
-        if (!RestoreCatalog(false))
-            return false;
-        bRestored = true;
-    } else if (!m_store.TreeNotice().isEmpty()) {
-        AfxMessageBox(m_store.TreeNotice(), this);
-    }
-    // A mended tree goes to disk at once, so the damage is gone even if the program is not
-    // closed normally; never into a friend's directory.
-    if ((bRestored || m_store.TreeRepaired()) && !m_bFriendLoaded
-        && theAppFlags().m_bHomeDatabase == 1) {
-        const QByteArray tree = TreeText();
-        SaveAndBackUp(&tree);
-    }
-    if (topLevelItemCount() == 0) {
-        // The command panel shows the home directory and the statistics of the empty catalogue.
-        RefreshCatalogStatus();
-        UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
-    }
-    return true;
 }
 
 void CLeftView::ShowTree(const QList<TreeTextNode> &nodes)
@@ -393,114 +263,68 @@ void CLeftView::ShowTree(const QList<TreeTextNode> &nodes)
     const QSignalBlocker blocker(this);
     clear();
     m_hCurItem = nullptr;
-    AddTreeNodes(nodes);
+    m_items.Append(nodes);
 }
 
-bool CLeftView::RestoreCatalog(bool bInSelection)
+bool CLeftView::HasItems() const
 {
-    QList<TreeTextNode> nodes = ReadTreeText(TreeText());
-    const StoreResult result = m_store.RestoreCatalog(*m_pCatalog, nodes);
-    if (!result) {
-        AfxMessageBox(result.message(), this);
-        return false;
-    }
-    if (!m_store.TreeNotice().isEmpty())
-        AfxMessageBox(m_store.TreeNotice(), this);
-    if (!m_store.TreeRepaired())
-        return true;
-    if (!bInSelection) {
-        ShowTree(nodes);
-        return true;
-    }
+    return topLevelItemCount() > 0;
+}
+
+void CLeftView::ShowRestoredTreeLater(const QList<TreeTextNode> &nodes)
+{
     // The item being selected belongs to the tree that is replaced: change it once the
     // selection handling has unwound, then select afresh.
     QMetaObject::invokeMethod(
         this,
         [this, nodes] {
             ShowTree(nodes);
-            if (!m_bFriendLoaded && theAppFlags().m_bHomeDatabase == 1) {
-                const QByteArray tree = TreeText();
-                SaveAndBackUp(&tree);
-            }
+            m_session.SaveMendedTree();
             if (QTreeWidgetItem *first = topLevelItem(0))
                 setCurrentItem(first);
             else
                 UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
         },
         Qt::QueuedConnection);
-    return false;
 }
 
-bool CLeftView::SaveAndBackUp(const QByteArray *treeText)
+void CLeftView::Tell(const QString &message)
 {
-    if (!m_bLoaded || m_strActiveDir.isEmpty())
-        return false; // no catalogue directory yet: nothing of ours to write
-    if (m_bFriendLoaded)
-        return false; // a friend's catalogue is never written, here or in its folder
-    if (!m_store.CanSave()) {
-        AfxMessageBox(kSaveRefused, this);
-        return false;
-    }
-    StoreResult result = m_store.SaveCatalog(*m_pCatalog, treeText);
-    if (!result) {
-        // The backup stays as it was: copying a failed save over it would spread the damage.
-        AfxMessageBox(result.message(), this);
-        return false;
-    }
-    result = m_store.BackUpCatalog();
-    if (!result) {
-        AfxMessageBox(result.message(), this);
-        return false;
-    }
-    return true;
+    AfxMessageBox(message, this);
 }
 
-void CLeftView::SaveOnExit()
+void CLeftView::Broadcast(int lHint, const HintArg &hint)
 {
-    if (m_bExitSaved)
-        return;
-    m_bExitSaved = true;
-    if (!m_bLoaded || m_bFriendLoaded)
-        return;
-    // What was typed into a disc's fields and not saved yet is kept, as the save buttons
-    // would have kept it.
-    UpdateAllViews(HINT_TOKEN, Tokens::KeepEdits);
-    // The tree is written too: a tree mended after a restore must reach Data/ before the
-    // backup copies it.
-    const QByteArray tree = TreeText();
-    SaveAndBackUp(&tree);
+    UpdateAllViews(lHint, hint);
 }
 
 void CLeftView::OnSelChanged(QTreeWidgetItem *current)
 {
     if (!current)
         return; // the tree was emptied
-    // A friend's catalogue was read whole or not at all, and has no backup of ours.
-    if (!m_bFriendLoaded && m_store.NeedsRestore(*m_pCatalog, topLevelItemCount() > 0)) {
-        AfxMessageBox(kRestoreMessage, this);
-        if (!RestoreCatalog(true))
-            return;
-    }
+    if (!m_session.CheckBeforeSelection())
+        return;
     m_strSelPath = MakeTreePath(current);
     m_bDiscSelected = m_strSelPath.contains(u'\\') ? 0 : 1;
     m_hCurItem = current;
     RefreshCatalogStatus();
-    m_pCatalog->m_strCurNumber = GetNumberPart(m_strSelPath);
-    m_pCatalog->m_strFolderKey = m_strSelPath;
-    m_pCatalog->m_strCurPath = GetNamePart(m_strSelPath);
+    m_pCatalog->SelectTreePath(m_strSelPath);
     UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
     UpdateAllViews(HINT_TOKEN, Tokens::Refresh);
 }
 
+void CLeftView::SelectItem(QTreeWidgetItem *item)
+{
+    if (currentItem() == item)
+        OnSelChanged(item); // selected already: the other panes are told afresh all the same
+    else
+        setCurrentItem(item);
+}
+
 void CLeftView::RefreshCatalogStatus()
 {
-    CCatalog &cat = *m_pCatalog;
-    cat.m_strLastEntry = QString::number(GetHighestDiscNumber());
-    cat.m_strHomeDir = m_strActiveDir;
-    cat.m_strDiscCount = QString::number(cat.m_pDiscs->size());
-    const QString first = topLevelItemCount() > 0 ? topLevelItem(0)->text(0) : QString();
-    cat.m_strCurNumber = GetNumberPart(first);
-    cat.m_strCurPath = GetNamePart(first);
+    const QTreeWidgetItem *first = topLevelItem(0);
+    m_pCatalog->RefreshStatus(m_session.ActiveDir(), first ? first->text(0) : QString());
 }
 
 int CLeftView::GetHighestDiscNumber() const
@@ -513,174 +337,62 @@ int CLeftView::GetHighestDiscNumber() const
 
 void CLeftView::ScanNewDisc()
 {
-    if (!m_bLoaded || m_bFriendLoaded)
-        return; // no home catalogue to add the disc to (the dialog would write into a friend's)
-    if (!m_store.CanSave()) {
-        AfxMessageBox(kScanRefused, this);
+    if (!m_session.CanAddDisc())
+        return;
+    ScannedDisc scanned(*m_pCatalog);
+    if (scanned.Number() == 0) {
+        AfxMessageBox(scanned.Refusal(), this);
         return;
     }
-    const int nNextNumber = NextDiscNumber(*m_pCatalog->m_pDiscs);
-    if (nNextNumber == 0) {
-        AfxMessageBox(kNumbersUsedUp.arg(kMaxDiscNumber), this);
-        return;
-    }
-    CFileList &files = *m_pCatalog->m_pFiles;
-    const qsizetype filesBefore = files.size();
-    // Whatever the dialog left behind that was not saved with a scan is not ours to keep.
-    const auto dropPending = [&] {
-        if (m_pCatalog->m_pFiles->size() > filesBefore)
-            m_pCatalog->m_pFiles->resize(filesBefore);
-    };
-
     {
         CScanDlg dlg(this);
-        dlg.m_nLastNumber = nNextNumber - 1;
-        dlg.m_strHomeDir = m_strActiveDir;
-        dlg.m_pFileList = &files;
-        const int result = ExecDialog(dlg);
-        if (result == QDialog::Accepted && dlg.m_bScanned == 1) {
-            QByteArray text;
-            const StoreResult read = m_store.ReadDataFile(QStringLiteral("TreeTemp.tkdt"), text);
-            const QList<TreeTextNode> nodes = read ? ReadTreeText(text) : QList<TreeTextNode>();
-            if (nodes.isEmpty()) {
-                // Without its tree item the disc would be in the catalogue but nowhere to be
-                // seen or deleted: add nothing instead.
-                dropPending();
-                AfxMessageBox(kTreeTempUnreadable.arg(
-                                  read ? tr("The file %1 holds no folder tree.")
-                                             .arg(m_store.DataPath(QStringLiteral("TreeTemp.tkdt")))
-                                       : read.message()),
-                              this);
-            } else {
-                {
-                    const QSignalBlocker blocker(this);
-                    AddTreeNodes(nodes);
-                }
-                CDisc disc;
-                disc.m_strName = QStringLiteral("Unbennant");
-                disc.m_strNumber = QString::number(nNextNumber);
-                disc.m_strSavedDate
-                    = QLocale(QLocale::English).toString(QDate::currentDate(), u"MMMM dd, yyyy");
-                disc.m_strDrive = dlg.m_strScannedDrive;
-                m_pCatalog->m_pDiscs->prepend(disc);
-
-                QTreeWidgetItem *last = topLevelItem(topLevelItemCount() - 1);
-                if (currentItem() == last)
-                    OnSelChanged(last);
-                else
-                    setCurrentItem(last);
-                UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
-            }
+        dlg.m_nLastNumber = scanned.Number() - 1;
+        dlg.m_strHomeDir = m_session.ActiveDir();
+        dlg.m_pFileList = m_pCatalog->m_pFiles.get();
+        QString error;
+        const QList<TreeTextNode> nodes
+            = ExecDialog(dlg) == QDialog::Accepted && dlg.m_bScanned == 1
+            ? scanned.ReadTree(m_session.Store(), error)
+            : QList<TreeTextNode>();
+        if (nodes.isEmpty()) {
+            // Whatever the dialog left behind that was not saved with a scan is not ours to
+            // keep; and without its tree item the disc would be in the catalogue but nowhere
+            // to be seen or deleted, so nothing is added.
+            scanned.DropFiles();
+            if (!error.isEmpty())
+                AfxMessageBox(error, this);
         } else {
-            dropPending();
+            {
+                const QSignalBlocker blocker(this);
+                m_items.Append(nodes);
+            }
+            scanned.AddRecord(dlg.m_strScannedDrive);
+            SelectItem(topLevelItem(topLevelItemCount() - 1));
+            UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
         }
     }
 
     // Saved first and backed up after, so that the backup always matches Data/.
-    const QByteArray tree = TreeText();
-    SaveAndBackUp(&tree);
+    SaveWithTree();
 }
 
 // ---------------------------------------------------------------------------------------
 // A friend's catalogue
-//
-// The friend's files are read into lists of their own first; the tree and the catalogue
-// switch over only when everything has read soundly, so a failure leaves the home catalogue
-// on screen, in memory and on disk as it was.
 
 void CLeftView::LoadFriendDatabase(const QString &strDir)
 {
-    // Only ever over the home catalogue: the failure path below takes what is shown for it.
-    if (m_bFriendLoaded)
-        ReturnHome();
-    FriendCatalog friendCatalog(strDir);
-    if (!PrepareFriendFolder(friendCatalog)) {
-        OnFriendLoadFailed();
-        return;
-    }
-    if (const StoreResult read = friendCatalog.Read(); !read) {
-        AfxMessageBox(read.message(), this);
-        OnFriendLoadFailed();
-        return;
-    }
-    // The home lists are dropped below: what is not on disk yet must be now. A partly read
-    // home catalogue is not saved; its files on disk are the ones to come back to.
-    if (m_bLoaded && m_store.CanSave() && !SaveAndBackUp(nullptr)) {
-        OnFriendLoadFailed();
-        return;
-    }
-
-    m_strActiveDir = strDir;
-    m_strActiveBackupDir = friendCatalog.BackupFolder();
-    m_store.SetReadOnly(true);
-    m_bFriendLoaded = 1;
-    {
-        const QSignalBlocker blocker(this);
-        clear();
-        m_hCurItem = nullptr;
-        m_strSelPath.clear();
-        m_bDiscSelected = 0;
-        CCatalog &cat = *m_pCatalog;
-        cat.m_pDiscs = std::make_unique<CDiscList>(std::move(friendCatalog.m_discs));
-        cat.m_pFiles = std::make_unique<CFileList>(std::move(friendCatalog.m_files));
-        cat.m_lstCategories = std::move(friendCatalog.m_lstCategories);
-        cat.m_lstSelection.clear();
-        AddTreeNodes(friendCatalog.m_tree);
-    }
-    RefreshCatalogStatus();
-    SelectFirstItem();
-}
-
-bool CLeftView::PrepareFriendFolder(FriendCatalog &friendCatalog)
-{
-    const StoreResult prepared = friendCatalog.Prepare();
-    if (!prepared) {
-        AfxMessageBox(prepared.message(), this);
-        return false;
-    }
-    // A catalogue on a disc or in a folder of someone else's can still be looked at.
-    if (!friendCatalog.CopyProblem().isEmpty())
-        AfxMessageBox(tr("The friend's folder cannot take the safety copy FriendDataBackUp: "
-                         "%1\nThe catalogue is shown without it; nothing is written to it.")
-                          .arg(friendCatalog.CopyProblem()),
-                      this);
-    return true;
-}
-
-void CLeftView::OnFriendLoadFailed()
-{
-    // Fully home again, the menus included: the home catalogue never left the screen.
-    AppFlags &flags = theAppFlags();
-    flags.m_bEditAllowed = 1;
-    flags.m_bHomeDatabase = 1;
-    m_strActiveDir = m_strHomePath;
-    m_strActiveBackupDir = m_strHomeBackupPath;
-    RefreshCatalogStatus();
-    SelectFirstItem();
-    m_bFriendLoaded = 0;
-    UpdateAllViews(HINT_PANEL_ENABLE, m_pCatalog.get());
-    UpdateAllViews(HINT_ENABLE, Tokens::EnableTrue);
+    m_session.LoadFriendDatabase(strDir);
 }
 
 void CLeftView::ReturnHome()
 {
-    m_strActiveDir = m_strHomePath;
-    m_strActiveBackupDir = m_strHomeBackupPath;
-    m_store.SetReadOnly(false);
-    m_bFriendLoaded = 0;
-    const bool loaded = LoadCatalog();
-    RefreshCatalogStatus();
-    if (loaded)
-        SelectFirstItem();
+    m_session.ReturnHome();
 }
 
 void CLeftView::SelectFirstItem()
 {
     if (QTreeWidgetItem *first = topLevelItem(0)) {
-        if (currentItem() == first)
-            OnSelChanged(first);
-        else
-            setCurrentItem(first);
+        SelectItem(first);
         UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
         return;
     }
@@ -698,18 +410,7 @@ std::unique_ptr<QMenu> CLeftView::CreateTreeMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
     menu->setObjectName(QStringLiteral("TreeMenu"));
-    const std::vector<PopupDef> &popups = MenuResource(IDR_TREE_MENU);
-    if (popups.empty())
-        return menu;
-    menu->setTitle(popups.front().title);
-    for (const MenuItemDef &def : popups.front().items) {
-        if (def.id == 0) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction *action = menu->addAction(def.text);
-        action->setData(def.id);
-    }
+    FillPopupMenu(*menu, IDR_TREE_MENU);
     return menu;
 }
 
@@ -727,21 +428,6 @@ void CLeftView::ShowTreeMenu(const QPoint &globalPos)
         OnCommand(chosen->data().toInt());
 }
 
-QTreeWidgetItem *CLeftView::HitItem(const QPoint &pos) const
-{
-    // Only the icon and the label count, not the expand button or the blank row beside it.
-    QTreeWidgetItem *item = itemAt(pos);
-    if (!item)
-        return nullptr;
-    const QRect rect = visualItemRect(item);
-    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    const int extent
-        = iconSize().width() + fontMetrics().horizontalAdvance(item->text(0)) + 4 * margin;
-    if (pos.x() < rect.left() || pos.x() > rect.left() + extent)
-        return nullptr;
-    return item;
-}
-
 void CLeftView::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::RightButton) {
@@ -749,7 +435,8 @@ void CLeftView::mousePressEvent(QMouseEvent *event)
         return;
     }
     event->accept();
-    if (QTreeWidgetItem *item = HitItem(event->position().toPoint())) {
+    // Only the icon and the label count, not the expand button or the blank row beside it.
+    if (QTreeWidgetItem *item = m_items.LabelAt(event->position().toPoint())) {
         if (currentItem() != item)
             setCurrentItem(item);
     }
@@ -782,37 +469,15 @@ void CLeftView::contextMenuEvent(QContextMenuEvent *event)
 
 void CLeftView::OpenSearchWindow(const QStringList &request)
 {
-    // The window keeps its own copies of the request and of the categories asked for, and
-    // frees itself when closed; as a child of the tree it never outlives the catalogue.
-    auto *dlg = new CSearchResultDlg(this);
-    dlg->SetGoToDisc([this](const QString &strNumber, const QString &strFolder) {
-        SelectDiscByNumber(strNumber);
-        if (!strFolder.isEmpty())
-            OpenDiscFolder(strNumber, strFolder);
-    });
-    dlg->Start(m_pCatalog.get(), request, m_pCatalog->m_lstSelection);
-    dlg->show();
+    m_windows.ShowSearchResult(m_pCatalog.get(), request);
 }
 
 void CLeftView::OpenDiscFolder(const QString &strNumber, const QString &strFolder)
 {
-    QTreeWidgetItem *item = currentItem();
-    while (item && item->parent())
-        item = item->parent();
-    if (!item || GetNumberPart(item->text(0)) != strNumber)
+    QTreeWidgetItem *disc = DiscTreeItems::DiscOf(currentItem());
+    if (!disc || GetNumberPart(disc->text(0)) != strNumber)
         return;
-    const qsizetype root = strFolder.indexOf(u'\\');
-    const QStringView below = root < 0 ? QStringView() : QStringView(strFolder).sliced(root + 1);
-    for (const QStringView name : below.tokenize(u'\\', Qt::SkipEmptyParts)) {
-        QTreeWidgetItem *next = nullptr;
-        for (int i = 0; i < item->childCount() && !next; ++i) {
-            if (QStringView(item->child(i)->text(0)).compare(name, Qt::CaseInsensitive) == 0)
-                next = item->child(i);
-        }
-        if (!next)
-            break; // as deep as the tree goes
-        item = next;
-    }
+    QTreeWidgetItem *item = DiscTreeItems::FolderBelow(disc, strFolder);
     for (QTreeWidgetItem *p = item->parent(); p; p = p->parent())
         p->setExpanded(true);
     scrollToItem(item);
@@ -823,59 +488,29 @@ void CLeftView::OpenDiscFolder(const QString &strNumber, const QString &strFolde
 // ---------------------------------------------------------------------------------------
 // Relabelling after the command panel changed a disc's number or name
 
-QTreeWidgetItem *CLeftView::DiscItemOf(const QString &strNumber) const
-{
-    // The disc of the last selection first: with two discs of one number (older catalogues
-    // have them) it is the one the user was looking at.
-    QTreeWidgetItem *selected = m_hCurItem;
-    while (selected && selected->parent())
-        selected = selected->parent();
-    if (selected && indexOfTopLevelItem(selected) >= 0
-        && GetNumberPart(selected->text(0)) == strNumber)
-        return selected;
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        if (GetNumberPart(topLevelItem(i)->text(0)) == strNumber)
-            return topLevelItem(i);
-    return nullptr;
-}
-
 void CLeftView::RelabelDisc(CDisc *pDisc)
 {
     // The panel has already changed the record; its old number finds the tree item, which
     // may be any disc of the tree, not only the one selected last.
     const QString strOld
         = pDisc->m_strOldNumber.isEmpty() ? pDisc->m_strNumber : pDisc->m_strOldNumber;
-    QTreeWidgetItem *item = DiscItemOf(strOld);
+    // With two discs of one number (older catalogues have them), the one the user was looking
+    // at is meant.
+    QTreeWidgetItem *item = m_items.FindDisc(strOld, m_hCurItem);
+    const QString strItemLabel = item ? item->text(0) : QString();
     QString refusal;
-    if (!item)
-        refusal = kNoDiscItem.arg(strOld);
-    else if (!IsValidDiscName(pDisc->m_strName))
-        refusal = kBadDiscName;
-    if (!refusal.isEmpty()) {
-        // Record, tree and files change together or not at all: the record goes back.
-        pDisc->m_strNumber = strOld;
-        if (item)
-            pDisc->m_strName = GetNamePart(item->text(0));
+    const QString strLabel
+        = RelabelDiscRecord(*m_pCatalog, *pDisc, strOld, item ? &strItemLabel : nullptr, refusal);
+    if (strLabel.isEmpty()) {
         AfxMessageBox(refusal, this);
         UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
         return;
     }
-
-    item->setText(0, pDisc->m_strNumber + u' ' + pDisc->m_strName);
-    if (strOld != pDisc->m_strNumber)
-        m_pCatalog->RenumberDiscFiles(strOld, pDisc->m_strNumber);
-    const QByteArray tree = TreeText();
-    if (SaveAndBackUp(&tree)) {
-        // The restore reads the backup's tree with its lists, so it must carry the new label.
-        const StoreResult result = m_store.WriteBackupFile(QStringLiteral("Tree.tkdt"), tree);
-        if (!result)
-            AfxMessageBox(result.message(), this);
-    }
+    item->setText(0, strLabel);
+    // The backup copies the tree with the lists, so the restore finds the new label too.
+    SaveWithTree();
     // The selection handling shows the disc under its new label in every pane.
-    if (currentItem() == item)
-        OnSelChanged(item);
-    else
-        setCurrentItem(item);
+    SelectItem(item);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -894,51 +529,31 @@ void CLeftView::DeleteSelectedDisc()
         return;
     // "Delete CD" on a folder deletes its disc: a folder alone would leave its files behind
     // with no item to reach them.
-    while (item->parent())
-        item = item->parent();
+    item = DiscTreeItems::DiscOf(item);
     const QString strNumber = GetNumberPart(item->text(0));
 
     CDeleteDiscDlg dlg(this);
     dlg.m_strPrompt
         = QStringLiteral("Do you really want to delete CD ") + strNumber + QStringLiteral("    ?");
     if (ExecDialog(dlg) == QDialog::Accepted) {
-        RemoveDiscRecords(item, strNumber);
+        RemoveDisc(*m_pCatalog, strNumber, GetNamePart(item->text(0)),
+                   m_items.DiscsNumbered(strNumber).size() > 1);
         {
             const QSignalBlocker blocker(this);
             m_hCurItem = nullptr;
             delete item;
         }
         if (QTreeWidgetItem *first = topLevelItem(0)) {
-            if (currentItem() == first)
-                OnSelChanged(first);
-            else
-                setCurrentItem(first);
+            SelectItem(first);
         } else {
-            CCatalog &cat = *m_pCatalog;
-            m_strSelPath.clear();
-            m_bDiscSelected = 0;
-            cat.m_strCurNumber.clear();
-            cat.m_strCurPath.clear();
-            cat.m_strFolderKey.clear();
-            cat.m_strLastEntry = cat.m_strDiscCount = QStringLiteral("LEER");
+            ForgetSelection();
+            m_pCatalog->ClearToEmpty();
             UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
             UpdateAllViews(HINT_CLEAR_FILES, m_pCatalog.get());
         }
     }
     // Saved whether confirmed or not, as every disc operation ends.
-    const QByteArray tree = TreeText();
-    SaveAndBackUp(&tree);
-}
-
-void CLeftView::RemoveDiscRecords(const QTreeWidgetItem *item, const QString &strNumber)
-{
-    RemoveDiscRecord(*m_pCatalog->m_pDiscs, strNumber, GetNamePart(item->text(0)));
-    // The files go with the item even when no record matched, so no record is left that no
-    // item reaches; only a second item of the same number keeps them.
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        if (topLevelItem(i) != item && GetNumberPart(topLevelItem(i)->text(0)) == strNumber)
-            return;
-    m_pCatalog->RemoveDiscFiles(strNumber);
+    SaveWithTree();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -1002,27 +617,22 @@ void CLeftView::OnEndLabelEdit(const QString &strText)
         return;
     }
     if (!strText.isEmpty()) {
-        const QString strLabel = EditedDiscLabel(m_strEditNumber, strText);
-        const QString strName = strLabel.mid(strLabel.indexOf(u' ') + 1);
-        if (!IsValidDiscName(strName)) {
-            AfxMessageBox(kBadDiscName, this);
+        QString refusal;
+        const QString strLabel = RenameDiscByLabel(*m_pCatalog, m_strEditNumber, strText, refusal);
+        if (strLabel.isEmpty()) {
+            AfxMessageBox(refusal, this);
         } else {
             item->setText(0, strLabel);
-            if (CDisc *disc = m_pCatalog->FindDisc(m_strEditNumber))
-                disc->m_strName = strName;
             if (item == currentItem()) {
                 // The other panes show the new name; the disc stays selected.
                 m_strSelPath = MakeTreePath(item);
-                m_pCatalog->m_strCurNumber = m_strEditNumber;
-                m_pCatalog->m_strCurPath = GetNamePart(m_strSelPath);
-                m_pCatalog->m_strFolderKey = m_strSelPath;
+                m_pCatalog->SelectTreePath(m_strSelPath);
                 UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
             }
         }
     }
     m_bDiscSelected = 0;
-    const QByteArray tree = TreeText();
-    SaveAndBackUp(&tree);
+    SaveWithTree();
     m_bEditingLabel = 0;
 }
 
@@ -1031,13 +641,7 @@ void CLeftView::OnEndLabelEdit(const QString &strText)
 
 void CLeftView::ShowMissingNumbers()
 {
-    QList<int> gaps = CollectGaps(*m_pCatalog->m_pDiscs);
-    if (gaps.isEmpty()) {
-        AfxMessageBox(QStringLiteral("There are  not gaps in the index."), this);
-        return;
-    }
-    auto *dlg = new CGapsDlg(std::move(gaps), window());
-    dlg->show();
+    m_windows.ShowGaps(*m_pCatalog->m_pDiscs);
 }
 
 void CLeftView::SelectDiscByNumber(const QString &strNumber)
@@ -1046,24 +650,16 @@ void CLeftView::SelectDiscByNumber(const QString &strNumber)
         return;
     // Every disc is looked at, wherever the tree is scrolled; the text must match exactly,
     // so "07" is not disc 7, and folders never match.
-    QList<QTreeWidgetItem *> found;
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        if (GetNumberPart(topLevelItem(i)->text(0)) == strNumber)
-            found.append(topLevelItem(i));
+    const QList<QTreeWidgetItem *> found = m_items.DiscsNumbered(strNumber);
     if (found.isEmpty()) {
         AfxMessageBox(QStringLiteral("This number is not assigned to a CD"), this);
         return;
     }
     // The other discs close up so the found one stands out; with two discs of one number
     // the later one stays selected.
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        if (topLevelItem(i)->isExpanded())
-            topLevelItem(i)->setExpanded(false);
+    m_items.CollapseDiscs();
     QTreeWidgetItem *item = found.last();
-    if (currentItem() == item)
-        OnSelChanged(item);
-    else
-        setCurrentItem(item);
+    SelectItem(item);
     item->setExpanded(true);
     scrollToItem(item, QAbstractItemView::PositionAtTop);
 }
@@ -1071,28 +667,19 @@ void CLeftView::SelectDiscByNumber(const QString &strNumber)
 // ---------------------------------------------------------------------------------------
 // Lending
 
-std::function<void(const QString &)> CLeftView::DiscFinder()
-{
-    // The windows may outlive a closed tree for a moment; they then find nothing.
-    return [view = QPointer<CLeftView>(this)](const QString &strNumber) {
-        if (view)
-            view->SelectDiscByNumber(strNumber);
-    };
-}
-
 void CLeftView::ShowAvailableDiscs()
 {
-    (new CAvailableDlg(*m_pCatalog->m_pDiscs, DiscFinder(), window()))->show();
+    m_windows.ShowAvailable(*m_pCatalog->m_pDiscs);
 }
 
 void CLeftView::ShowLentDiscs()
 {
-    (new CLentDlg(*m_pCatalog->m_pDiscs, DiscFinder(), window()))->show();
+    m_windows.ShowLent(*m_pCatalog->m_pDiscs);
 }
 
 void CLeftView::ShowDiscsOfPerson(const QString &strPerson)
 {
-    (new CBorrowedDlg(*m_pCatalog->m_pDiscs, strPerson, DiscFinder(), window()))->show();
+    m_windows.ShowBorrowedFrom(*m_pCatalog->m_pDiscs, strPerson);
 }
 
 void CLeftView::LendSelectedDisc(const QString &strPerson)
@@ -1108,13 +695,7 @@ void CLeftView::LendSelectedDisc(const QString &strPerson)
         UpdateAllViews(HINT_SELECTION, m_pCatalog.get());
         return;
     }
-    if (m_bLoaded && !m_strActiveDir.isEmpty()) {
-        const StoreResult result = m_store.WriteDataFile(QStringLiteral("Data.dat"),
-                                                         WriteDiscList(*m_pCatalog->m_pDiscs));
-        if (!result) {
-            AfxMessageBox(result.message(), this);
-            return;
-        }
-    }
+    if (!m_session.SaveDiscList())
+        return;
     AfxMessageBox(QStringLiteral("Lend to : ") + strPerson, this);
 }

@@ -1,26 +1,25 @@
 #pragma once
 
+#include "discs/catalogsession.h"
+#include "discs/disctreeitems.h"
+#include "discs/discwindows.h"
 #include "platform/cview.h"
-#include "store/catalogstore.h"
 #include "store/ccatalog.h"
 #include "store/treetext.h"
 
-#include <QIcon>
 #include <QTreeWidget>
 
-#include <functional>
 #include <memory>
 
-class FriendCatalog;
 class QMenu;
 
-// The disc tree: every catalogued disc with its folders. Owns the catalogue object, loads
-// and saves it through its CatalogStore, and carries out most requests of the other panes,
-// which reach it only through the document's notifications.
+// The disc tree: every catalogued disc with its folders. Owns the catalogue object, which its
+// CatalogSession loads and saves, and carries out most requests of the other panes, which
+// reach it only through the document's notifications.
 //
 // Disc items are labelled "<number> <name>", folder items with the bare folder name; the
 // labels and paths are the catalogue's own text (backslashes), never native paths.
-class CLeftView : public QTreeWidget, public CView
+class CLeftView : public QTreeWidget, public CView, private CatalogSession::Tree
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CLeftView)
@@ -40,7 +39,7 @@ public:
     void SaveOnExit();
 
     // The tree's text form: every item in depth-first order, one TAB per level.
-    QByteArray TreeText() const;
+    QByteArray TreeText() const override;
     // Adds the items of a tree text after the existing top-level items.
     void AppendTreeText(QByteArrayView text);
 
@@ -54,7 +53,7 @@ public:
 
     int GetHighestDiscNumber() const;
     CCatalog *Catalog() const { return m_pCatalog.get(); }
-    const CatalogStore &Store() const { return m_store; }
+    const CatalogStore &Store() const { return m_session.Store(); }
 
     // Selects and expands the disc whose number is exactly this text (the last of several),
     // or says that no disc has it. The lending and search windows call it too.
@@ -71,10 +70,6 @@ public:
     int m_bEditingLabel = 0;
     int m_bFriendLoaded = 0;
     int m_bDiscSelected = 0;
-    QString m_strActiveDir; // native, ends with '/'
-    QString m_strHomePath;
-    QString m_strActiveBackupDir; // native, no trailing '/'
-    QString m_strHomeBackupPath;
     QString m_strSelPath;
     QString m_strEditNumber;
     QTreeWidgetItem *m_hCurItem = nullptr;
@@ -93,22 +88,28 @@ protected:
 
 private:
     void OnSelChanged(QTreeWidgetItem *current);
-    void RefreshCatalogStatus();
+    // Makes the item current, or runs the selection handling again when it is already.
+    void SelectItem(QTreeWidgetItem *item);
     bool LoadCatalog();
     bool RestoreCatalog(bool bInSelection);
-    void ShowTree(const QList<TreeTextNode> &nodes);
     bool SaveAndBackUp(const QByteArray *treeText);
+    // Saves and backs up the catalogue with the tree as it is shown.
+    bool SaveWithTree();
+
+    // What the catalogue's session asks of the tree.
+    void ShowTree(const QList<TreeTextNode> &nodes) override;
+    bool HasItems() const override;
+    void ShowRestoredTreeLater(const QList<TreeTextNode> &nodes) override;
+    void ForgetSelection() override;
+    void SelectFirstItem() override;
+    void RefreshCatalogStatus() override;
+    void Tell(const QString &message) override;
+    void Broadcast(int lHint, const HintArg &hint) override;
     void ScanNewDisc();
-    void AddTreeNodes(const QList<TreeTextNode> &nodes);
     void ShowTreeMenu(const QPoint &globalPos);
-    QTreeWidgetItem *HitItem(const QPoint &pos) const;
     void StartLabelEdit();
     bool OnBeginLabelEdit(QTreeWidgetItem *item);
     void OnEndLabelEdit(const QString &strText);
-    void RemoveDiscRecords(const QTreeWidgetItem *item, const QString &strNumber);
-    std::function<void(const QString &)> DiscFinder();
-    // The disc item whose label carries this number, the one of the selection first.
-    QTreeWidgetItem *DiscItemOf(const QString &strNumber) const;
 
     void DeleteSelectedDisc();
     void RelabelDisc(CDisc *pDisc);
@@ -121,19 +122,12 @@ private:
 
     // A friend's catalogue, shown read-only in place of the home one, and the way back.
     void LoadFriendDatabase(const QString &strDir);
-    bool PrepareFriendFolder(FriendCatalog &friendCatalog);
-    void OnFriendLoadFailed();
     void ReturnHome();
-    // Selects the first disc as a click would and announces the catalogue; with no disc,
-    // the other panes are told that nothing is selected.
-    void SelectFirstItem();
 
     std::unique_ptr<CCatalog> m_pCatalog;
-    CatalogStore m_store;
-    QIcon m_discIcon;
-    QIcon m_folderIcon;
-    bool m_bLoaded = false; // a catalogue was loaded, so there is something to save
-    bool m_bExitSaved = false;
+    CatalogSession m_session;
+    DiscTreeItems m_items;
+    DiscWindows m_windows;
     QTreeWidgetItem *m_pEditItem = nullptr; // the item whose label is being edited
     QString m_strEditedLabel;
     bool m_bLabelCommitted = false;

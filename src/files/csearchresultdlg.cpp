@@ -1,13 +1,13 @@
 #include "files/csearchresultdlg.h"
 
 #include "chrome/elidedtooltips.h"
+#include "chrome/popupmenu.h"
 #include "chrome/sortheader.h"
 #include "chrome/sortlistctrl.h"
 #include "files/cshelliconlist.h"
 #include "files/fileopener.h"
 #include "files/searchresultmodel.h"
 #include "platform/prompter.h"
-#include "resources/menus.h"
 #include "resources/resource.h"
 #include "resources/resourceicons.h"
 #include "store/catalogsearch.h"
@@ -286,16 +286,7 @@ void CSearchResultDlg::OnCategoryColumnClick()
 {
     const bool bAscending = m_bCategorySort == 1;
     m_bCategorySort = bAscending ? 0 : 1;
-    QList<QTreeWidgetItem *> items;
-    while (m_lstCats->topLevelItemCount() > 0)
-        items.append(m_lstCats->takeTopLevelItem(0));
-    std::stable_sort(items.begin(), items.end(),
-                     [bAscending](const QTreeWidgetItem *a, const QTreeWidgetItem *b) {
-                         const int order = a->text(0).compare(b->text(0), Qt::CaseInsensitive);
-                         return bAscending ? order < 0 : order > 0;
-                     });
-    m_lstCats->addTopLevelItems(items);
-    m_lstCats->SortHeader()->SetSortArrow(0, bAscending);
+    m_lstCats->SortByText(bAscending);
 }
 
 QList<int> CSearchResultDlg::SelectedRows() const
@@ -381,14 +372,10 @@ void CSearchResultDlg::OnCommand(int id)
 
 void CSearchResultDlg::RunMenu(int nMenuId, const QPoint &globalPos)
 {
-    const std::vector<PopupDef> &popups = MenuResource(nMenuId);
-    if (popups.empty())
-        return;
     QMenu menu(this);
-    menu.setObjectName(popups.front().title + QStringLiteral("Menu"));
-    menu.setTitle(popups.front().title);
-    for (const MenuItemDef &item : popups.front().items)
-        menu.addAction(item.text)->setData(item.id);
+    if (!FillPopupMenu(menu, nMenuId))
+        return;
+    menu.setObjectName(menu.title() + QStringLiteral("Menu"));
     if (QAction *chosen = m_menuRunner ? m_menuRunner(menu, globalPos) : nullptr)
         OnCommand(chosen->data().toInt());
 }

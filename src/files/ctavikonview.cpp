@@ -2,6 +2,7 @@
 
 #include "categories/cattachedcatdlg.h"
 #include "chrome/elidedtooltips.h"
+#include "chrome/popupmenu.h"
 #include "chrome/sortheader.h"
 #include "files/filelistmodel.h"
 #include "files/fileopener.h"
@@ -9,8 +10,8 @@
 #include "platform/hints.h"
 #include "platform/prompter.h"
 #include "platform/tokens.h"
-#include "resources/menus.h"
 #include "resources/resource.h"
+#include "store/shownfolder.h"
 #include "store/textnumbers.h"
 
 #include <QContextMenuEvent>
@@ -25,21 +26,6 @@ constexpr int kColumnWidths[] = {182, 70, 60};
 bool sameText(QStringView a, QStringView b)
 {
     return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
-// Whether a record's folder is the wanted one: its drive root alone when the disc itself is
-// selected (tail is null), else the drive root, the tail and a backslash. Compared without
-// regard to case and without building the path, because this runs for every record.
-bool folderMatches(const CFileData &r, QStringView tail, bool bRoot)
-{
-    const QStringView folder(r.m_strFolder);
-    const QStringView drive(r.m_strDrive);
-    if (bRoot)
-        return sameText(folder, drive);
-    if (folder.size() != drive.size() + tail.size() + 1 || !folder.endsWith(u'\\'))
-        return false;
-    return sameText(folder.first(drive.size()), drive)
-        && sameText(folder.sliced(drive.size(), tail.size()), tail);
 }
 
 // Whether a row of `name` and `type` shows this file name: the reverse of makeRow, on
@@ -161,19 +147,16 @@ void CTavikonView::FillFileList(const CFileList *pFiles, const QString &strFolde
     ClearRows();
     if (!pFiles || !m_pCatalog)
         return;
-    // Compared on lower-cased copies: the records keep the letter case of the disc, and the
+    // Compared without regard to case: the records keep the letter case of the disc, and the
     // rows show the names as stored.
-    const QString key = strFolderKey.toLower();
-    const qsizetype slash = key.indexOf(u'\\');
-    const bool bRoot = slash < 0;
-    const QStringView tail = bRoot ? QStringView() : QStringView(key).sliced(slash + 1);
     const QString &strCurNumber = m_pCatalog->m_strCurNumber;
+    const ShownFolder shown(strCurNumber, strFolderKey);
 
     std::vector<FileListRow> rows;
     bool bSeen = false;
     for (const CFileData &r : *pFiles) {
         const bool bSameDisc = sameText(r.m_strDiscNumber, strCurNumber);
-        if (bSameDisc && folderMatches(r, tail, bRoot)) {
+        if (bSameDisc && shown.HoldsFolderOf(r)) {
             bSeen = true;
             rows.push_back(makeRow(r));
         }
@@ -230,12 +213,9 @@ void CTavikonView::OnOpenFile()
     const int row = selected.first().row();
     const QString name = m_pModel->Text(row, CFileListModel::NameColumn);
     const QString type = m_pModel->Text(row, CFileListModel::TypeColumn);
-    const QString key = m_pCatalog->m_strFolderKey.toLower();
-    const qsizetype slash = key.indexOf(u'\\');
-    const QStringView tail = slash < 0 ? QStringView() : QStringView(key).sliced(slash + 1);
+    const ShownFolder shown(m_pCatalog->m_strCurNumber, m_pCatalog->m_strFolderKey);
     for (const CFileData &r : *m_pCatalog->m_pFiles) {
-        if (sameText(r.m_strDiscNumber, m_pCatalog->m_strCurNumber)
-            && folderMatches(r, tail, slash < 0) && showsName(r.m_strFileName, name, type)) {
+        if (shown.Contains(r) && showsName(r.m_strFileName, name, type)) {
             // A copy: the prompts wait for the user while the catalogue lives on.
             FileOpener(this, FileOpener::Prompts::FileList, m_pCatalog->m_strHomeDir)
                 .Open(CFileData(r));
@@ -321,20 +301,10 @@ void CTavikonView::contextMenuEvent(QContextMenuEvent *event)
 
 void CTavikonView::ShowDataMenu(const QPoint &globalPos)
 {
-    const std::vector<PopupDef> &popups = MenuResource(IDR_DATA_MENU);
-    if (popups.empty())
-        return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("DataMenu"));
-    menu.setTitle(popups.front().title);
-    for (const MenuItemDef &item : popups.front().items) {
-        if (item.id == 0) {
-            menu.addSeparator();
-            continue;
-        }
-        QAction *action = menu.addAction(item.text);
-        action->setData(item.id);
-    }
+    if (!FillPopupMenu(menu, IDR_DATA_MENU))
+        return;
     QAction *chosen = m_menuRunner ? m_menuRunner(menu, globalPos) : nullptr;
     if (chosen)
         OnCommand(chosen->data().toInt());

@@ -3,11 +3,8 @@
 #include "files/cshelliconlist.h"
 #include "files/listcompare.h"
 
-#include <algorithm>
-#include <numeric>
-
 CFileListModel::CFileListModel(const CShellIconList &icons, QObject *parent)
-    : QAbstractTableModel(parent), m_icons(icons)
+    : ReorderableTableModel(parent), m_icons(icons)
 { }
 
 CFileListModel::~CFileListModel() = default;
@@ -112,12 +109,11 @@ void CFileListModel::Sort(int column, bool ascending)
     QList<int> order;
     if (column == SizeColumn) {
         // On the byte count, never on the text: "900 KB" is less than "1.2 MB".
-        order.resize(qsizetype(m_rows.size()));
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(), [this, ascending](int a, int b) {
-            const qint64 x = m_rows[size_t(a)].bytes, y = m_rows[size_t(b)].bytes;
-            return ascending ? x < y : y < x;
-        });
+        QList<qint64> sizes;
+        sizes.reserve(qsizetype(m_rows.size()));
+        for (const FileListRow &row : m_rows)
+            sizes.append(row.bytes);
+        order = SortedSizeOrder(sizes, ascending);
     } else {
         QStringList texts;
         texts.reserve(qsizetype(m_rows.size()));
@@ -125,21 +121,5 @@ void CFileListModel::Sort(int column, bool ascending)
             texts.append(Text(i, column));
         order = SortedRowOrder(texts, SORT_TEXT, ascending);
     }
-
-    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<FileListRow> sorted;
-    sorted.reserve(m_rows.size());
-    std::vector<int> newRow(m_rows.size());
-    for (int i = 0; i < int(order.size()); ++i) {
-        sorted.push_back(std::move(m_rows[size_t(order[i])]));
-        newRow[size_t(order[i])] = i;
-    }
-    m_rows = std::move(sorted);
-    const QModelIndexList from = persistentIndexList();
-    QModelIndexList to;
-    to.reserve(from.size());
-    for (const QModelIndex &index : from)
-        to.append(this->index(newRow[size_t(index.row())], index.column()));
-    changePersistentIndexList(from, to);
-    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    ReorderRows(m_rows, order);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAbstractTableModel>
+#include "files/reorderabletablemodel.h"
+
 #include <QString>
 
 #include <vector>
@@ -20,7 +21,7 @@ struct FileListRow
 
 // The rows the file list shows. It holds copies of the texts, never the records, so that
 // listing a folder cannot change the catalogue.
-class CFileListModel final : public QAbstractTableModel
+class CFileListModel final : public ReorderableTableModel
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CFileListModel)

@@ -175,3 +175,13 @@ QList<int> SortedRowOrder(const QStringList &texts, int nType, bool bAscending)
     });
     return order;
 }
+
+QList<int> SortedSizeOrder(const QList<qint64> &sizes, bool bAscending)
+{
+    QList<int> order(sizes.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int l, int r) {
+        return bAscending ? sizes[l] < sizes[r] : sizes[r] < sizes[l];
+    });
+    return order;
+}

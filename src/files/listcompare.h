@@ -24,6 +24,9 @@ int CompareListTexts(const QString &first, const QString &second, int nSignedTyp
 // parsed once, so this is the way to sort many rows.
 QList<int> SortedRowOrder(const QStringList &texts, int nType, bool bAscending);
 
+// The same for rows sorted by a byte count each.
+QList<int> SortedSizeOrder(const QList<qint64> &sizes, bool bAscending);
+
 // Reads the leading floating-point number of a text the way atof does, always with "." as
 // the decimal point whatever the locale; text that starts with no number gives 0.
 double atofText(QStringView text);

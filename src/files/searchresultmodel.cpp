@@ -6,7 +6,6 @@
 #include <QHash>
 
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -15,7 +14,7 @@ const char *const kDiscHeaders[] = {"CD Name", "CD Number", "Location"};
 
 } // namespace
 
-CSearchResultModel::CSearchResultModel(QObject *parent) : QAbstractTableModel(parent) { }
+CSearchResultModel::CSearchResultModel(QObject *parent) : ReorderableTableModel(parent) { }
 
 CSearchResultModel::~CSearchResultModel() = default;
 
@@ -195,24 +194,17 @@ qint64 CSearchResultModel::Size(int row) const
     return row < 0 || row >= int(m_rows.size()) ? 0 : m_rows[size_t(row)].size;
 }
 
-QList<int> CSearchResultModel::SizeOrder(bool bAscending) const
-{
-    QList<int> order(qsizetype(m_rows.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int l, int r) {
-        const qint64 a = m_rows[size_t(l)].size, b = m_rows[size_t(r)].size;
-        return bAscending ? a < b : b < a;
-    });
-    return order;
-}
-
 void CSearchResultModel::Sort(int column, bool bAscending)
 {
     if (column < 0 || column >= columnCount() || m_rows.size() < 2)
         return;
     QList<int> order;
     if (m_mode == Files && column == FileSize) {
-        order = SizeOrder(bAscending);
+        QList<qint64> sizes;
+        sizes.reserve(qsizetype(m_rows.size()));
+        for (const Row &row : m_rows)
+            sizes.append(row.size);
+        order = SortedSizeOrder(sizes, bAscending);
     } else {
         const bool number = column == (m_mode == Files ? int(FileNr) : int(DiscNumber));
         QStringList texts;
@@ -221,23 +213,7 @@ void CSearchResultModel::Sort(int column, bool bAscending)
             texts.append(Text(i, column));
         order = SortedRowOrder(texts, number ? SORT_INT : SORT_TEXT, bAscending);
     }
-
-    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<Row> sorted;
-    sorted.reserve(m_rows.size());
-    std::vector<int> newRow(m_rows.size());
-    for (int i = 0; i < int(order.size()); ++i) {
-        sorted.push_back(m_rows[size_t(order[i])]);
-        newRow[size_t(order[i])] = i;
-    }
-    m_rows = std::move(sorted);
-    const QModelIndexList from = persistentIndexList();
-    QModelIndexList to;
-    to.reserve(from.size());
-    for (const QModelIndex &index : from)
-        to.append(this->index(newRow[size_t(index.row())], index.column()));
-    changePersistentIndexList(from, to);
-    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    ReorderRows(m_rows, order);
 }
 
 void CSearchResultModel::RemoveRowsAt(QList<int> rows)

@@ -3,7 +3,8 @@
 #include "files/cshelliconlist.h"
 #include "store/ccatalog.h"
 
-#include <QAbstractTableModel>
+#include "files/reorderabletablemodel.h"
+
 #include <QIcon>
 #include <QList>
 #include <QString>
@@ -14,7 +15,7 @@
 // texts are copied out of the records into one buffer of the model's own, so the window
 // never reaches back into the catalogue (its rows are a snapshot) and holds no more than
 // its rows. Display texts are made only for the rows on screen.
-class CSearchResultModel final : public QAbstractTableModel
+class CSearchResultModel final : public ReorderableTableModel
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CSearchResultModel)
@@ -80,7 +81,6 @@ private:
         return QStringView(m_text).sliced(span.offset, span.length);
     }
     void Reset(Mode mode, std::vector<Row> rows);
-    QList<int> SizeOrder(bool bAscending) const;
 
     // Owned here rather than by the window: the view still asks for icons while the window
     // is being taken down.

@@ -113,11 +113,3 @@ bool EntryTree::GraftArchive(int file, const EntryTree &other)
     m_nodes[file].archive = base;
     return true;
 }
-
-QList<QByteArray> EntryTree::NativePath(int node) const
-{
-    QList<QByteArray> names;
-    for (; node > 0; node = m_nodes[node].parent)
-        names.prepend(m_nodes[node].native);
-    return names;
-}

@@ -58,8 +58,6 @@ public:
     Node &At(int node) { return m_nodes[node]; }
     qsizetype Count() const { return m_nodes.size(); }
     bool Full() const { return m_bFull; }
-    // The names from the root down to `node`, as the format gave them.
-    QList<QByteArray> NativePath(int node) const;
 
 private:
     QList<Node> m_nodes;

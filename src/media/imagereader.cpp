@@ -324,6 +324,32 @@ void readIsoDescriptors(const QString &path, QString &label, qint64 &claimedSize
     iso9660_close(iso);
 }
 
+// Opens an image file to read; -1, with `error` saying why, for anything but a regular file
+// that can be read.
+int openImageFile(const QString &path, struct stat &st, QString &error)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        return fd;
+    error = fd < 0
+        ? QStringLiteral("cannot be opened: %1").arg(QString::fromLocal8Bit(std::strerror(errno)))
+        : QStringLiteral("is not a file");
+    if (fd >= 0)
+        ::close(fd);
+    return -1;
+}
+
+// libudfread's input for an open image file.
+BlockInput fileInput(int fd, const struct stat &st)
+{
+    BlockInput input;
+    input.fd = fd;
+    input.size = qint64(st.st_size);
+    input.base.read = readBlocks;
+    input.base.size = sizeInBlocks;
+    return input;
+}
+
 ImageContents readFromStream(ByteStream &stream, BlockInput &input, const ImageOptions &options)
 {
     ImageContents out;
@@ -345,20 +371,12 @@ ImageContents readFromStream(ByteStream &stream, BlockInput &input, const ImageO
 ImageContents ReadImage(const QString &path, const ImageOptions &options)
 {
     ImageContents out;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     struct stat st;
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        out.error = fd < 0 ? QStringLiteral("cannot be opened: %1")
-                                 .arg(QString::fromLocal8Bit(std::strerror(errno)))
-                           : QStringLiteral("is not a file");
-        if (fd >= 0)
-            ::close(fd);
+    const int fd = openImageFile(path, st, out.error);
+    if (fd < 0)
         return out;
-    }
     FileStream stream(fd);
-    BlockInput input;
-    input.fd = fd;
-    input.size = qint64(st.st_size);
+    BlockInput input = fileInput(fd, st);
     out = readFromStream(stream, input, options);
     ::close(fd);
 
@@ -392,21 +410,11 @@ ImageContents ProbeImage(const QString &path)
 {
     ImageContents out;
     quietLibcdio();
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     struct stat st;
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        out.error = fd < 0 ? QStringLiteral("cannot be opened: %1")
-                                 .arg(QString::fromLocal8Bit(std::strerror(errno)))
-                           : QStringLiteral("is not a file");
-        if (fd >= 0)
-            ::close(fd);
+    const int fd = openImageFile(path, st, out.error);
+    if (fd < 0)
         return out;
-    }
-    BlockInput input;
-    input.fd = fd;
-    input.size = qint64(st.st_size);
-    input.base.read = readBlocks;
-    input.base.size = sizeInBlocks;
+    BlockInput input = fileInput(fd, st);
     if (udfread *udf = udfread_init()) {
         if (udfread_open_input(udf, &input.base) >= 0) {
             out.bOk = true;
@@ -464,11 +472,7 @@ bool ExtractImageFile(const QString &imagePath, const QList<QByteArray> &names,
             ::close(fd);
         return false;
     }
-    BlockInput input;
-    input.fd = fd;
-    input.size = qint64(st.st_size);
-    input.base.read = readBlocks;
-    input.base.size = sizeInBlocks;
+    BlockInput input = fileInput(fd, st);
     bool bDone = false;
     bool bUdf = false;
     if (udfread *udf = udfread_init()) {

@@ -29,18 +29,29 @@ int takeNumber(QStringView &text, int most)
     return value;
 }
 
-} // namespace
-
-QString FormatLendDate(QDate date)
+// The month's English name, the day in two digits and the year in four, put into `pattern`.
+QString formatDate(QDate date, QStringView pattern)
 {
     if (!date.isValid())
         return {};
     QString month = QLatin1String(kMonths[date.month() - 1]);
     month[0] = month[0].toUpper();
-    return QStringLiteral("%1 %2 %3")
+    return pattern.toString()
         .arg(month)
         .arg(date.day(), 2, 10, QLatin1Char('0'))
         .arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString FormatLendDate(QDate date)
+{
+    return formatDate(date, u"%1 %2 %3");
+}
+
+QString FormatSavedDate(QDate date)
+{
+    return formatDate(date, u"%1 %2, %3");
 }
 
 QDate ParseCatalogDate(QStringView text)

@@ -54,3 +54,24 @@ QList<qsizetype> CatalogSearch::FindDiscs(const CDiscList &discs, const QString 
     return find(discs, strPattern, pCategories,
                 [](const CDisc &d) -> const QString & { return d.m_strName; });
 }
+
+QStringList CatalogSearch::FileNamesInDisc(const CFileList &files, const QString &strNumber,
+                                           const QString &strPattern,
+                                           const QStringList *pCategories)
+{
+    const QString pattern = strPattern.toLower();
+    const auto matches = [&](const CFileData &file) {
+        return file.m_strDiscNumber == strNumber && file.m_strFileName.toLower().contains(pattern);
+    };
+    QStringList names;
+    if (!pCategories) {
+        for (auto it = files.crbegin(); it != files.crend(); ++it)
+            if (matches(*it))
+                names.append(it->m_strFileName);
+        return names;
+    }
+    for (const CFileData &file : files)
+        if (CarriesAll(file.m_lstCategories, *pCategories) && matches(file))
+            names.append(file.m_strFileName);
+    return names;
+}

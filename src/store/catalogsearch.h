@@ -19,6 +19,12 @@ QList<qsizetype> FindFiles(const CFileList &files, const QString &strPattern,
 QList<qsizetype> FindDiscs(const CDiscList &discs, const QString &strPattern,
                            const QStringList *pCategories = nullptr);
 
+// The names of the files of disc `strNumber` whose name holds `strPattern`, letter case
+// ignored (no wildcards). Without categories the list is walked from its tail, so the record
+// added last comes first; with categories from its head, and a file must carry them all.
+QStringList FileNamesInDisc(const CFileList &files, const QString &strNumber,
+                            const QString &strPattern, const QStringList *pCategories = nullptr);
+
 // Whether a record's category list holds every category asked for.
 bool CarriesAll(const QStringList &lstCarried, const QStringList &lstWanted);
 

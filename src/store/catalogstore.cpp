@@ -636,6 +636,17 @@ StoreResult CatalogStore::BackUpCatalog()
     return replaceTogether(m_strBackupDir, files);
 }
 
+StoreResult CatalogStore::SaveAndBackUp(const CCatalog &catalog, const QByteArray *treeText)
+{
+    const StoreResult r = SaveCatalog(catalog, treeText);
+    return r ? BackUpCatalog() : r;
+}
+
+StoreResult CatalogStore::SaveDiscList(const CCatalog &catalog)
+{
+    return WriteDataFile(QStringLiteral("Data.dat"), WriteDiscList(*catalog.m_pDiscs));
+}
+
 StoreResult CatalogStore::WriteDataFile(const QString &name, const QByteArray &bytes)
 {
     if (m_bReadOnly)
@@ -647,18 +658,6 @@ StoreResult CatalogStore::WriteDataFile(const QString &name, const QByteArray &b
     if (!r)
         return r;
     return WriteWholeFile(DataPath(name), bytes);
-}
-
-StoreResult CatalogStore::WriteBackupFile(const QString &name, const QByteArray &bytes)
-{
-    if (m_bReadOnly)
-        return refuseReadOnly();
-    if (!m_bWhole)
-        return refusePartial();
-    const StoreResult r = recoverDirectory(m_strBackupDir);
-    if (!r)
-        return r;
-    return WriteWholeFile(BackupPath(name), bytes);
 }
 
 StoreResult CatalogStore::ReadDataFile(const QString &name, QByteArray &bytes) const

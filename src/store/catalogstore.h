@@ -100,10 +100,14 @@ public:
     // every disc the other holds: the backup is what would mend that damage, so it must not
     // receive it.
     StoreResult BackUpCatalog();
+    // SaveCatalog, then BackUpCatalog. A failed save leaves the backup as it was: copying it
+    // over the backup would spread the damage.
+    StoreResult SaveAndBackUp(const CCatalog &catalog, const QByteArray *treeText);
 
     // Single files, for the operations that write only part of the catalogue.
     StoreResult WriteDataFile(const QString &name, const QByteArray &bytes);
-    StoreResult WriteBackupFile(const QString &name, const QByteArray &bytes);
+    // Data/Data.dat alone, for an operation that changed only the disc records.
+    StoreResult SaveDiscList(const CCatalog &catalog);
     StoreResult ReadDataFile(const QString &name, QByteArray &bytes) const;
 
 private:

@@ -1,6 +1,7 @@
 #include "store/ccatalog.h"
 
 #include "store/textnumbers.h"
+#include "store/treelabel.h"
 
 #include <algorithm>
 
@@ -13,6 +14,30 @@ void CCatalog::ResetLists()
     m_pDiscs = std::make_unique<CDiscList>();
     m_pFiles = std::make_unique<CFileList>();
     m_lstCategories.clear();
+}
+
+void CCatalog::SelectTreePath(const QString &strPath)
+{
+    m_strCurNumber = GetNumberPart(strPath);
+    m_strFolderKey = strPath;
+    m_strCurPath = GetNamePart(strPath);
+}
+
+void CCatalog::RefreshStatus(const QString &strHomeDir, const QString &strFirstLabel)
+{
+    m_strLastEntry = QString::number(GetHighestDiscNumber());
+    m_strHomeDir = strHomeDir;
+    m_strDiscCount = QString::number(m_pDiscs->size());
+    m_strCurNumber = GetNumberPart(strFirstLabel);
+    m_strCurPath = GetNamePart(strFirstLabel);
+}
+
+void CCatalog::ClearToEmpty()
+{
+    m_strCurNumber.clear();
+    m_strCurPath.clear();
+    m_strFolderKey.clear();
+    m_strLastEntry = m_strDiscCount = QStringLiteral("LEER");
 }
 
 int CCatalog::GetHighestDiscNumber() const

@@ -30,6 +30,14 @@ public:
     // Moves every file record of the old number to the new one.
     void RenumberDiscFiles(const QString &strOldNumber, const QString &strNewNumber);
 
+    // The selection is the tree item of this path ("12 Holiday\Music", or a disc's label):
+    // the number and name of its disc, and the path as the folder the file list shows.
+    void SelectTreePath(const QString &strPath);
+    // The statistics the command panel shows, and the disc of the tree's first label.
+    void RefreshStatus(const QString &strHomeDir, const QString &strFirstLabel);
+    // The last disc is gone: nothing is selected, and the statistics read "LEER".
+    void ClearToEmpty();
+
     // First disc with this number, or nullptr.
     CDisc *FindDisc(const QString &strNumber);
     const CDisc *FindDisc(const QString &strNumber) const;

@@ -191,3 +191,11 @@ StoreResult FriendCatalog::ReadTree(const QByteArray &text)
     m_tree = std::move(nodes);
     return StoreResult::success();
 }
+
+void FriendCatalog::MoveListsInto(CCatalog &catalog)
+{
+    catalog.m_pDiscs = std::make_unique<CDiscList>(std::move(m_discs));
+    catalog.m_pFiles = std::make_unique<CFileList>(std::move(m_files));
+    catalog.m_lstCategories = std::move(m_lstCategories);
+    catalog.m_lstSelection.clear();
+}

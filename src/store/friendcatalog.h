@@ -46,6 +46,10 @@ public:
     // discs and the files. On failure the lists are left empty.
     StoreResult Read();
 
+    // Hands the lists read to the catalogue in place of its own and empties its selection
+    // list; the tree stays here for the view to show.
+    void MoveListsInto(CCatalog &catalog);
+
     QList<TreeTextNode> m_tree;
     CDiscList m_discs;
     CFileList m_files;

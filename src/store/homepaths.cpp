@@ -60,6 +60,19 @@ QString BackupPathFilePath()
     return HomeConfigDir() + QStringLiteral("/PathBackUp.dat");
 }
 
+QString HomeDirForm(const QString &dir)
+{
+    return dir.isEmpty() || dir.endsWith(u'/') ? dir : dir + u'/';
+}
+
+QString BackupDirForm(const QString &dir)
+{
+    QString form = dir;
+    while (form.size() > 1 && form.endsWith(u'/'))
+        form.chop(1);
+    return form;
+}
+
 QString BackupDirFor(const QString &home)
 {
     return home + QStringLiteral("DataBackUp");
@@ -67,14 +80,10 @@ QString BackupDirFor(const QString &home)
 
 bool ReadHomePaths(HomePaths &paths)
 {
-    QString home = firstLine(PathFilePath());
+    const QString home = HomeDirForm(firstLine(PathFilePath()));
     if (home.isEmpty())
         return false;
-    if (!home.endsWith(u'/'))
-        home += u'/';
-    QString backup = firstLine(BackupPathFilePath());
-    while (backup.size() > 1 && backup.endsWith(u'/'))
-        backup.chop(1);
+    const QString backup = BackupDirForm(firstLine(BackupPathFilePath()));
     paths.home = home;
     paths.backup = backup.isEmpty() ? BackupDirFor(home) : backup;
     return true;

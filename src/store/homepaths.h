@@ -13,6 +13,11 @@ QString HomeConfigDir();
 QString PathFilePath(); // .../Path.dat
 QString BackupPathFilePath(); // .../PathBackUp.dat
 
+// The forms the two directories are kept in: a home directory ends with '/' (an empty one
+// stays empty), a backup directory has no trailing '/' (the root stays "/").
+QString HomeDirForm(const QString &dir);
+QString BackupDirForm(const QString &dir);
+
 // The backup directory that belongs to a home directory.
 QString BackupDirFor(const QString &home);
 

@@ -22,9 +22,13 @@ ShownFolder::ShownFolder(const QString &strCurNumber, const QString &strFolderKe
 
 bool ShownFolder::Contains(const CFileData &r) const
 {
-    if (!sameText(r.m_strDiscNumber, m_strNumber))
-        return false;
-    // The folder is the record's drive root, then the path below it and a backslash.
+    return sameText(r.m_strDiscNumber, m_strNumber) && HoldsFolderOf(r);
+}
+
+bool ShownFolder::HoldsFolderOf(const CFileData &r) const
+{
+    // The folder is the record's drive root, then the path below it and a backslash. Compared
+    // without building the path, because this runs for every record.
     const QStringView folder(r.m_strFolder);
     const QStringView drive(r.m_strDrive);
     if (m_bRoot)

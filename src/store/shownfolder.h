@@ -16,6 +16,8 @@ public:
     ShownFolder(const QString &strCurNumber, const QString &strFolderKey);
 
     bool Contains(const CFileData &r) const;
+    // The folder part of Contains: the record's folder is the one shown, whatever its disc.
+    bool HoldsFolderOf(const CFileData &r) const;
     // The first record of the folder with this name, letter case ignored; nullptr if none.
     CFileData *FindFile(CFileList &files, const QString &strName) const;
     // Adds the categories, in order, at the head of the category list of every record of the

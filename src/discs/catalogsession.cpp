@@ -1,0 +1,261 @@
+#include "discs/catalogsession.h"
+
+#include "platform/appflags.h"
+#include "platform/hints.h"
+#include "platform/tokens.h"
+#include "store/friendcatalog.h"
+#include "store/homepaths.h"
+
+namespace {
+
+const QString kRestoreMessage = QStringLiteral(
+    "There was a problem with your database\nTavikon is going to restore the backup data now.");
+const QString kSaveRefused = QStringLiteral(
+    "The catalogue was not read completely, so it is not saved: the catalogue files on disk "
+    "are left as they are.");
+const QString kScanRefused = QStringLiteral(
+    "The catalogue was not read completely, so no disc can be added to it. Select a disc in "
+    "the tree to restore it from the backup, then scan again.");
+
+} // namespace
+
+CatalogSession::Tree::~Tree() = default;
+
+CatalogSession::CatalogSession(CCatalog &catalog, Tree &tree, int &bFriendLoaded)
+    : m_catalog(catalog), m_tree(tree), m_bFriendLoaded(bFriendLoaded)
+{ }
+
+// ---------------------------------------------------------------------------------------
+// The home catalogue
+
+void CatalogSession::LoadHome(const QString &dir)
+{
+    m_strActiveDir = m_strHomePath = HomeDirForm(dir);
+    m_store.SetActiveDir(m_strActiveDir);
+    // At the very first start the backup directory arrives after the home one; until then
+    // the backup lives where the home layout puts it.
+    if (m_strActiveBackupDir.isEmpty())
+        m_store.SetBackupDir(BackupDirFor(m_strActiveDir));
+    m_bLoaded = true;
+    const bool loaded = LoadCatalog();
+    m_tree.RefreshCatalogStatus();
+    if (loaded && m_tree.HasItems())
+        m_tree.SelectFirstItem();
+}
+
+void CatalogSession::SetBackupDir(const QString &dir)
+{
+    m_strActiveBackupDir = m_strHomeBackupPath = BackupDirForm(dir);
+    m_store.SetBackupDir(m_strActiveBackupDir);
+}
+
+bool CatalogSession::LoadCatalog()
+{
+    m_tree.ForgetSelection();
+
+    QList<TreeTextNode> nodes;
+    const StoreResult result = m_store.LoadCatalog(m_catalog, nodes);
+    m_tree.ShowTree(nodes);
+    bool bRestored = false;
+    if (!result) {
+        // A half-read catalogue must not wait for the first click to be mended: closing the
+        // program before it would write the partial lists over Data/ and the backup.
+        m_tree.Tell(result.message());
+        m_tree.Tell(kRestoreMessage);
+        if (!RestoreCatalog(false))
+            return false;
+        bRestored = true;
+    } else if (!m_store.TreeNotice().isEmpty()) {
+        m_tree.Tell(m_store.TreeNotice());
+    }
+    if (bRestored || m_store.TreeRepaired())
+        SaveMendedTree();
+    if (!m_tree.HasItems()) {
+        // The command panel shows the home directory and the statistics of the empty catalogue.
+        m_tree.RefreshCatalogStatus();
+        m_tree.Broadcast(HINT_SELECTION, &m_catalog);
+    }
+    return true;
+}
+
+bool CatalogSession::RestoreCatalog(bool bInSelection)
+{
+    QList<TreeTextNode> nodes = ReadTreeText(m_tree.TreeText());
+    const StoreResult result = m_store.RestoreCatalog(m_catalog, nodes);
+    if (!result) {
+        m_tree.Tell(result.message());
+        return false;
+    }
+    if (!m_store.TreeNotice().isEmpty())
+        m_tree.Tell(m_store.TreeNotice());
+    if (!m_store.TreeRepaired())
+        return true;
+    if (!bInSelection) {
+        m_tree.ShowTree(nodes);
+        return true;
+    }
+    m_tree.ShowRestoredTreeLater(nodes);
+    return false;
+}
+
+bool CatalogSession::CheckBeforeSelection()
+{
+    // A friend's catalogue was read whole or not at all, and has no backup of ours.
+    if (m_bFriendLoaded || !m_store.NeedsRestore(m_catalog, m_tree.HasItems()))
+        return true;
+    m_tree.Tell(kRestoreMessage);
+    return RestoreCatalog(true);
+}
+
+// ---------------------------------------------------------------------------------------
+// Saving
+
+bool CatalogSession::SaveAndBackUp(const QByteArray *treeText)
+{
+    if (!m_bLoaded || m_strActiveDir.isEmpty())
+        return false; // no catalogue directory yet: nothing of ours to write
+    if (m_bFriendLoaded)
+        return false; // a friend's catalogue is never written, here or in its folder
+    if (!m_store.CanSave()) {
+        m_tree.Tell(kSaveRefused);
+        return false;
+    }
+    const StoreResult result = m_store.SaveAndBackUp(m_catalog, treeText);
+    if (!result)
+        m_tree.Tell(result.message());
+    return bool(result);
+}
+
+bool CatalogSession::SaveWithTree()
+{
+    const QByteArray tree = m_tree.TreeText();
+    return SaveAndBackUp(&tree);
+}
+
+void CatalogSession::SaveMendedTree()
+{
+    // A mended tree goes to disk at once, so the damage is gone even if the program is not
+    // closed normally; never into a friend's directory.
+    if (!m_bFriendLoaded && theAppFlags().m_bHomeDatabase == 1)
+        SaveWithTree();
+}
+
+void CatalogSession::SaveOnExit()
+{
+    if (m_bExitSaved)
+        return;
+    m_bExitSaved = true;
+    if (!m_bLoaded || m_bFriendLoaded)
+        return;
+    // What was typed into a disc's fields and not saved yet is kept, as the save buttons
+    // would have kept it.
+    m_tree.Broadcast(HINT_TOKEN, Tokens::KeepEdits);
+    // The tree is written too: a tree mended after a restore must reach Data/ before the
+    // backup copies it.
+    SaveWithTree();
+}
+
+bool CatalogSession::CanAddDisc()
+{
+    if (!m_bLoaded || m_bFriendLoaded)
+        return false; // no home catalogue to add the disc to (the dialog would write into a
+                      // friend's)
+    if (!m_store.CanSave()) {
+        m_tree.Tell(kScanRefused);
+        return false;
+    }
+    return true;
+}
+
+bool CatalogSession::SaveDiscList()
+{
+    if (!m_bLoaded || m_strActiveDir.isEmpty())
+        return true;
+    const StoreResult result = m_store.SaveDiscList(m_catalog);
+    if (!result)
+        m_tree.Tell(result.message());
+    return bool(result);
+}
+
+// ---------------------------------------------------------------------------------------
+// A friend's catalogue
+//
+// The friend's files are read into lists of their own first; the tree and the catalogue
+// switch over only when everything has read soundly, so a failure leaves the home catalogue
+// on screen, in memory and on disk as it was.
+
+void CatalogSession::LoadFriendDatabase(const QString &strDir)
+{
+    // Only ever over the home catalogue: the failure path below takes what is shown for it.
+    if (m_bFriendLoaded)
+        ReturnHome();
+    FriendCatalog friendCatalog(strDir);
+    if (!PrepareFriendFolder(friendCatalog)) {
+        OnFriendLoadFailed();
+        return;
+    }
+    if (const StoreResult read = friendCatalog.Read(); !read) {
+        m_tree.Tell(read.message());
+        OnFriendLoadFailed();
+        return;
+    }
+    // The home lists are dropped below: what is not on disk yet must be now. A partly read
+    // home catalogue is not saved; its files on disk are the ones to come back to.
+    if (m_bLoaded && m_store.CanSave() && !SaveAndBackUp(nullptr)) {
+        OnFriendLoadFailed();
+        return;
+    }
+
+    m_strActiveDir = strDir;
+    m_strActiveBackupDir = friendCatalog.BackupFolder();
+    m_store.SetReadOnly(true);
+    m_bFriendLoaded = 1;
+    m_tree.ForgetSelection();
+    friendCatalog.MoveListsInto(m_catalog);
+    m_tree.ShowTree(friendCatalog.m_tree);
+    m_tree.RefreshCatalogStatus();
+    m_tree.SelectFirstItem();
+}
+
+bool CatalogSession::PrepareFriendFolder(FriendCatalog &friendCatalog)
+{
+    const StoreResult prepared = friendCatalog.Prepare();
+    if (!prepared) {
+        m_tree.Tell(prepared.message());
+        return false;
+    }
+    // A catalogue on a disc or in a folder of someone else's can still be looked at.
+    if (!friendCatalog.CopyProblem().isEmpty())
+        m_tree.Tell(QStringLiteral("The friend's folder cannot take the safety copy "
+                                   "FriendDataBackUp: %1\nThe catalogue is shown without it; "
+                                   "nothing is written to it.")
+                        .arg(friendCatalog.CopyProblem()));
+    return true;
+}
+
+void CatalogSession::OnFriendLoadFailed()
+{
+    // Fully home again, the menus included: the home catalogue never left the screen.
+    AppFlags &flags = theAppFlags();
+    flags.m_bEditAllowed = 1;
+    flags.m_bHomeDatabase = 1;
+    m_strActiveDir = m_strHomePath;
+    m_strActiveBackupDir = m_strHomeBackupPath;
+    m_tree.RefreshCatalogStatus();
+    m_tree.SelectFirstItem();
+    m_bFriendLoaded = 0;
+    m_tree.Broadcast(HINT_PANEL_ENABLE, &m_catalog);
+    m_tree.Broadcast(HINT_ENABLE, Tokens::EnableTrue);
+}
+
+void CatalogSession::ReturnHome()
+{
+    m_strActiveDir = m_strHomePath;
+    m_strActiveBackupDir = m_strHomeBackupPath;
+    m_store.SetReadOnly(false);
+    m_bFriendLoaded = 0;
+    const bool loaded = LoadCatalog();
+    m_tree.RefreshCatalogStatus();
+    if (loaded)
+        m_tree.SelectFirstItem();
+}
