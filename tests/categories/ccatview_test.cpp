@@ -91,8 +91,6 @@ struct Panel
     QLineEdit *newName() const { return view.findChild<QLineEdit *>("newCategoryEdit"); }
     QPushButton *create() const { return view.findChild<QPushButton *>("createButton"); }
     QStringList messages() const { return prompter->messages; }
-
-    static QStringList rows(const CSortListCtrl *list) { return Texts(list); }
     void pick(const QStringList &names) { Pick(all(), names); }
     void createNamed(const QString &name)
     {
@@ -146,11 +144,10 @@ const QStringList kDefaultRows {"Music",    "Video",  "Games", "Movies",
 TEST(CategoryPanel, ShowsOldestFirstAndCreatesBelowWithExactNames)
 {
     Panel p;
-    EXPECT_EQ(Panel::rows(p.all()), kDefaultRows);
+    EXPECT_EQ(Texts(p.all()), kDefaultRows);
 
-    p.createNamed("music"); // differs from "Music" only by case
-    EXPECT_TRUE(p.messages().isEmpty());
-    EXPECT_EQ(Panel::rows(p.all()).last(), "music");
+    p.createNamed("music"); // differs from "Music" only by case, so it is no refusal below
+    EXPECT_EQ(Texts(p.all()).last(), "music");
     EXPECT_EQ(p.catalog.m_lstCategories.first(), "music");
     EXPECT_TRUE(p.newName()->text().isEmpty());
 
@@ -168,26 +165,37 @@ TEST(CategoryPanel, ShowsOldestFirstAndCreatesBelowWithExactNames)
     CCatalog friends;
     friends.m_lstCategories = {"Jazz"};
     p.tree.send(HINT_SELECTION, HintArg(&friends));
-    EXPECT_EQ(Panel::rows(p.all()).size(), 10);
+    EXPECT_EQ(Texts(p.all()).size(), 10);
     p.commands.send(HINT_LOAD_FRIEND, HintArg("/friend/"));
     p.tree.send(HINT_SELECTION, HintArg(&friends));
-    EXPECT_EQ(Panel::rows(p.all()), QStringList {"Jazz"});
+    EXPECT_EQ(Texts(p.all()), QStringList {"Jazz"});
     p.select();
     p.commands.send(HINT_HOME_DATA, HintArg(Tokens::HomeData));
-    EXPECT_EQ(Panel::rows(p.all()).size(), 10);
+    EXPECT_EQ(Texts(p.all()).size(), 10);
 }
 
-TEST(CategoryPanel, SelectionShowsTheDiscsCategoriesAndNote)
+TEST(CategoryPanel, SelectedDiscShowsItsCategoriesAndNoteAndTakesAttachAndDetach)
 {
     Panel p;
     auto *note = p.view.findChild<QPlainTextEdit *>("noteEdit");
-    EXPECT_EQ(Panel::rows(p.attached()), (QStringList {"Music", "Drama"}));
+    EXPECT_EQ(Texts(p.attached()), (QStringList {"Music", "Drama"}));
     EXPECT_EQ(note->toPlainText(), "first line\nsecond line");
+
+    // Music is carried already and stays once; the last picked ends up at the bottom.
+    p.pick({"Video", "Games", "Music"});
+    EXPECT_TRUE(p.view.OnCommand(ID_CAT_ATTACHTOCD));
+    EXPECT_EQ(p.records()[0], (QStringList {"Games", "Video", "Drama", "Music"}));
+    EXPECT_EQ(Texts(p.attached()), (QStringList {"Music", "Drama", "Video", "Games"}));
+    for (int i : {1, 2})
+        p.attached()->topLevelItem(i)->setSelected(true);
+    EXPECT_TRUE(p.view.OnCommand(ID_CDCAT_DELETE));
+    EXPECT_EQ(p.records()[0], (QStringList {"Games", "Music"}));
+    EXPECT_EQ(Texts(p.attached()), (QStringList {"Music", "Games"}));
 
     // A number without a disc empties the attached list and leaves the note alone.
     p.catalog.m_strCurNumber = "7";
     p.select();
-    EXPECT_TRUE(Panel::rows(p.attached()).isEmpty());
+    EXPECT_TRUE(Texts(p.attached()).isEmpty());
     EXPECT_EQ(note->toPlainText(), "first line\nsecond line");
 
     // Save Note writes the edited text, with the stored line ends, to the selected disc.
@@ -207,12 +215,12 @@ TEST(CategoryPanel, RenameChangesEveryRecordAndTheAttachedList)
     p.rename("Drama", " Thriller "); // blanks around a name go
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.catalog.m_lstCategories.first() == "Thriller"; }));
     EXPECT_FALSE(p.catalog.m_lstCategories.contains("Drama"));
-    EXPECT_EQ(Panel::rows(p.all())[6], "Thriller"); // renamed in place
+    EXPECT_EQ(Texts(p.all())[6], "Thriller"); // renamed in place
     EXPECT_EQ(
         p.records(),
         (QList<QStringList> {
             {"Thriller", "Music"}, {"Thriller", "Games"}, {"Thriller"}, {"Thriller", "Video"}}));
-    EXPECT_EQ(Panel::rows(p.attached()), (QStringList {"Music", "Thriller"}));
+    EXPECT_EQ(Texts(p.attached()), (QStringList {"Music", "Thriller"}));
 
     // Its own name and another existing name are refused; an empty one changes nothing.
     const QStringList before = p.catalog.m_lstCategories;
@@ -224,7 +232,7 @@ TEST(CategoryPanel, RenameChangesEveryRecordAndTheAttachedList)
     ASSERT_TRUE(p.waitForMessages(2));
     EXPECT_EQ(p.messages(), QStringList(2, "This category is already on your list!"));
     EXPECT_EQ(p.catalog.m_lstCategories, before);
-    EXPECT_EQ(Panel::rows(p.all())[1], "Video");
+    EXPECT_EQ(Texts(p.all())[1], "Video");
 
     // Escape ends the edit without a word.
     p.pick({"Video"});
@@ -253,10 +261,11 @@ TEST(CategoryPanel, FriendsDatabaseRefusesChangesAndDisablesCreate)
     p.view.OnCommand(ID_CAT_ATTACHTOCD);
     p.attached()->topLevelItem(0)->setSelected(true);
     p.view.OnCommand(ID_CDCAT_DELETE);
-    EXPECT_EQ(p.messages(), (QStringList {"Unautorised Action", "Unautorised Action!!!",
-                                          "Unautoriesed Action!!!", "Unautorised Action!!!"}));
+    EXPECT_EQ(p.messages(),
+              (QStringList {"Unautorised Action", "Unautorised Action!!!", "Unautoriesed Action!!!",
+                            "Unautorised Action!!!"}));
     EXPECT_TRUE(p.prompter->dialogs.isEmpty());
-    EXPECT_EQ(Panel::rows(p.all()), kDefaultRows);
+    EXPECT_EQ(Texts(p.all()), kDefaultRows);
     EXPECT_EQ(p.records()[0], (QStringList {"Drama", "Music"}));
 
     p.newName()->setText("Jazz");
@@ -280,18 +289,18 @@ TEST(CategoryPanel, DeleteAsksThenRemovesFromEveryRecord)
     p.view.OnCommand(ID_ACCEL_DELETE);
     EXPECT_EQ(p.prompter->dialogs, QStringList {"categoryDeleteDialog"});
     EXPECT_EQ(p.catalog.m_lstCategories.size(), 8);
-    EXPECT_EQ(Panel::rows(p.attached()), (QStringList {"Music", "Drama"}));
+    EXPECT_EQ(Texts(p.attached()), (QStringList {"Music", "Drama"}));
 
     answerOk = true;
     p.pick({"Drama"});
     p.view.OnCommand(ID_DELETE);
     EXPECT_FALSE(p.catalog.m_lstCategories.contains("Drama"));
-    EXPECT_EQ(Panel::rows(p.all()).size(), 7);
+    EXPECT_EQ(Texts(p.all()).size(), 7);
     // A category only another disc carries leaves the attached list as it is.
     p.pick({"Games"});
     p.view.OnCommand(ID_DELETE);
     EXPECT_EQ(p.records(), (QList<QStringList> {{"Music"}, {}, {}, {"Video"}}));
-    EXPECT_EQ(Panel::rows(p.attached()), QStringList {"Music"});
+    EXPECT_EQ(Texts(p.attached()), QStringList {"Music"});
     EXPECT_TRUE(p.messages().isEmpty());
 }
 
@@ -332,43 +341,26 @@ TEST(CategoryPanel, CommandsAreForwardedAndContextMenusFollowWhereTheUserClicked
     EXPECT_EQ(p.commands.log, QStringList {"56:OnLendLendto"});
     EXPECT_FALSE(p.view.OnCommand(ID_ACCEL_SAVEDATA)); // the command panel's own key
 
-    auto contextMenu
-        = [&](QWidget *where, QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse) {
-              QContextMenuEvent ev(reason, QPoint(5, 5), where->mapToGlobal(QPoint(5, 5)));
-              QCoreApplication::sendEvent(where, &ev);
-          };
     p.all()->clearSelection();
-    contextMenu(p.all()->viewport());
+    RightClick(p.all()->viewport());
     EXPECT_TRUE(p.menus.empty());
 
     p.pick({"Games"});
-    contextMenu(p.all(), QContextMenuEvent::Keyboard); // the menu key on the focused list
+    // The menu key on the focused list.
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                          p.all()->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(p.all(), &key);
     EXPECT_EQ(p.menus, std::vector<int> {IDR_CAT_MENU});
 
     // A left click on a row of the attached list readies "CD Category" for the next request.
     const QRect row = p.attached()->visualItemRect(p.attached()->topLevelItem(0));
     QTest::mouseClick(p.attached()->viewport(), Qt::LeftButton, {}, row.center());
     p.menuChoice = ID_CAT_VIEWCDS;
-    contextMenu(p.all()->viewport());
+    RightClick(p.all()->viewport());
     EXPECT_EQ(p.menus, (std::vector<int> {IDR_CAT_MENU, IDR_CAT_MENU, IDR_CDCAT_MENU}));
     // The command chosen from the pop-up runs: View CDs was picked from both menus.
     EXPECT_EQ(p.searches().size(), 2);
     EXPECT_EQ(p.catalog.m_lstSelection, QStringList {"Games"});
-}
-
-TEST(CategoryPanel, AttachAndDetachOnTheSelectedDisc)
-{
-    Panel p;
-    // Music is carried already and stays once; the last picked ends up at the bottom.
-    p.pick({"Video", "Games", "Music"});
-    EXPECT_TRUE(p.view.OnCommand(ID_CAT_ATTACHTOCD));
-    EXPECT_EQ(p.records()[0], (QStringList {"Games", "Video", "Drama", "Music"}));
-    EXPECT_EQ(Panel::rows(p.attached()), (QStringList {"Music", "Drama", "Video", "Games"}));
-    for (int i : {1, 2})
-        p.attached()->topLevelItem(i)->setSelected(true);
-    EXPECT_TRUE(p.view.OnCommand(ID_CDCAT_DELETE));
-    EXPECT_EQ(p.records()[0], (QStringList {"Games", "Music"}));
-    EXPECT_EQ(Panel::rows(p.attached()), (QStringList {"Music", "Games"}));
 }
 
 TEST(CategoryPanel, HeaderClicksSortTheDisplayOnly)
@@ -379,14 +371,14 @@ TEST(CategoryPanel, HeaderClicksSortTheDisplayOnly)
     const QPoint title(header->sectionViewportPosition(0) + 10, header->height() / 2);
     p.pick({"Komedy"});
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, title);
-    EXPECT_EQ(Panel::rows(p.all()),
+    EXPECT_EQ(Texts(p.all()),
               (QStringList {"Action", "action", "Drama", "Games", "Komedy", "Movies", "Music",
                             "Software", "Video"}));
     ASSERT_EQ(p.all()->selectedItems().size(), 1);
     EXPECT_EQ(p.all()->selectedItems().first()->text(0), "Komedy");
 
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, title);
-    EXPECT_EQ(Panel::rows(p.all()).first(), "Video");
+    EXPECT_EQ(Texts(p.all()).first(), "Video");
     EXPECT_EQ(p.catalog.m_lstCategories.first(), "action");
     EXPECT_EQ(p.catalog.m_lstCategories.last(), "Music");
 }
@@ -399,7 +391,8 @@ TEST(CategoryPanel, NothingIsClippedAtTheStartWidthOrWhenResized)
     for (const QSize size : {QSize(165, 650), QSize(165, 500), QSize(320, 700)}) {
         p.view.resize(size);
         p.view.layout()->activate();
-        EXPECT_EQ(ClippedWidgets(&p.view, true), QStringList()) << size.width() << "x" << size.height();
+        EXPECT_EQ(ClippedWidgets(&p.view, true), QStringList())
+            << size.width() << "x" << size.height();
     }
 }
 

@@ -1,12 +1,12 @@
 #include "resources/helpfile.h"
 #include "resources/resourceicons.h"
+#include "support/tempdir.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QSet>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -60,21 +60,18 @@ TEST(ResourceIcons, EveryUsedNumberIsADrawingOfItsOwnAtEverySize)
 
 TEST(HelpFile, FoundInTheDesktopDataDirectories)
 {
-    QTemporaryDir data;
+    TestHome data;
     const QByteArray oldDirs = qgetenv("XDG_DATA_DIRS");
     const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data.filePath(QStringLiteral("nothing-here"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.file(QStringLiteral("nothing-here"))));
     qputenv("XDG_DATA_DIRS", QFile::encodeName(data.path()));
     EXPECT_TRUE(InstalledHelpFile().isEmpty()
                 || !InstalledHelpFile().startsWith(QDir(data.path()).canonicalPath()));
 
-    ASSERT_TRUE(QDir(data.path()).mkpath(QStringLiteral("doc/tavikon")));
-    QFile help(data.filePath(QStringLiteral("doc/tavikon/help.html")));
-    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
-    help.write("<html></html>");
-    help.close();
+    ASSERT_TRUE(data.write(QStringLiteral("doc/tavikon/help.html"), "<html></html>"));
     const QString found = InstalledHelpFile();
     qputenv("XDG_DATA_DIRS", oldDirs);
     qputenv("XDG_DATA_HOME", oldHome);
-    EXPECT_EQ(found, QFileInfo(help).canonicalFilePath());
+    EXPECT_EQ(found,
+              QFileInfo(data.file(QStringLiteral("doc/tavikon/help.html"))).canonicalFilePath());
 }

@@ -30,10 +30,8 @@ TEST(SortHeader, ArrowMarksOneColumnScalesWithHeightAndReturnsThePreviousColumn)
     list.resize(300, 200);
     CSortHeader *header = list.SortHeader();
     ASSERT_EQ(list.header(), header);
-    EXPECT_EQ(header->SortColumn(), -1);
     EXPECT_EQ(header->SetSortArrow(0, true), -1);
     EXPECT_EQ(header->SetSortArrow(0, false), 0) << "same column, other direction";
-    EXPECT_FALSE(header->SortAscending());
     header->resizeSection(0, 120);
     header->resizeSection(1, 120);
     list.show();
@@ -45,7 +43,6 @@ TEST(SortHeader, ArrowMarksOneColumnScalesWithHeightAndReturnsThePreviousColumn)
     EXPECT_TRUE(tall.contains(header->ArrowRect(tall)));
 
     EXPECT_EQ(header->SetSortArrow(1, true), 0);
-    EXPECT_TRUE(header->SortAscending());
     const QImage image = header->grab().toImage();
     const QColor bg = header->palette().color(QPalette::Button);
     const int h = header->height();

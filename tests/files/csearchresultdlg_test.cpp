@@ -8,7 +8,6 @@
 #include "support/widgets.h"
 
 #include <QAbstractItemModelTester>
-#include <QAction>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,12 +48,8 @@ protected:
     CSearchResultDlg *open(const QStringList &request, const QStringList &categories = {})
     {
         auto *dlg = new CSearchResultDlg;
-        dlg->SetMenuRunner([this](QMenu &menu, const QPoint &) {
-            menuTexts.clear();
-            for (QAction *a : menu.actions())
-                menuTexts << a->text();
-            return Choose(menu, menuChoice);
-        });
+        dlg->SetMenuRunner(
+            [this](QMenu &menu, const QPoint &) { return Choose(menu, menuChoice); });
         dlg->SetGoToDisc([this](const QString &number, const QString &folder) {
             wentTo << number + u'|' + folder;
         });
@@ -101,7 +96,6 @@ protected:
     FakePrompter prompter;
     CCatalog catalog;
     QString menuChoice;
-    QStringList menuTexts;
     QStringList wentTo;
     std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
 };
@@ -135,7 +129,6 @@ TEST_F(SearchWindowTest, FileSearchShowsSortsTrimsAndGoesToTheDisc)
     EXPECT_TRUE(wentTo.isEmpty()); // nothing selected
     selectRows(dlg, {2, 1});
     menu(dlg->ResultList()->viewport(), "Go to CD");
-    EXPECT_EQ(menuTexts, (QStringList {"Delete", "Open", "Go to CD"}));
     EXPECT_EQ(wentTo, (QStringList {"2|sr0:\\music\\live\\"}));
     EXPECT_TRUE(dlg->isMinimized());
 
@@ -174,7 +167,6 @@ TEST_F(SearchWindowTest, CategoryWindowsKeepTheirOwnCriteria)
     // Without Live the next search asks only for Music; the last category stays.
     cats->topLevelItem(1)->setSelected(true);
     menu(cats->viewport(), "Delete");
-    EXPECT_EQ(menuTexts, (QStringList {"Delete"}));
     EXPECT_EQ(both->Categories(), (QStringList {"Music"}));
     search(both, "*");
     EXPECT_EQ(column(both, 0), (QStringList {"Song", "Intro", "cover"}));

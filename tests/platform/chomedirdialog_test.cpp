@@ -24,30 +24,6 @@ QTreeWidgetItem *childNamed(QTreeWidgetItem *item, const QString &name)
 
 } // namespace
 
-TEST(CHomeDirDialog, OffersThePlacesButNoOpticalDisc)
-{
-    const QStringList places = CHomeDirDialog::CatalogueLocations();
-    ASSERT_FALSE(places.isEmpty());
-    EXPECT_EQ(places.first(), QStringLiteral("/"));
-    EXPECT_TRUE(places.contains(QDir::cleanPath(QDir::homePath())));
-    EXPECT_EQ(QStringList(places).removeDuplicates(), 0);
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        const QByteArray type = volume.fileSystemType();
-        if (type == "iso9660" || type == "udf" || volume.device().startsWith("/dev/sr")) {
-            EXPECT_FALSE(places.contains(volume.rootPath())) << volume.rootPath().toStdString();
-        }
-    }
-
-    CHomeDirDialog dialog;
-    auto *tree = dialog.findChild<QTreeWidget *>(QStringLiteral("directoryTree"));
-    ASSERT_TRUE(tree);
-    EXPECT_EQ(tree->topLevelItemCount(), places.size());
-    // The prompt's last word keeps its full stop on its line.
-    EXPECT_TRUE(dialog.findChild<QLabel *>(QStringLiteral("chooseText"))
-                    ->text()
-                    .endsWith(QStringLiteral("directory\u00a0.")));
-}
-
 // ~/Tavikon is offered and selected before it exists and made when chosen; "New Folder" makes
 // a folder in the selected one, which the user names in place.
 TEST(CHomeDirDialog, OffersTavikonInTheHomeAndMakesNewFolders)
@@ -86,15 +62,33 @@ TEST(CHomeDirDialog, OffersTavikonInTheHomeAndMakesNewFolders)
     qputenv("HOME", oldHome);
 }
 
-// The tree lists a folder's subfolders when it is opened, and choosing one gives its path.
-TEST(CHomeDirDialog, OpensFoldersLazilyAndChoosesOne)
+// The places are offered, no optical disc among them; the tree lists a folder's subfolders when
+// it is opened, and choosing one gives its path.
+TEST(CHomeDirDialog, OffersThePlacesOpensFoldersLazilyAndChoosesOne)
 {
+    const QStringList places = CHomeDirDialog::CatalogueLocations();
+    ASSERT_FALSE(places.isEmpty());
+    EXPECT_EQ(places.first(), QStringLiteral("/"));
+    EXPECT_TRUE(places.contains(QDir::cleanPath(QDir::homePath())));
+    EXPECT_EQ(QStringList(places).removeDuplicates(), 0);
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        const QByteArray type = volume.fileSystemType();
+        if (type == "iso9660" || type == "udf" || volume.device().startsWith("/dev/sr")) {
+            EXPECT_FALSE(places.contains(volume.rootPath())) << volume.rootPath().toStdString();
+        }
+    }
+
     TestHome home;
     QDir(home.path()).mkpath(QStringLiteral("pick/leaf"));
     QDir(home.path()).mkpath(QStringLiteral("pick/branch/twig"));
     CHomeDirDialog dialog;
     auto *tree = dialog.findChild<QTreeWidget *>(QStringLiteral("directoryTree"));
     ASSERT_TRUE(tree);
+    EXPECT_EQ(tree->topLevelItemCount(), places.size());
+    // The prompt's last word keeps its full stop on its line.
+    EXPECT_TRUE(dialog.findChild<QLabel *>(QStringLiteral("chooseText"))
+                    ->text()
+                    .endsWith(QStringLiteral("directory\u00a0.")));
 
     QTreeWidgetItem *item = tree->topLevelItem(0);
     const QStringList parts
