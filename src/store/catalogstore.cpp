@@ -319,6 +319,10 @@ QString fitTree(const QList<TreeTextNode> *sound, const CCatalog &catalog,
                                "folders of their files (%2)")
                     .arg(fit.missing)
                     .arg(lost);
+    if (fit.lostFolders > 0)
+        done << QStringLiteral("%1 folders of the file records that it lacked were added, named "
+                               "in lower case as the records name them")
+                    .arg(fit.lostFolders);
     return QStringLiteral(" The backup holds no disc tree that fits the disc records either, "
                           "so Tavikon mended the tree: %1.")
         .arg(done.join(QStringLiteral("; ")));
