@@ -648,7 +648,11 @@ StoreResult CatalogStore::SaveAndBackUp(const CCatalog &catalog, const QByteArra
 
 StoreResult CatalogStore::SaveDiscList(const CCatalog &catalog)
 {
-    return WriteDataFile(QStringLiteral("Data.dat"), WriteDiscList(*catalog.m_pDiscs));
+    const StoreResult r
+        = WriteDataFile(QStringLiteral("Data.dat"), WriteDiscList(*catalog.m_pDiscs));
+    // A restore must not bring back the lending this write undid; a failed write leaves the
+    // backup as it was, still matching Data/.
+    return r ? BackUpCatalog() : r;
 }
 
 StoreResult CatalogStore::WriteDataFile(const QString &name, const QByteArray &bytes)

@@ -106,7 +106,8 @@ public:
 
     // Single files, for the operations that write only part of the catalogue.
     StoreResult WriteDataFile(const QString &name, const QByteArray &bytes);
-    // Data/Data.dat alone, for an operation that changed only the disc records.
+    // Data/Data.dat alone, for an operation that changed only the disc records; once written,
+    // the catalogue is backed up as BackUpCatalog does.
     StoreResult SaveDiscList(const CCatalog &catalog);
     StoreResult ReadDataFile(const QString &name, QByteArray &bytes) const;
 

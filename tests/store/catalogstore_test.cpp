@@ -582,3 +582,23 @@ TEST_F(StoreFixture, TreeThatLostFolderItemsGetsThemBackFromTheRecords)
         EXPECT_EQ(pathsOf(tree), damage.mended);
     }
 }
+
+// Lending writes Data.dat alone; the backup follows it, and keeps what it had when the write
+// failed.
+TEST_F(StoreFixture, DiscListWriteIsBackedUpOnceWritten)
+{
+    Catalogue c(2, 1);
+    save(c);
+    c.catalog.m_pDiscs->first().m_strLocation = QStringLiteral("Anna");
+    ASSERT_TRUE(store.SaveDiscList(c.catalog).ok());
+    EXPECT_EQ(readFile(store.BackupPath(QStringLiteral("Data.dat"))),
+              WriteDiscList(*c.catalog.m_pDiscs));
+    EXPECT_EQ(filesOf(BackupDirFor(dir)), filesOf(store.DataDir()));
+
+    const auto backup = filesOf(BackupDirFor(dir));
+    ASSERT_TRUE(QFile::remove(store.DataPath(QStringLiteral("Data.dat"))));
+    ASSERT_TRUE(QDir().mkdir(store.DataPath(QStringLiteral("Data.dat"))));
+    c.catalog.m_pDiscs->first().m_strLocation = QStringLiteral("home");
+    EXPECT_FALSE(store.SaveDiscList(c.catalog).ok());
+    EXPECT_EQ(filesOf(BackupDirFor(dir)), backup);
+}
