@@ -140,19 +140,27 @@ void CatalogSession::SaveMendedTree()
         SaveWithTree();
 }
 
-void CatalogSession::SaveOnExit()
+QString CatalogSession::SaveOnExit()
 {
     if (m_bExitSaved)
-        return;
-    m_bExitSaved = true;
-    if (!m_bLoaded || m_bFriendLoaded)
-        return;
+        return {};
+    if (!m_bLoaded || m_strActiveDir.isEmpty() || m_bFriendLoaded) {
+        m_bExitSaved = true;
+        return {};
+    }
     // What was typed into a disc's fields and not saved yet is kept, as the save buttons
     // would have kept it.
     m_tree.Broadcast(HINT_TOKEN, Tokens::KeepEdits);
+    if (!m_store.CanSave())
+        return kSaveRefused;
     // The tree is written too: a tree mended after a restore must reach Data/ before the
     // backup copies it.
-    SaveWithTree();
+    const QByteArray tree = m_tree.TreeText();
+    const StoreResult result = m_store.SaveAndBackUp(m_catalog, &tree);
+    if (!result)
+        return result.message();
+    m_bExitSaved = true;
+    return {};
 }
 
 bool CatalogSession::CanAddDisc()

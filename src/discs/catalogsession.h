@@ -78,9 +78,12 @@ public:
     bool SaveWithTree();
     // After a restore or a mended tree: saved at once, unless a friend's catalogue is shown.
     void SaveMendedTree();
-    // Once, before the view goes: what was typed and not saved is kept, and the home
-    // catalogue is saved and backed up.
-    void SaveOnExit();
+    // Before the view goes: what was typed and not saved is kept, and the home catalogue is
+    // saved and backed up. Returns why it could not be, empty when it was or there was
+    // nothing of ours to save. Once it succeeded, or GiveUpExitSave() was called, it does
+    // nothing more; after a failure the next call tries again.
+    QString SaveOnExit();
+    void GiveUpExitSave() { m_bExitSaved = true; }
     // Whether a scanned disc may be added; a partly read catalogue is told why not.
     bool CanAddDisc();
     // Writes the disc records alone (lending). False, told, when writing failed.

@@ -219,4 +219,42 @@ TEST(MainFrame, HelpPageCoversEveryMenuItemAndKey)
     EXPECT_FALSE(text.contains("Unbennant")) << "the tree says Untitled";
 }
 
+// A save that fails at the close asks before the changes are lost: No keeps the window (and a
+// close once the cause is mended saves), Yes closes unsaved; when the session ends nobody is
+// asked and the window closes. The teardown says nothing more.
+TEST(MainFrame, CloseWhoseSaveFailsAsksBeforeLosingTheChanges)
+{
+    enum Way { No, Yes, SessionEnds };
+    for (const Way way : {No, Yes, SessionEnds}) {
+        SCOPED_TRACE(int(way));
+        RunningApp run;
+        ASSERT_TRUE(run.started) << run.prompter.messages.join(';').toStdString();
+        CMainFrame *frame = run.frame();
+        const QString data = run.home.file(QStringLiteral("Data"));
+        ASSERT_TRUE(QDir().rename(data, data + QStringLiteral(".away")));
+        ASSERT_TRUE(run.home.write(QStringLiteral("Data"), "not a folder"));
+        run.prompter.messages.clear();
+        if (way == SessionEnds) {
+            run.app.EndSession();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isVisible(); }));
+        } else {
+            run.prompter.answers = {way == Yes};
+            EXPECT_EQ(frame->close(), way == Yes);
+            EXPECT_EQ(frame->isVisible(), way == No);
+            ASSERT_EQ(run.prompter.questions.size(), 1);
+            EXPECT_TRUE(run.prompter.questions[0].contains("Close Tavikon without saving?"));
+        }
+        if (way == No) {
+            ASSERT_TRUE(QFile::remove(data));
+            ASSERT_TRUE(QDir().rename(data + QStringLiteral(".away"), data));
+            EXPECT_TRUE(frame->close());
+            EXPECT_EQ(run.prompter.questions.size(), 1);
+        }
+        run.app.ExitInstance();
+        EXPECT_TRUE(run.prompter.messages.isEmpty())
+            << run.prompter.messages.join(';').toStdString();
+        EXPECT_EQ(run.prompter.questions.size(), way == SessionEnds ? 0 : 1);
+    }
+}
+
 } // namespace
