@@ -221,6 +221,8 @@ void CatalogSession::LoadFriendDatabase(const QString &strDir)
     m_tree.ForgetSelection();
     friendCatalog.MoveListsInto(m_catalog);
     m_tree.ShowTree(friendCatalog.m_tree);
+    if (!friendCatalog.TreeNotice().isEmpty())
+        m_tree.Tell(friendCatalog.TreeNotice());
     m_tree.RefreshCatalogStatus();
     m_tree.SelectFirstItem();
 }

@@ -524,6 +524,27 @@ TEST_F(DiscTree, FriendsCatalogueIsReadOnlyAndAFailureLeavesHomeAsItWas)
     EXPECT_EQ(snapshot(home.file("friend")), friendOnDisk);
 }
 
+// A friend's tree that does not fit the friend's records gets the check the home tree gets:
+// shown mended for the session, with a word to the user, and written nowhere.
+TEST_F(DiscTree, FriendsTreeThatDoesNotFitItsRecordsIsShownMended)
+{
+    writeSample();
+    writeSample("DataBackUp");
+    load();
+    writeFriend();
+    const QByteArray astray = WriteTreeText({{0, "20 Jazz"}, {0, "21 Blues"}, {0, "99 Ghost"}});
+    home.write("friend/Tree.tkdt", astray);
+    const QStringList homeOnDisk = snapshot(home.file("home"));
+    loadFriend(friendDir());
+    ASSERT_EQ(view->m_bFriendLoaded, 1) << prompter.messages.join('|').toStdString();
+    EXPECT_EQ(view->TreeText(), WriteTreeText({{0, "20 Jazz"}, {1, "solo"}, {0, "21 Blues"}}));
+    EXPECT_EQ(prompter.messages.filter("does not fit").size(), 1)
+        << prompter.messages.join('|').toStdString();
+    panel.send(HINT_HOME_DATA, Tokens::HomeData);
+    EXPECT_EQ(home.read("friend/Tree.tkdt"), astray);
+    EXPECT_EQ(snapshot(home.file("home")), homeOnDisk);
+}
+
 TEST(DiscTreeAlone, NothingIsWrittenWithoutACatalogue)
 {
     TestHome home;
