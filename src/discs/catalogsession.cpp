@@ -14,8 +14,12 @@ const QString kSaveRefused = QStringLiteral(
     "The catalogue was not read completely, so it is not saved: the catalogue files on disk "
     "are left as they are.");
 const QString kScanRefused = QStringLiteral(
-    "The catalogue was not read completely, so no disc can be added to it. Select a disc in "
-    "the tree to restore it from the backup, then scan again.");
+    "The catalogue was not read completely, so no disc can be added to it until it is "
+    "restored from a sound backup.");
+const QString kNotSaved = QStringLiteral(
+    "The backup could not be restored either. Tavikon shows what it could read, but no change "
+    "is saved until the catalogue is mended: the catalogue files on disk and the backup are "
+    "left as they are.");
 
 } // namespace
 
@@ -52,6 +56,7 @@ void CatalogSession::SetBackupDir(const QString &dir)
 bool CatalogSession::LoadCatalog()
 {
     m_tree.ForgetSelection();
+    m_bRestoreFailed = false;
 
     QList<TreeTextNode> nodes;
     const StoreResult result = m_store.LoadCatalog(m_catalog, nodes);
@@ -78,14 +83,20 @@ bool CatalogSession::LoadCatalog()
     return true;
 }
 
-bool CatalogSession::RestoreCatalog(bool bInSelection)
+bool CatalogSession::RestoreCatalog(bool bInSelection, bool bRetry)
 {
     QList<TreeTextNode> nodes = ReadTreeText(m_tree.TreeText());
     const StoreResult result = m_store.RestoreCatalog(m_catalog, nodes);
     if (!result) {
-        m_tree.Tell(result.message());
+        // Said once, plainly; a retry that fails again goes without a word.
+        if (!bRetry)
+            m_tree.Tell(result.message() + QStringLiteral("\n\n") + kNotSaved);
+        m_bRestoreFailed = true;
         return false;
     }
+    m_bRestoreFailed = false;
+    if (bRetry)
+        m_tree.Tell(kRestoreMessage);
     if (!m_store.TreeNotice().isEmpty())
         m_tree.Tell(m_store.TreeNotice());
     if (!m_store.TreeRepaired())
@@ -103,6 +114,10 @@ bool CatalogSession::CheckBeforeSelection()
     // A friend's catalogue was read whole or not at all, and has no backup of ours.
     if (m_bFriendLoaded || !m_store.NeedsRestore(m_catalog, m_tree.HasItems()))
         return true;
+    // After a failed restore, which was told, each selection tries again quietly (the backup
+    // may be back) and otherwise shows what could be read, rather than a message per click.
+    if (m_bRestoreFailed)
+        return RestoreCatalog(true, true) || m_bRestoreFailed;
     m_tree.Tell(kRestoreMessage);
     return RestoreCatalog(true);
 }
@@ -117,7 +132,8 @@ bool CatalogSession::SaveAndBackUp(const QByteArray *treeText)
     if (m_bFriendLoaded)
         return false; // a friend's catalogue is never written, here or in its folder
     if (!m_store.CanSave()) {
-        m_tree.Tell(kSaveRefused);
+        if (!m_bRestoreFailed) // else the user was told so when the restore failed
+            m_tree.Tell(kSaveRefused);
         return false;
     }
     const StoreResult result = m_store.SaveAndBackUp(m_catalog, treeText);

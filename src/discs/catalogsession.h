@@ -64,8 +64,10 @@ public:
     bool LoadCatalog();
     // Reads the backup's lists and the tree that fits them. `bInSelection`: the selection
     // handling is running, so the tree is replaced later and false comes back, as for a
-    // failure: that selection must not go on.
-    bool RestoreCatalog(bool bInSelection);
+    // failure: that selection must not go on. A failure is told once, saying that nothing is
+    // saved until the catalogue is mended; `bRetry` (an earlier restore failed) tells
+    // nothing on failure, and the restore message on success.
+    bool RestoreCatalog(bool bInSelection, bool bRetry = false);
     // The integrity check before a selection is handled: a damaged catalogue is told and
     // restored. False when the selection must not go on.
     bool CheckBeforeSelection();
@@ -110,4 +112,5 @@ private:
     QString m_strHomeBackupPath;
     bool m_bLoaded = false; // a home directory was given, so there is something to save
     bool m_bExitSaved = false;
+    bool m_bRestoreFailed = false; // the last restore failed, and the user was told
 };

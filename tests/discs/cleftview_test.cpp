@@ -211,9 +211,10 @@ TEST_F(DiscTree, LostDataFileIsRestoredFromTheBackupAtOnceAndOnlyOnce)
     EXPECT_EQ(discsIn("Data/Data.dat").size(), 2);
 }
 
-// Without a backup a partly read catalogue is never saved, and the close says so. A restore
-// at a click, once the backup is there again, brings its own tree: the tree shown is replaced
-// after the click's handling and the first disc selected.
+// Without a backup a partly read catalogue is never saved: the start says so once, plainly,
+// and claims no restore; clicks then show what was read without a word; the close says it
+// again. A restore at a click, once the backup is there again, brings its own tree: the tree
+// shown is replaced after the click's handling and the first disc selected.
 TEST_F(DiscTree, PartlyReadCatalogueIsNeverSavedAndARestoreAtAClickBringsItsTree)
 {
     writeSample();
@@ -221,8 +222,15 @@ TEST_F(DiscTree, PartlyReadCatalogueIsNeverSavedAndARestoreAtAClickBringsItsTree
     const QByteArray fileData = bytes("Data/FileData.dat");
     load(); // no backup to restore from
     EXPECT_GE(prompter.messages.size(), 3);
+    EXPECT_EQ(prompter.messages.filter("no change is saved until the catalogue is mended").size(),
+              1);
+    EXPECT_TRUE(prompter.messages.filter("was restored").isEmpty());
     EXPECT_EQ(view->currentItem(), nullptr);
     const qsizetype shown = prompter.messages.size();
+    for (int i : {1, 0})
+        view->setCurrentItem(view->topLevelItem(i));
+    EXPECT_EQ(view->currentItem(), view->topLevelItem(0));
+    EXPECT_EQ(prompter.messages.size(), shown) << prompter.messages.join('|').toStdString();
     view.reset();
     EXPECT_EQ(prompter.messages.size(), shown + 1); // the refusal is said, not silent
     EXPECT_EQ(bytes("Data/FileData.dat"), fileData);
