@@ -6,6 +6,9 @@
 #include "store/friendcatalog.h"
 #include "store/homepaths.h"
 
+#include <QDir>
+#include <QLockFile>
+
 namespace {
 
 const QString kRestoreMessage = QStringLiteral(
@@ -29,11 +32,23 @@ CatalogSession::CatalogSession(CCatalog &catalog, Tree &tree, int &bFriendLoaded
     : m_catalog(catalog), m_tree(tree), m_bFriendLoaded(bFriendLoaded)
 { }
 
+CatalogSession::~CatalogSession() = default;
+
 // ---------------------------------------------------------------------------------------
 // The home catalogue
 
-void CatalogSession::LoadHome(const QString &dir)
+bool CatalogSession::LoadHome(const QString &dir)
 {
+    // Two copies on one catalogue would each save over the other's changes at the end.
+    m_pLock.reset();
+    bool bHeldElsewhere = false;
+    m_pLock = LockCatalogue(HomeDirForm(dir), bHeldElsewhere);
+    if (bHeldElsewhere) {
+        m_tree.Tell(QStringLiteral("The catalogue in \"%1\" is already open in another copy of "
+                                   "Tavikon. This copy closes without changing it.")
+                        .arg(QDir::toNativeSeparators(dir)));
+        return false;
+    }
     m_strActiveDir = m_strHomePath = HomeDirForm(dir);
     m_store.SetActiveDir(m_strActiveDir);
     // At the very first start the backup directory arrives after the home one; until then
@@ -45,6 +60,7 @@ void CatalogSession::LoadHome(const QString &dir)
     m_tree.RefreshCatalogStatus();
     if (loaded && m_tree.HasItems())
         m_tree.SelectFirstItem();
+    return true;
 }
 
 void CatalogSession::SetBackupDir(const QString &dir)

@@ -9,7 +9,10 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+
 class FriendCatalog;
+class QLockFile;
 
 // The catalogue the disc tree shows and the files behind it: the home catalogue, read with
 // the integrity check and restored from the backup when it is damaged, saved and backed up
@@ -47,6 +50,7 @@ public:
 
     // `bFriendLoaded` is the view's flag: 1 while a friend's catalogue is shown.
     CatalogSession(CCatalog &catalog, Tree &tree, int &bFriendLoaded);
+    ~CatalogSession();
 
     const CatalogStore &Store() const { return m_store; }
     // Where the catalogue shown lives: the home directory or the friend's folder ('/' at
@@ -54,8 +58,9 @@ public:
     const QString &ActiveDir() const { return m_strActiveDir; }
 
     // The home directory and its backup directory, as they arrive at the start; the first
-    // loads the home catalogue and selects its first disc.
-    void LoadHome(const QString &dir);
+    // locks the home catalogue, loads it and selects its first disc. False, told, when
+    // another copy of the program has it open: nothing is read or ever written then.
+    bool LoadHome(const QString &dir);
     void SetBackupDir(const QString &dir);
 
     // Reads the home catalogue and shows its tree. A damaged catalogue is told and restored
@@ -106,6 +111,7 @@ private:
     Tree &m_tree;
     int &m_bFriendLoaded;
     CatalogStore m_store;
+    std::unique_ptr<QLockFile> m_pLock; // the home catalogue's, while this copy has it open
     QString m_strActiveDir; // native, ends with '/'
     QString m_strHomePath;
     QString m_strActiveBackupDir; // native, no trailing '/'

@@ -119,8 +119,8 @@ void CLeftView::OnUpdate(CView *, int lHint, const HintArg &hint)
 
     switch (lHint) {
     case HINT_LOAD_HOME:
-        if (const QString *dir = hint.text())
-            m_session.LoadHome(*dir);
+        if (const QString *dir = hint.text(); dir && !m_session.LoadHome(*dir) && GetDocument())
+            GetDocument()->AbortStart(1); // the catalogue is another copy's
         break;
     case HINT_DISC_EDITED:
         if (CDisc *disc = hint.disc())

@@ -49,12 +49,15 @@ protected:
 };
 
 // Every file under a directory with a digest of its bytes, to show that nothing was written.
+// The lock that keeps other copies out comes and goes with the view: it is no catalogue data.
 QStringList snapshot(const QString &dir)
 {
     QStringList files;
     QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile f(it.next());
+        if (f.fileName().endsWith(".lock"))
+            continue;
         files << f.fileName() + u' '
                 + QString::number(qHash(f.open(QIODevice::ReadOnly) ? f.readAll() : "?"));
     }
