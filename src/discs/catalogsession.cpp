@@ -57,6 +57,10 @@ bool CatalogSession::LoadHome(const QString &dir)
         m_store.SetBackupDir(BackupDirFor(m_strActiveDir));
     m_bLoaded = true;
     const bool loaded = LoadCatalog();
+    // The files a first start lays out are empty, the backup's too, and a restore finds no
+    // list in an empty file: written once, the new catalogue and its backup are whole.
+    if (loaded && m_store.LoadedNew())
+        SaveWithTree();
     m_tree.RefreshCatalogStatus();
     if (loaded && m_tree.HasItems())
         m_tree.SelectFirstItem();

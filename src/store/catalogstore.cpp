@@ -439,6 +439,7 @@ StoreResult CatalogStore::LoadCatalog(CCatalog &catalog, QList<TreeTextNode> &tr
     tree.clear();
     m_bWhole = false;
     m_bTreeRepaired = false;
+    m_bNew = false;
     m_strTreeNotice.clear();
     StoreResult r = recoverDirectory(DataDir());
     if (!r)
@@ -454,6 +455,7 @@ StoreResult CatalogStore::LoadCatalog(CCatalog &catalog, QList<TreeTextNode> &tr
         && !holdsRecords(DataPath(QStringLiteral("FileData.dat"))) && !BackupHoldsDiscs()) {
         catalog.m_lstCategories = DEFAULT_CATEGORIES;
         m_bWhole = true;
+        m_bNew = true;
         return StoreResult::success();
     }
     r = readLists(catalog, DataPath(QStringLiteral("Data.dat")),
