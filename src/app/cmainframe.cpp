@@ -208,11 +208,24 @@ void CMainFrame::OnHelp()
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    // The document never has unsaved changes to ask about. The disc tree saves now, while
-    // the window still exists to carry a message about a failed save; its teardown would
-    // save too, but only once.
-    if (m_pLeft)
-        m_pLeft->SaveOnExit();
+    // The disc tree saves now, while the window still exists to ask about a failed save; its
+    // teardown would save too, but only once. A failed save closes only when the user says
+    // so, or when the session ends, since then nobody can answer and the program must end.
+    if (m_pLeft) {
+        if (const QString failed = m_pLeft->SaveOnExit(); !failed.isEmpty()) {
+            if (!Prompter::SessionEnding()
+                && !Prompter::current().question(
+                    this,
+                    failed
+                        + QStringLiteral("\n\nClose Tavikon without saving? The changes since "
+                                         "the last save are then lost. Choose No to keep "
+                                         "Tavikon open, mend the cause and close again."))) {
+                event->ignore();
+                return;
+            }
+            m_pLeft->GiveUpExitSave();
+        }
+    }
     SaveFrameLayout(*this);
     event->accept();
 }

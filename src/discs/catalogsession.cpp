@@ -6,6 +6,9 @@
 #include "store/friendcatalog.h"
 #include "store/homepaths.h"
 
+#include <QDir>
+#include <QLockFile>
+
 namespace {
 
 const QString kRestoreMessage = QStringLiteral(
@@ -14,8 +17,12 @@ const QString kSaveRefused = QStringLiteral(
     "The catalogue was not read completely, so it is not saved: the catalogue files on disk "
     "are left as they are.");
 const QString kScanRefused = QStringLiteral(
-    "The catalogue was not read completely, so no disc can be added to it. Select a disc in "
-    "the tree to restore it from the backup, then scan again.");
+    "The catalogue was not read completely, so no disc can be added to it until it is "
+    "restored from a sound backup.");
+const QString kNotSaved = QStringLiteral(
+    "The backup could not be restored either. Tavikon shows what it could read, but no change "
+    "is saved until the catalogue is mended: the catalogue files on disk and the backup are "
+    "left as they are.");
 
 } // namespace
 
@@ -25,11 +32,23 @@ CatalogSession::CatalogSession(CCatalog &catalog, Tree &tree, int &bFriendLoaded
     : m_catalog(catalog), m_tree(tree), m_bFriendLoaded(bFriendLoaded)
 { }
 
+CatalogSession::~CatalogSession() = default;
+
 // ---------------------------------------------------------------------------------------
 // The home catalogue
 
-void CatalogSession::LoadHome(const QString &dir)
+bool CatalogSession::LoadHome(const QString &dir)
 {
+    // Two copies on one catalogue would each save over the other's changes at the end.
+    m_pLock.reset();
+    bool bHeldElsewhere = false;
+    m_pLock = LockCatalogue(HomeDirForm(dir), bHeldElsewhere);
+    if (bHeldElsewhere) {
+        m_tree.Tell(QStringLiteral("The catalogue in \"%1\" is already open in another copy of "
+                                   "Tavikon. This copy closes without changing it.")
+                        .arg(QDir::toNativeSeparators(dir)));
+        return false;
+    }
     m_strActiveDir = m_strHomePath = HomeDirForm(dir);
     m_store.SetActiveDir(m_strActiveDir);
     // At the very first start the backup directory arrives after the home one; until then
@@ -38,9 +57,14 @@ void CatalogSession::LoadHome(const QString &dir)
         m_store.SetBackupDir(BackupDirFor(m_strActiveDir));
     m_bLoaded = true;
     const bool loaded = LoadCatalog();
+    // The files a first start lays out are empty, the backup's too, and a restore finds no
+    // list in an empty file: written once, the new catalogue and its backup are whole.
+    if (loaded && m_store.LoadedNew())
+        SaveWithTree();
     m_tree.RefreshCatalogStatus();
     if (loaded && m_tree.HasItems())
         m_tree.SelectFirstItem();
+    return true;
 }
 
 void CatalogSession::SetBackupDir(const QString &dir)
@@ -52,6 +76,7 @@ void CatalogSession::SetBackupDir(const QString &dir)
 bool CatalogSession::LoadCatalog()
 {
     m_tree.ForgetSelection();
+    m_bRestoreFailed = false;
 
     QList<TreeTextNode> nodes;
     const StoreResult result = m_store.LoadCatalog(m_catalog, nodes);
@@ -78,14 +103,20 @@ bool CatalogSession::LoadCatalog()
     return true;
 }
 
-bool CatalogSession::RestoreCatalog(bool bInSelection)
+bool CatalogSession::RestoreCatalog(bool bInSelection, bool bRetry)
 {
     QList<TreeTextNode> nodes = ReadTreeText(m_tree.TreeText());
     const StoreResult result = m_store.RestoreCatalog(m_catalog, nodes);
     if (!result) {
-        m_tree.Tell(result.message());
+        // Said once, plainly; a retry that fails again goes without a word.
+        if (!bRetry)
+            m_tree.Tell(result.message() + QStringLiteral("\n\n") + kNotSaved);
+        m_bRestoreFailed = true;
         return false;
     }
+    m_bRestoreFailed = false;
+    if (bRetry)
+        m_tree.Tell(kRestoreMessage);
     if (!m_store.TreeNotice().isEmpty())
         m_tree.Tell(m_store.TreeNotice());
     if (!m_store.TreeRepaired())
@@ -103,6 +134,10 @@ bool CatalogSession::CheckBeforeSelection()
     // A friend's catalogue was read whole or not at all, and has no backup of ours.
     if (m_bFriendLoaded || !m_store.NeedsRestore(m_catalog, m_tree.HasItems()))
         return true;
+    // After a failed restore, which was told, each selection tries again quietly (the backup
+    // may be back) and otherwise shows what could be read, rather than a message per click.
+    if (m_bRestoreFailed)
+        return RestoreCatalog(true, true) || m_bRestoreFailed;
     m_tree.Tell(kRestoreMessage);
     return RestoreCatalog(true);
 }
@@ -117,7 +152,8 @@ bool CatalogSession::SaveAndBackUp(const QByteArray *treeText)
     if (m_bFriendLoaded)
         return false; // a friend's catalogue is never written, here or in its folder
     if (!m_store.CanSave()) {
-        m_tree.Tell(kSaveRefused);
+        if (!m_bRestoreFailed) // else the user was told so when the restore failed
+            m_tree.Tell(kSaveRefused);
         return false;
     }
     const StoreResult result = m_store.SaveAndBackUp(m_catalog, treeText);
@@ -140,19 +176,27 @@ void CatalogSession::SaveMendedTree()
         SaveWithTree();
 }
 
-void CatalogSession::SaveOnExit()
+QString CatalogSession::SaveOnExit()
 {
     if (m_bExitSaved)
-        return;
-    m_bExitSaved = true;
-    if (!m_bLoaded || m_bFriendLoaded)
-        return;
+        return {};
+    if (!m_bLoaded || m_strActiveDir.isEmpty() || m_bFriendLoaded) {
+        m_bExitSaved = true;
+        return {};
+    }
     // What was typed into a disc's fields and not saved yet is kept, as the save buttons
     // would have kept it.
     m_tree.Broadcast(HINT_TOKEN, Tokens::KeepEdits);
+    if (!m_store.CanSave())
+        return kSaveRefused;
     // The tree is written too: a tree mended after a restore must reach Data/ before the
     // backup copies it.
-    SaveWithTree();
+    const QByteArray tree = m_tree.TreeText();
+    const StoreResult result = m_store.SaveAndBackUp(m_catalog, &tree);
+    if (!result)
+        return result.message();
+    m_bExitSaved = true;
+    return {};
 }
 
 bool CatalogSession::CanAddDisc()
@@ -213,6 +257,8 @@ void CatalogSession::LoadFriendDatabase(const QString &strDir)
     m_tree.ForgetSelection();
     friendCatalog.MoveListsInto(m_catalog);
     m_tree.ShowTree(friendCatalog.m_tree);
+    if (!friendCatalog.TreeNotice().isEmpty())
+        m_tree.Tell(friendCatalog.TreeNotice());
     m_tree.RefreshCatalogStatus();
     m_tree.SelectFirstItem();
 }

@@ -9,7 +9,10 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+
 class FriendCatalog;
+class QLockFile;
 
 // The catalogue the disc tree shows and the files behind it: the home catalogue, read with
 // the integrity check and restored from the backup when it is damaged, saved and backed up
@@ -47,6 +50,7 @@ public:
 
     // `bFriendLoaded` is the view's flag: 1 while a friend's catalogue is shown.
     CatalogSession(CCatalog &catalog, Tree &tree, int &bFriendLoaded);
+    ~CatalogSession();
 
     const CatalogStore &Store() const { return m_store; }
     // Where the catalogue shown lives: the home directory or the friend's folder ('/' at
@@ -54,8 +58,9 @@ public:
     const QString &ActiveDir() const { return m_strActiveDir; }
 
     // The home directory and its backup directory, as they arrive at the start; the first
-    // loads the home catalogue and selects its first disc.
-    void LoadHome(const QString &dir);
+    // locks the home catalogue, loads it and selects its first disc. False, told, when
+    // another copy of the program has it open: nothing is read or ever written then.
+    bool LoadHome(const QString &dir);
     void SetBackupDir(const QString &dir);
 
     // Reads the home catalogue and shows its tree. A damaged catalogue is told and restored
@@ -64,8 +69,10 @@ public:
     bool LoadCatalog();
     // Reads the backup's lists and the tree that fits them. `bInSelection`: the selection
     // handling is running, so the tree is replaced later and false comes back, as for a
-    // failure: that selection must not go on.
-    bool RestoreCatalog(bool bInSelection);
+    // failure: that selection must not go on. A failure is told once, saying that nothing is
+    // saved until the catalogue is mended; `bRetry` (an earlier restore failed) tells
+    // nothing on failure, and the restore message on success.
+    bool RestoreCatalog(bool bInSelection, bool bRetry = false);
     // The integrity check before a selection is handled: a damaged catalogue is told and
     // restored. False when the selection must not go on.
     bool CheckBeforeSelection();
@@ -78,9 +85,12 @@ public:
     bool SaveWithTree();
     // After a restore or a mended tree: saved at once, unless a friend's catalogue is shown.
     void SaveMendedTree();
-    // Once, before the view goes: what was typed and not saved is kept, and the home
-    // catalogue is saved and backed up.
-    void SaveOnExit();
+    // Before the view goes: what was typed and not saved is kept, and the home catalogue is
+    // saved and backed up. Returns why it could not be, empty when it was or there was
+    // nothing of ours to save. Once it succeeded, or GiveUpExitSave() was called, it does
+    // nothing more; after a failure the next call tries again.
+    QString SaveOnExit();
+    void GiveUpExitSave() { m_bExitSaved = true; }
     // Whether a scanned disc may be added; a partly read catalogue is told why not.
     bool CanAddDisc();
     // Writes the disc records alone (lending). False, told, when writing failed.
@@ -101,10 +111,12 @@ private:
     Tree &m_tree;
     int &m_bFriendLoaded;
     CatalogStore m_store;
+    std::unique_ptr<QLockFile> m_pLock; // the home catalogue's, while this copy has it open
     QString m_strActiveDir; // native, ends with '/'
     QString m_strHomePath;
     QString m_strActiveBackupDir; // native, no trailing '/'
     QString m_strHomeBackupPath;
     bool m_bLoaded = false; // a home directory was given, so there is something to save
     bool m_bExitSaved = false;
+    bool m_bRestoreFailed = false; // the last restore failed, and the user was told
 };

@@ -72,7 +72,8 @@ CLeftView::CLeftView(QWidget *parent)
 
 CLeftView::~CLeftView()
 {
-    SaveOnExit();
+    if (const QString failed = SaveOnExit(); !failed.isEmpty())
+        Tell(failed);
     // The items go with the tree; their removal must not run the selection handling on a
     // half-destroyed view.
     blockSignals(true);
@@ -118,8 +119,8 @@ void CLeftView::OnUpdate(CView *, int lHint, const HintArg &hint)
 
     switch (lHint) {
     case HINT_LOAD_HOME:
-        if (const QString *dir = hint.text())
-            m_session.LoadHome(*dir);
+        if (const QString *dir = hint.text(); dir && !m_session.LoadHome(*dir) && GetDocument())
+            GetDocument()->AbortStart(1); // the catalogue is another copy's
         break;
     case HINT_DISC_EDITED:
         if (CDisc *disc = hint.disc())
@@ -246,9 +247,14 @@ bool CLeftView::SaveWithTree()
     return m_session.SaveWithTree();
 }
 
-void CLeftView::SaveOnExit()
+QString CLeftView::SaveOnExit()
 {
-    m_session.SaveOnExit();
+    return m_session.SaveOnExit();
+}
+
+void CLeftView::GiveUpExitSave()
+{
+    m_session.GiveUpExitSave();
 }
 
 void CLeftView::ForgetSelection()

@@ -34,9 +34,12 @@ public:
     QWidget *viewWidget() override { return this; }
 
     // Saves and backs up the home catalogue unless a friend's catalogue is shown or none was
-    // ever loaded. Runs once; the frame calls it before the window goes away (log-out,
-    // SIGTERM), and the destructor calls it for the ordinary close.
-    void SaveOnExit();
+    // ever loaded, and returns why that failed (empty when it did not). The frame calls it
+    // when the window is closed and decides with the user what a failure means; the
+    // destructor calls it for a teardown without a close, and tells a failure. Once saved,
+    // or given up, it does nothing more.
+    QString SaveOnExit();
+    void GiveUpExitSave();
 
     // The tree's text form: every item in depth-first order, one TAB per level.
     QByteArray TreeText() const override;

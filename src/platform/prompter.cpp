@@ -49,6 +49,18 @@ void DesktopPrompter::message(QWidget *parent, const QString &text)
     box.exec();
 }
 
+bool DesktopPrompter::question(QWidget *parent, const QString &text)
+{
+    if (g_sessionEnding)
+        return false;
+    if (!parent)
+        parent = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kAppTitle), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 int DesktopPrompter::exec(QDialog &dialog)
 {
     return g_sessionEnding ? int(QDialog::Rejected) : dialog.exec();

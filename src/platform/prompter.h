@@ -15,6 +15,9 @@ public:
 
     // A message with one OK button; the caption is the application title "Tavikon".
     virtual void message(QWidget *parent, const QString &text) = 0;
+    // A question with Yes and No buttons; true for Yes. Nobody answers while the session
+    // ends, and that counts as No: callers that must not stop then look at SessionEnding().
+    virtual bool question(QWidget *parent, const QString &text) = 0;
     // Runs a dialog modally and returns its result code (QDialog::Accepted or Rejected).
     virtual int exec(QDialog &dialog) = 0;
     // Hands a document to the desktop's handler; false when none could open it.
@@ -35,6 +38,7 @@ class DesktopPrompter final : public Prompter
 {
 public:
     void message(QWidget *parent, const QString &text) override;
+    bool question(QWidget *parent, const QString &text) override;
     int exec(QDialog &dialog) override;
     bool openDocument(const QString &path) override;
 };

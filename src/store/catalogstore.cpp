@@ -319,6 +319,10 @@ QString fitTree(const QList<TreeTextNode> *sound, const CCatalog &catalog,
                                "folders of their files (%2)")
                     .arg(fit.missing)
                     .arg(lost);
+    if (fit.lostFolders > 0)
+        done << QStringLiteral("%1 folders of the file records that it lacked were added, named "
+                               "in lower case as the records name them")
+                    .arg(fit.lostFolders);
     return QStringLiteral(" The backup holds no disc tree that fits the disc records either, "
                           "so Tavikon mended the tree: %1.")
         .arg(done.join(QStringLiteral("; ")));
@@ -435,6 +439,7 @@ StoreResult CatalogStore::LoadCatalog(CCatalog &catalog, QList<TreeTextNode> &tr
     tree.clear();
     m_bWhole = false;
     m_bTreeRepaired = false;
+    m_bNew = false;
     m_strTreeNotice.clear();
     StoreResult r = recoverDirectory(DataDir());
     if (!r)
@@ -450,6 +455,7 @@ StoreResult CatalogStore::LoadCatalog(CCatalog &catalog, QList<TreeTextNode> &tr
         && !holdsRecords(DataPath(QStringLiteral("FileData.dat"))) && !BackupHoldsDiscs()) {
         catalog.m_lstCategories = DEFAULT_CATEGORIES;
         m_bWhole = true;
+        m_bNew = true;
         return StoreResult::success();
     }
     r = readLists(catalog, DataPath(QStringLiteral("Data.dat")),
@@ -644,7 +650,11 @@ StoreResult CatalogStore::SaveAndBackUp(const CCatalog &catalog, const QByteArra
 
 StoreResult CatalogStore::SaveDiscList(const CCatalog &catalog)
 {
-    return WriteDataFile(QStringLiteral("Data.dat"), WriteDiscList(*catalog.m_pDiscs));
+    const StoreResult r
+        = WriteDataFile(QStringLiteral("Data.dat"), WriteDiscList(*catalog.m_pDiscs));
+    // A restore must not bring back the lending this write undid; a failed write leaves the
+    // backup as it was, still matching Data/.
+    return r ? BackUpCatalog() : r;
 }
 
 StoreResult CatalogStore::WriteDataFile(const QString &name, const QByteArray &bytes)

@@ -77,6 +77,9 @@ public:
     // empty when nothing was. TreeRepaired() is true when the tree given back is not the one
     // in Data/Tree.tkdt, so that it must be written.
     const QString &TreeNotice() const { return m_strTreeNotice; }
+    // After a load: true when it found a new catalogue (no tree item, no record anywhere),
+    // whose files, like its backup's, may still be the empty ones of the first start.
+    bool LoadedNew() const { return m_bNew; }
     bool TreeRepaired() const { return m_bTreeRepaired; }
 
     // The integrity check of a selection: true when the last load or restore failed, or
@@ -106,7 +109,8 @@ public:
 
     // Single files, for the operations that write only part of the catalogue.
     StoreResult WriteDataFile(const QString &name, const QByteArray &bytes);
-    // Data/Data.dat alone, for an operation that changed only the disc records.
+    // Data/Data.dat alone, for an operation that changed only the disc records; once written,
+    // the catalogue is backed up as BackUpCatalog does.
     StoreResult SaveDiscList(const CCatalog &catalog);
     StoreResult ReadDataFile(const QString &name, QByteArray &bytes) const;
 
@@ -121,6 +125,7 @@ private:
     QString m_strBackupDir;
     bool m_bWhole = true;
     bool m_bTreeRepaired = false;
+    bool m_bNew = false;
     QString m_strTreeNotice;
     bool m_bReadOnly = false;
 };

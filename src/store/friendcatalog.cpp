@@ -2,6 +2,7 @@
 
 #include "store/archive.h"
 #include "store/catalogstore.h"
+#include "store/treecheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -136,15 +137,22 @@ StoreResult FriendCatalog::Read()
         return StoreResult::failure(QStringLiteral("File ") + native(m_strFolder)
                                     + FRIEND_FILES[kData] + QStringLiteral(" not found"));
     const auto path = [&](FriendFile file) { return m_strFolder + FRIEND_FILES[file]; };
+    m_strTreeNotice.clear();
     StoreResult r = ReadTree(m_bytes[kTree]);
-    // A new catalogue has an empty tree and empty lists.
-    const bool bNew = m_tree.isEmpty();
+    // A new catalogue has an empty tree and empty lists; a lost tree must not hide records.
+    const auto holdsRecords = [](const QByteArray &bytes) {
+        return !bytes.isEmpty() && bytes != QByteArray("\0\0", 2);
+    };
+    const bool bNew
+        = m_tree.isEmpty() && !holdsRecords(m_bytes[kData]) && !holdsRecords(m_bytes[kFiles]);
     if (r && !(bNew && m_bytes[kCategories].isEmpty()))
         r = readList(path(kCategories), m_bytes[kCategories], m_lstCategories, ReadStringList);
     if (r && !bNew)
         r = readList(path(kData), m_bytes[kData], m_discs, ReadDiscList);
     if (r && !bNew)
         r = readList(path(kFiles), m_bytes[kFiles], m_files, ReadFileList);
+    if (r && !bNew)
+        FitTree();
     if (!r) {
         m_tree.clear();
         m_discs.clear();
@@ -190,6 +198,34 @@ StoreResult FriendCatalog::ReadTree(const QByteArray &text)
     }
     m_tree = std::move(nodes);
     return StoreResult::success();
+}
+
+void FriendCatalog::FitTree()
+{
+    // The checks work on a catalogue; the lists go back once they are done.
+    CCatalog records;
+    std::swap(*records.m_pDiscs, m_discs);
+    std::swap(*records.m_pFiles, m_files);
+    QString fault = TreeTextFault(m_bytes[kTree], m_tree);
+    const bool bSoundText = fault.isEmpty();
+    TreeRecordFit fit;
+    if (bSoundText) {
+        fit = FitTreeToRecords(m_tree, records);
+        fault = fit.fault;
+    }
+    if (!fault.isEmpty()) {
+        const bool bMend = bSoundText && fit.matched > 0;
+        m_tree = bMend ? MendTree(m_tree, records) : RebuildTree(records);
+        m_strTreeNotice
+            = QStringLiteral("The friend's disc tree file \"%1\" does not fit the friend's disc "
+                             "records: %2.\nIt is shown %3 for now; nothing is written to the "
+                             "friend's folder.")
+                  .arg(native(m_strFolder + FRIEND_FILES[kTree]), fault,
+                       bMend ? QStringLiteral("mended from the records")
+                             : QStringLiteral("rebuilt from the records"));
+    }
+    std::swap(*records.m_pDiscs, m_discs);
+    std::swap(*records.m_pFiles, m_files);
 }
 
 void FriendCatalog::MoveListsInto(CCatalog &catalog)

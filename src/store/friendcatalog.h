@@ -42,9 +42,13 @@ public:
     // Empty when every copy was made.
     const QString &CopyProblem() const { return m_strCopyProblem; }
 
-    // Reads what Prepare() kept: the tree, the categories and, when the tree has items, the
-    // discs and the files. On failure the lists are left empty.
+    // Reads what Prepare() kept: the tree, the categories and, when the tree has items or
+    // the disc and file lists hold records, the discs and the files. On failure the lists are
+    // left empty. A tree that does not fit the records is mended or rebuilt from them in
+    // memory, as the home catalogue's would be; TreeNotice() then says so.
     StoreResult Read();
+    // What was wrong with the friend's tree and what is shown instead; empty when it fit.
+    const QString &TreeNotice() const { return m_strTreeNotice; }
 
     // Hands the lists read to the catalogue in place of its own and empties its selection
     // list; the tree stays here for the view to show.
@@ -57,8 +61,10 @@ public:
 
 private:
     StoreResult ReadTree(const QByteArray &text);
+    void FitTree();
 
     QString m_strFolder;
     QString m_strCopyProblem;
+    QString m_strTreeNotice;
     QList<QByteArray> m_bytes; // the five files as read, in the order of FRIEND_FILES
 };

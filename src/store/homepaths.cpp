@@ -130,3 +130,15 @@ StoreResult LayOutCatalogue(const QString &home)
     }
     return StoreResult::success();
 }
+
+std::unique_ptr<QLockFile> LockCatalogue(const QString &home, bool &bHeldElsewhere)
+{
+    auto lock = std::make_unique<QLockFile>(home + QStringLiteral("Data/Tavikon.lock"));
+    // A copy may run for days without touching its lock: only a dead holder makes it stale.
+    lock->setStaleLockTime(0);
+    const bool locked = lock->tryLock(0);
+    bHeldElsewhere = !locked && lock->error() == QLockFile::LockFailedError;
+    if (!locked)
+        lock.reset();
+    return lock;
+}

@@ -2,7 +2,10 @@
 
 #include "store/storeresult.h"
 
+#include <QLockFile>
 #include <QString>
+
+#include <memory>
 
 // Where the catalogue lives. Path.dat and PathBackUp.dat in the program's configuration
 // directory name the home directory (a native path ending in '/') and its backup directory
@@ -41,3 +44,10 @@ bool HoldsCatalogue(const QString &home);
 // default categories in Data/Cat.dat. What exists already is kept, so an existing catalogue
 // in the chosen directory is never overwritten.
 StoreResult LayOutCatalogue(const QString &home);
+
+// Keeps other copies of the program off the catalogue under `home` while it lives, so that two
+// copies never write over each other's changes: a lock file in Data/. A lock left behind by a
+// copy that no longer runs is taken over. Null when none was taken: `bHeldElsewhere` then
+// says whether a running copy holds it (otherwise no lock can be made there, as on read-only
+// media, and the catalogue goes unlocked).
+std::unique_ptr<QLockFile> LockCatalogue(const QString &home, bool &bHeldElsewhere);

@@ -2,6 +2,7 @@
 
 #include "store/catalogdates.h"
 #include "store/discnumbers.h"
+#include "store/treelabel.h"
 
 #include <QDate>
 
@@ -43,7 +44,7 @@ QList<TreeTextNode> ScannedDisc::ReadTree(const CatalogStore &store, QString &er
 void ScannedDisc::AddRecord(const QString &strDrive)
 {
     CDisc disc;
-    disc.m_strName = QStringLiteral("Unbennant");
+    disc.m_strName = kScannedDiscName;
     disc.m_strNumber = QString::number(m_nNumber);
     disc.m_strSavedDate = FormatSavedDate(QDate::currentDate());
     disc.m_strDrive = strDrive;

@@ -1,5 +1,7 @@
 #include "store/treecheck.h"
 
+#include "store/treelabel.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -34,8 +36,136 @@ bool matchLabel(const QString &label, const QSet<QString> &numbers, QSet<QString
     return found;
 }
 
-// Sorts folder paths so that every folder comes right before its own subfolders.
+// Joins the folder names of a path below its disc. It sorts below every character of a
+// name, so that every folder comes right before its own subfolders.
 constexpr QChar kSeparator(0x01);
+
+using FolderPaths = QHash<QString, QSet<QString>>;
+
+// The folders the file records name, by disc number: each path below the disc with its
+// names joined by kSeparator, in the records' letters, every parent path included.
+FolderPaths recordFolders(const CCatalog &catalog)
+{
+    FolderPaths folders;
+    const QString *lastNumber = nullptr;
+    const QString *lastFolder = nullptr;
+    for (const CFileData &file : *catalog.m_pFiles) {
+        // Files of one folder stand together: look at each folder once.
+        if (lastNumber && *lastNumber == file.m_strDiscNumber && *lastFolder == file.m_strFolder)
+            continue;
+        lastNumber = &file.m_strDiscNumber;
+        lastFolder = &file.m_strFolder;
+        const qsizetype root = file.m_strFolder.indexOf(u'\\');
+        if (root < 0)
+            continue;
+        QSet<QString> &paths = folders[file.m_strDiscNumber];
+        QString path;
+        for (QStringView part :
+             QStringView(file.m_strFolder).sliced(root + 1).split(u'\\', Qt::SkipEmptyParts)) {
+            if (!path.isEmpty())
+                path += kSeparator;
+            path += part;
+            paths.insert(path);
+        }
+    }
+    return folders;
+}
+
+// The records keep folder names in lower case, the tree as they are on the disc.
+QString folded(const QString &path)
+{
+    return path.toCaseFolded();
+}
+
+// The folder paths below each disc item of `tree`, folded, by the disc numbers the item's
+// label stands for. A number given to two disc items has the folders of both.
+FolderPaths treeFolders(const QList<TreeTextNode> &tree, const QSet<QString> &numbers)
+{
+    FolderPaths folders;
+    QList<QString> paths(tree.size());
+    QList<QStringList> numbersOf(tree.size()); // filled for disc items only
+    QList<qsizetype> discOf(tree.size(), -1);
+    for (qsizetype i = 0; i < tree.size(); ++i) {
+        const TreeTextNode &node = tree[i];
+        if (node.parent < 0) {
+            QSet<QString> hit;
+            matchLabel(node.label, numbers, hit);
+            numbersOf[i] = QStringList(hit.cbegin(), hit.cend());
+            discOf[i] = i;
+            continue;
+        }
+        discOf[i] = discOf[node.parent];
+        const QString &above = paths[node.parent];
+        paths[i] = above.isEmpty() ? folded(node.label) : above + kSeparator + folded(node.label);
+        for (const QString &number : std::as_const(numbersOf[discOf[i]]))
+            folders[number].insert(paths[i]);
+    }
+    return folders;
+}
+
+// The folders of `records` that `present` lacks, sorted so that parents come first.
+QStringList lostFolders(const QSet<QString> &records, const QSet<QString> &present)
+{
+    QStringList lost;
+    for (const QString &path : records)
+        if (!present.contains(folded(path)))
+            lost.append(path);
+    std::sort(lost.begin(), lost.end());
+    return lost;
+}
+
+// Copies `tree` (a disc's items follow it up to the next disc) and adds at the end of each
+// disc's items the folders of its file records that it lacks, labelled as the records name
+// them, so that every file can be reached again.
+QList<TreeTextNode> addLostFolders(const QList<TreeTextNode> &tree, const CCatalog &catalog,
+                                   const QSet<QString> &numbers)
+{
+    const FolderPaths named = recordFolders(catalog);
+    const FolderPaths present = treeFolders(tree, numbers);
+    QList<TreeTextNode> out;
+    out.reserve(tree.size());
+    QList<qsizetype> newIndex(tree.size(), -1);
+    QList<QString> paths(tree.size());
+    QHash<QString, qsizetype> indexOf; // the current disc's folders, folded, in `out`
+    qsizetype disc = -1; // the current disc item in `out`
+    QSet<QString> done; // a number shared by two discs gets its folders once
+    const auto finishDisc = [&] {
+        if (disc < 0)
+            return;
+        QSet<QString> hit;
+        matchLabel(out[disc].label, numbers, hit);
+        for (const QString &number : std::as_const(hit)) {
+            if (done.contains(number))
+                continue;
+            done.insert(number);
+            const QStringList lost = lostFolders(named.value(number), present.value(number));
+            for (const QString &path : lost) {
+                const qsizetype cut = path.lastIndexOf(kSeparator);
+                const qsizetype parent
+                    = cut < 0 ? disc : indexOf.value(folded(path.left(cut)), disc);
+                indexOf.insert(folded(path), out.size());
+                out.append({path.mid(cut + 1), parent, false});
+            }
+        }
+    };
+    for (qsizetype i = 0; i < tree.size(); ++i) {
+        const TreeTextNode &node = tree[i];
+        if (node.parent < 0) {
+            finishDisc();
+            disc = out.size();
+            indexOf.clear();
+        } else {
+            const QString &above = paths[node.parent];
+            paths[i]
+                = above.isEmpty() ? folded(node.label) : above + kSeparator + folded(node.label);
+            indexOf.insert(paths[i], out.size());
+        }
+        newIndex[i] = out.size();
+        out.append({node.label, node.parent < 0 ? -1 : newIndex[node.parent], node.disc});
+    }
+    finishDisc();
+    return out;
+}
 
 } // namespace
 
@@ -69,6 +199,24 @@ TreeRecordFit FitTreeToRecords(const QList<TreeTextNode> &tree, const CCatalog &
     }
     fit.matched = matched.size();
     fit.missing = numbers.size() - matched.size();
+
+    // Files whose folder has no item could never be reached in the tree.
+    const FolderPaths present = treeFolders(tree, numbers);
+    const FolderPaths named = recordFolders(catalog);
+    QString lostExample;
+    for (auto it = named.cbegin(); it != named.cend(); ++it) {
+        if (!matched.contains(it.key()))
+            continue; // the whole disc is missing, counted above
+        const QStringList lost = lostFolders(it.value(), present.value(it.key()));
+        fit.lostFolders += lost.size();
+        if (!lost.isEmpty()) {
+            const QString example
+                = QStringLiteral("\"%1\" of disc %2")
+                      .arg(QString(lost.first()).replace(kSeparator, u'\\'), it.key());
+            if (lostExample.isEmpty() || example < lostExample)
+                lostExample = example;
+        }
+    }
     if (fit.strangers > 0) {
         fit.fault = QStringLiteral("%1 of its discs (the first is \"%2\") have no disc record")
                         .arg(fit.strangers)
@@ -85,42 +233,28 @@ TreeRecordFit FitTreeToRecords(const QList<TreeTextNode> &tree, const CCatalog &
         fit.fault = QStringLiteral("the discs %1 of the records are not in it")
                         .arg(missing.mid(0, 5).join(QStringLiteral(", "))
                              + (missing.size() > 5 ? QStringLiteral(", ...") : QString()));
+    } else if (fit.lostFolders > 0) {
+        fit.fault = QStringLiteral("%1 folders of the file records are not in it (the first is "
+                                   "%2)")
+                        .arg(fit.lostFolders)
+                        .arg(lostExample);
     }
     return fit;
 }
 
 QList<TreeTextNode> RebuildTree(const CCatalog &catalog)
 {
-    // The folder paths of each disc number, every parent path included, joined by kSeparator.
-    QHash<QString, QSet<QString>> folders;
-    const QString *lastNumber = nullptr;
-    const QString *lastFolder = nullptr;
-    for (const CFileData &file : *catalog.m_pFiles) {
-        // Files of one folder stand together: look at each folder once.
-        if (lastNumber && *lastNumber == file.m_strDiscNumber && *lastFolder == file.m_strFolder)
-            continue;
-        lastNumber = &file.m_strDiscNumber;
-        lastFolder = &file.m_strFolder;
-        const qsizetype root = file.m_strFolder.indexOf(u'\\');
-        if (root < 0)
-            continue;
-        QSet<QString> &paths = folders[file.m_strDiscNumber];
-        QString path;
-        for (QStringView part :
-             QStringView(file.m_strFolder).sliced(root + 1).split(u'\\', Qt::SkipEmptyParts)) {
-            if (!path.isEmpty())
-                path += kSeparator;
-            path += part;
-            paths.insert(path);
-        }
-    }
+    const FolderPaths folders = recordFolders(catalog);
 
     QList<TreeTextNode> nodes;
     QSet<QString> placed; // a number shared by two discs gets its folders once
     const CDiscList &discs = *catalog.m_pDiscs;
     for (auto disc = discs.crbegin(); disc != discs.crend(); ++disc) {
         const qsizetype discIndex = nodes.size();
-        nodes.append({disc->m_strNumber + u' ' + disc->m_strName, -1, true});
+        // A disc not renamed since its scan gets the label the scan gave it.
+        const QString &name
+            = disc->m_strName == kScannedDiscName ? kScannedDiscLabel : disc->m_strName;
+        nodes.append({disc->m_strNumber + u' ' + name, -1, true});
         if (placed.contains(disc->m_strNumber))
             continue;
         placed.insert(disc->m_strNumber);
@@ -163,6 +297,7 @@ QList<TreeTextNode> MendTree(const QList<TreeTextNode> &tree, const CCatalog &ca
     };
     QSet<QString> present;
     copySubtrees(tree, [&](const QString &label) { return matchLabel(label, numbers, present); });
+    mended = addLostFolders(mended, catalog, numbers);
     if (present.size() < numbers.size()) {
         copySubtrees(RebuildTree(catalog), [&](const QString &label) {
             QSet<QString> hit;

@@ -6,6 +6,11 @@
 // Labels and paths of the disc tree. A disc item reads "<number> <name>", a folder item holds
 // the bare folder name, and a tree path joins the labels with backslashes ("12 Holiday\Photos").
 
+// A freshly scanned disc: its record is named kScannedDiscName while its item reads
+// "<number> " + kScannedDiscLabel, until the user renames the disc.
+inline const QString kScannedDiscName = QStringLiteral("Unbennant");
+inline const QString kScannedDiscLabel = QStringLiteral("Untitled");
+
 // Text before the first blank; empty when there is no blank or the text starts with one.
 QString GetNumberPart(const QString &text);
 

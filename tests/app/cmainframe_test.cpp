@@ -8,6 +8,8 @@
 #include "platform/chomedirdialog.h"
 #include "resources/menus.h"
 #include "resources/resource.h"
+#include "store/catalogstore.h"
+#include "store/homepaths.h"
 #include "support/fakeprompter.h"
 #include "support/tempdir.h"
 
@@ -16,11 +18,13 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -190,6 +194,83 @@ TEST(MainFrame, HelpPageCoversEveryMenuItemAndKey)
     }
     EXPECT_TRUE(missing.isEmpty()) << missing.join(", ").toStdString();
     EXPECT_FALSE(text.contains("Unbennant")) << "the tree says Untitled";
+}
+
+// Every file under a directory with its bytes, to show that nothing was written.
+QMap<QString, QByteArray> contentsOf(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        files.insert(file.fileName(), file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
+    }
+    return files;
+}
+
+// The first start leaves a backup that a restore can read. A second copy of the program on
+// the same catalogue says so and ends without writing anything.
+TEST(MainFrame, FirstStartBacksUpAndASecondCopyLeavesTheCatalogueAlone)
+{
+    RunningApp run;
+    ASSERT_TRUE(run.started) << run.prompter.messages.join(';').toStdString();
+    const QString dir = run.home.path() + u'/';
+    CatalogStore store;
+    store.SetActiveDir(dir);
+    store.SetBackupDir(BackupDirFor(dir));
+    CCatalog restored;
+    QList<TreeTextNode> tree;
+    const StoreResult r = store.RestoreCatalog(restored, tree);
+    EXPECT_TRUE(r.ok()) << r.message().toStdString();
+    EXPECT_EQ(restored.m_lstCategories, DEFAULT_CATEGORIES);
+
+    const auto before = contentsOf(dir);
+    run.prompter.messages.clear();
+    CTavikonApp second;
+    EXPECT_FALSE(second.InitInstance());
+    EXPECT_EQ(second.ExitCode(), 1);
+    EXPECT_EQ(run.prompter.messages.size(), 1);
+    EXPECT_TRUE(run.prompter.messages.value(0).contains("already open in another copy"))
+        << run.prompter.messages.join(';').toStdString();
+    EXPECT_EQ(contentsOf(dir), before);
+}
+
+// A save that fails at the close asks before the changes are lost: No keeps the window (and a
+// close once the cause is mended saves), Yes closes unsaved; when the session ends nobody is
+// asked and the window closes. The teardown says nothing more.
+TEST(MainFrame, CloseWhoseSaveFailsAsksBeforeLosingTheChanges)
+{
+    enum Way { No, Yes, SessionEnds };
+    for (const Way way : {No, Yes, SessionEnds}) {
+        SCOPED_TRACE(int(way));
+        RunningApp run;
+        ASSERT_TRUE(run.started) << run.prompter.messages.join(';').toStdString();
+        CMainFrame *frame = run.frame();
+        const QString data = run.home.file(QStringLiteral("Data"));
+        ASSERT_TRUE(QDir().rename(data, data + QStringLiteral(".away")));
+        ASSERT_TRUE(run.home.write(QStringLiteral("Data"), "not a folder"));
+        run.prompter.messages.clear();
+        if (way == SessionEnds) {
+            run.app.EndSession();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isVisible(); }));
+        } else {
+            run.prompter.answers = {way == Yes};
+            EXPECT_EQ(frame->close(), way == Yes);
+            EXPECT_EQ(frame->isVisible(), way == No);
+            ASSERT_EQ(run.prompter.questions.size(), 1);
+            EXPECT_TRUE(run.prompter.questions[0].contains("Close Tavikon without saving?"));
+        }
+        if (way == No) {
+            ASSERT_TRUE(QFile::remove(data));
+            ASSERT_TRUE(QDir().rename(data + QStringLiteral(".away"), data));
+            EXPECT_TRUE(frame->close());
+            EXPECT_EQ(run.prompter.questions.size(), 1);
+        }
+        run.app.ExitInstance();
+        EXPECT_TRUE(run.prompter.messages.isEmpty())
+            << run.prompter.messages.join(';').toStdString();
+        EXPECT_EQ(run.prompter.questions.size(), way == SessionEnds ? 0 : 1);
+    }
 }
 
 } // namespace

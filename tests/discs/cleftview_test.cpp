@@ -49,12 +49,15 @@ protected:
 };
 
 // Every file under a directory with a digest of its bytes, to show that nothing was written.
+// The lock that keeps other copies out comes and goes with the view: it is no catalogue data.
 QStringList snapshot(const QString &dir)
 {
     QStringList files;
     QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile f(it.next());
+        if (f.fileName().endsWith(".lock"))
+            continue;
         files << f.fileName() + u' '
                 + QString::number(qHash(f.open(QIODevice::ReadOnly) ? f.readAll() : "?"));
     }
@@ -211,9 +214,10 @@ TEST_F(DiscTree, LostDataFileIsRestoredFromTheBackupAtOnceAndOnlyOnce)
     EXPECT_EQ(discsIn("Data/Data.dat").size(), 2);
 }
 
-// Without a backup a partly read catalogue is never saved, and the close says so. A restore
-// at a click, once the backup is there again, brings its own tree: the tree shown is replaced
-// after the click's handling and the first disc selected.
+// Without a backup a partly read catalogue is never saved: the start says so once, plainly,
+// and claims no restore; clicks then show what was read without a word; the close says it
+// again. A restore at a click, once the backup is there again, brings its own tree: the tree
+// shown is replaced after the click's handling and the first disc selected.
 TEST_F(DiscTree, PartlyReadCatalogueIsNeverSavedAndARestoreAtAClickBringsItsTree)
 {
     writeSample();
@@ -221,8 +225,15 @@ TEST_F(DiscTree, PartlyReadCatalogueIsNeverSavedAndARestoreAtAClickBringsItsTree
     const QByteArray fileData = bytes("Data/FileData.dat");
     load(); // no backup to restore from
     EXPECT_GE(prompter.messages.size(), 3);
+    EXPECT_EQ(prompter.messages.filter("no change is saved until the catalogue is mended").size(),
+              1);
+    EXPECT_TRUE(prompter.messages.filter("was restored").isEmpty());
     EXPECT_EQ(view->currentItem(), nullptr);
     const qsizetype shown = prompter.messages.size();
+    for (int i : {1, 0})
+        view->setCurrentItem(view->topLevelItem(i));
+    EXPECT_EQ(view->currentItem(), view->topLevelItem(0));
+    EXPECT_EQ(prompter.messages.size(), shown) << prompter.messages.join('|').toStdString();
     view.reset();
     EXPECT_EQ(prompter.messages.size(), shown + 1); // the refusal is said, not silent
     EXPECT_EQ(bytes("Data/FileData.dat"), fileData);
@@ -522,6 +533,27 @@ TEST_F(DiscTree, FriendsCatalogueIsReadOnlyAndAFailureLeavesHomeAsItWas)
     view.reset();
     EXPECT_EQ(snapshot(home.file("home")), homeOnDisk);
     EXPECT_EQ(snapshot(home.file("friend")), friendOnDisk);
+}
+
+// A friend's tree that does not fit the friend's records gets the check the home tree gets:
+// shown mended for the session, with a word to the user, and written nowhere.
+TEST_F(DiscTree, FriendsTreeThatDoesNotFitItsRecordsIsShownMended)
+{
+    writeSample();
+    writeSample("DataBackUp");
+    load();
+    writeFriend();
+    const QByteArray astray = WriteTreeText({{0, "20 Jazz"}, {0, "21 Blues"}, {0, "99 Ghost"}});
+    home.write("friend/Tree.tkdt", astray);
+    const QStringList homeOnDisk = snapshot(home.file("home"));
+    loadFriend(friendDir());
+    ASSERT_EQ(view->m_bFriendLoaded, 1) << prompter.messages.join('|').toStdString();
+    EXPECT_EQ(view->TreeText(), WriteTreeText({{0, "20 Jazz"}, {1, "solo"}, {0, "21 Blues"}}));
+    EXPECT_EQ(prompter.messages.filter("does not fit").size(), 1)
+        << prompter.messages.join('|').toStdString();
+    panel.send(HINT_HOME_DATA, Tokens::HomeData);
+    EXPECT_EQ(home.read("friend/Tree.tkdt"), astray);
+    EXPECT_EQ(snapshot(home.file("home")), homeOnDisk);
 }
 
 TEST(DiscTreeAlone, NothingIsWrittenWithoutACatalogue)

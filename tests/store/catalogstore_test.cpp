@@ -3,6 +3,7 @@
 #include "store/homepaths.h"
 
 #include "samplecatalogue.h"
+#include "support/records.h"
 #include "support/tempdir.h"
 
 #include <QDir>
@@ -159,7 +160,8 @@ TEST_F(StoreFixture, LostOrDamagedFileIsRestoredAndNeverSavedHalfRead)
         int lines = 0;
         const StoreResult r = load(loaded, &lines);
         ASSERT_FALSE(r.ok());
-        EXPECT_TRUE(r.message().contains(QDir::toNativeSeparators(path))) << r.message().toStdString();
+        EXPECT_TRUE(r.message().contains(QDir::toNativeSeparators(path)))
+            << r.message().toStdString();
         EXPECT_TRUE(damage.chop < 0 || r.message().contains(QStringLiteral("damaged")));
         EXPECT_EQ(loaded.m_pDiscs->size(), damage.discs);
         EXPECT_EQ(loaded.m_pFiles->size(), damage.files);
@@ -484,4 +486,119 @@ TEST_F(StoreFixture, DamagedTreeFileComesBackFromTheBackupOrTheRecords)
     EXPECT_TRUE(tree.isEmpty());
     EXPECT_EQ(loaded.m_lstCategories, DEFAULT_CATEGORIES);
     EXPECT_TRUE(store.TreeNotice().isEmpty());
+}
+
+namespace {
+
+// Every item as its path from the disc down, sorted: the order of the nodes aside.
+QStringList pathsOf(const QList<TreeTextNode> &tree)
+{
+    QStringList paths;
+    for (const TreeTextNode &node : tree)
+        paths << (node.parent < 0 ? node.label : paths[node.parent] + u'\\' + node.label);
+    paths.sort();
+    return paths;
+}
+
+// The tree text the disc tree would save for these nodes.
+QByteArray textOf(const QList<TreeTextNode> &tree)
+{
+    QList<TreeTextLine> lines;
+    const auto add = [&](auto &&self, qsizetype parent, int depth) -> void {
+        for (qsizetype i = 0; i < tree.size(); ++i) {
+            if (tree[i].parent == parent) {
+                lines.append({depth, tree[i].label});
+                self(self, i, depth + 1);
+            }
+        }
+    };
+    add(add, -1, 0);
+    return WriteTreeText(lines);
+}
+
+} // namespace
+
+// Every folder a file record names must have its item below its disc (letter case aside), or
+// its files cannot be reached. A tree that lost some is damage: the backup's tree comes back
+// when it is whole, else the lost folders are made again from the records, as the records name
+// them, under their parents; a disc not renamed since its scan gets the scan's label again.
+// The tree saved after that loads as sound.
+TEST_F(StoreFixture, TreeThatLostFolderItemsGetsThemBackFromTheRecords)
+{
+    Catalogue c(0, 0);
+    *c.catalog.m_pDiscs = {MakeDisc("3", "Unbennant"), MakeDisc("2", "Two"), MakeDisc("1", "One")};
+    *c.catalog.m_pFiles
+        = {MakeFile("1", "sr0:\\music\\live\\", "a.mp3"), MakeFile("1", "sr0:\\music\\", "b.mp3"),
+           MakeFile("2", "sr0:\\docs\\", "c.txt"), MakeFile("3", "sr0:\\", "d")};
+    c.tree = "1 One\r\n\tMusic\r\n\t\tLive\r\n\tEmpty\r\n2 Two\r\n\tDocs\r\n3 Untitled\r\n";
+    const QStringList fromRecords
+        = {"1 One", "1 One\\music", "1 One\\music\\live", "2 Two", "2 Two\\docs", "3 Untitled"};
+    const struct
+    {
+        const char *what;
+        QByteArray tree; // "<missing>": the file is deleted
+        QStringList mended;
+    } damages[] = {
+        {"a deep folder lost",
+         "1 One\r\n\tMusic\r\n\tEmpty\r\n2 Two\r\n\tDocs\r\n3 Untitled\r\n",
+         {"1 One", "1 One\\Empty", "1 One\\Music", "1 One\\Music\\live", "2 Two", "2 Two\\Docs",
+          "3 Untitled"}},
+        {"a whole branch lost",
+         "1 One\r\n2 Two\r\n\tDocs\r\n3 Untitled\r\n",
+         {"1 One", "1 One\\music", "1 One\\music\\live", "2 Two", "2 Two\\Docs", "3 Untitled"}},
+        {"cut after the first folder",
+         "1 One\r\n\tMusic\r\n",
+         {"1 One", "1 One\\Music", "1 One\\Music\\live", "2 Two", "2 Two\\docs", "3 Untitled"}},
+        {"deleted", "<missing>", fromRecords},
+    };
+    for (const auto &damage : damages) {
+        SCOPED_TRACE(damage.what);
+        save(c);
+        CCatalog loaded;
+        QList<TreeTextNode> tree;
+        ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
+        EXPECT_FALSE(store.TreeRepaired()) << store.TreeNotice().toStdString();
+
+        for (const bool backupToo : {false, true}) {
+            for (const QString &file : {store.DataPath(QStringLiteral("Tree.tkdt")),
+                                        store.BackupPath(QStringLiteral("Tree.tkdt"))}) {
+                if (file.contains(QStringLiteral("BackUp")) && !backupToo)
+                    continue;
+                QFile::remove(file);
+                if (damage.tree != "<missing>") {
+                    ASSERT_TRUE(home.write(QDir(dir).relativeFilePath(file), damage.tree));
+                }
+            }
+            ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
+            EXPECT_TRUE(store.TreeRepaired());
+            EXPECT_EQ(pathsOf(tree), backupToo ? damage.mended : pathsOf(ReadTreeText(c.tree)));
+            EXPECT_EQ(store.TreeNotice().contains("from the backup"), !backupToo)
+                << store.TreeNotice().toStdString();
+        }
+        const QByteArray mended = textOf(tree);
+        ASSERT_TRUE(store.SaveCatalog(loaded, &mended).ok());
+        ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
+        EXPECT_FALSE(store.TreeRepaired()) << store.TreeNotice().toStdString();
+        EXPECT_EQ(pathsOf(tree), damage.mended);
+    }
+}
+
+// Lending writes Data.dat alone; the backup follows it, and keeps what it had when the write
+// failed.
+TEST_F(StoreFixture, DiscListWriteIsBackedUpOnceWritten)
+{
+    Catalogue c(2, 1);
+    save(c);
+    c.catalog.m_pDiscs->first().m_strLocation = QStringLiteral("Anna");
+    ASSERT_TRUE(store.SaveDiscList(c.catalog).ok());
+    EXPECT_EQ(readFile(store.BackupPath(QStringLiteral("Data.dat"))),
+              WriteDiscList(*c.catalog.m_pDiscs));
+    EXPECT_EQ(filesOf(BackupDirFor(dir)), filesOf(store.DataDir()));
+
+    const auto backup = filesOf(BackupDirFor(dir));
+    ASSERT_TRUE(QFile::remove(store.DataPath(QStringLiteral("Data.dat"))));
+    ASSERT_TRUE(QDir().mkdir(store.DataPath(QStringLiteral("Data.dat"))));
+    c.catalog.m_pDiscs->first().m_strLocation = QStringLiteral("home");
+    EXPECT_FALSE(store.SaveDiscList(c.catalog).ok());
+    EXPECT_EQ(filesOf(BackupDirFor(dir)), backup);
 }

@@ -4,10 +4,15 @@
 
 #include "support/tempdir.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSysInfo>
 
 #include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 TEST(HomePaths, PathFilesLiveInTheConfigDirectory)
 {
@@ -70,4 +75,32 @@ TEST(HomePaths, LayoutOfANewCatalogueKeepsAnExistingOne)
     EXPECT_EQ(home.read(QStringLiteral("Data/Cat.dat")), mine);
     EXPECT_EQ(home.read(QStringLiteral("DataBackUp/Data.dat")), QByteArray("old backup"));
     EXPECT_TRUE(QFileInfo::exists(dir + QStringLiteral("DataBackUp/Cat.dat")));
+}
+
+// One copy of the program per catalogue: a second lock fails while the first is held, a lock
+// left by a copy that died is taken over, and a folder that cannot hold one is no refusal.
+TEST(HomePaths, CatalogueLockKeepsOutASecondCopyButNotADeadOne)
+{
+    TestHome home;
+    const QString dir = home.path() + u'/';
+    bool held = true;
+    EXPECT_EQ(LockCatalogue(dir, held), nullptr); // no Data/ to lock in
+    EXPECT_FALSE(held);
+    ASSERT_TRUE(LayOutCatalogue(dir).ok());
+    auto first = LockCatalogue(dir, held);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(LockCatalogue(dir, held), nullptr);
+    EXPECT_TRUE(held);
+    first.reset();
+
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ASSERT_GT(child, 0);
+    ::waitpid(child, nullptr, 0);
+    ASSERT_TRUE(home.write(QStringLiteral("Data/Tavikon.lock"),
+                           QByteArray::number(child) + '\n'
+                               + QCoreApplication::applicationName().toUtf8() + '\n'
+                               + QSysInfo::machineHostName().toUtf8() + '\n'));
+    EXPECT_NE(LockCatalogue(dir, held), nullptr);
 }

@@ -19,6 +19,12 @@ void FakePrompter::message(QWidget *, const QString &text)
         onMessage(text);
 }
 
+bool FakePrompter::question(QWidget *, const QString &text)
+{
+    questions.append(text);
+    return !answers.isEmpty() && answers.takeFirst();
+}
+
 int FakePrompter::exec(QDialog &dialog)
 {
     dialogs.append(dialog.objectName().isEmpty()

@@ -20,6 +20,7 @@ public:
     ~FakePrompter() override;
 
     void message(QWidget *parent, const QString &text) override;
+    bool question(QWidget *parent, const QString &text) override;
     int exec(QDialog &dialog) override;
     bool openDocument(const QString &path) override;
 
@@ -27,6 +28,8 @@ public:
     void onDialog(DialogHandler handler) { m_handlers.append(std::move(handler)); }
 
     QStringList messages; // texts of every message box, in order
+    QStringList questions; // texts of every yes/no question, in order
+    QList<bool> answers; // taken in order, one per question; No once they run out
     QStringList dialogs; // object names (or class names) of every dialog run
     QStringList opened; // documents handed to the desktop
     bool openResult = true;
