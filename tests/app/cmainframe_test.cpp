@@ -36,22 +36,34 @@
 
 namespace {
 
+// The real program started on a temporary home, which the first start is given.
+struct RunningApp
+{
+    TestHome home;
+    FakePrompter prompter;
+    CTavikonApp app;
+
+    RunningApp()
+    {
+        prompter.onDialog([this](QDialog &dlg) {
+            static_cast<CHomeDirDialog &>(dlg).m_strPath = home.path() + u'/';
+            return int(QDialog::Accepted);
+        });
+        started = app.InitInstance();
+    }
+    CMainFrame *frame() const { return app.MainFrame(); }
+    bool started = false;
+};
+
 // The window opens maximised with its caption and the four panes in order; every control a
 // person can use in them has a name to announce and can take the focus. "Help Themes" opens
 // the help page beside the program whichever pane is active: the frame's command, or the
 // command panel's own when it is the active pane.
 TEST(MainFrame, StartsMaximisedWithNamedFocusableControlsAndHelpFromEveryPane)
 {
-    TestHome home;
-    FakePrompter prompter;
-    // The first start asks for a home directory: our temporary one.
-    prompter.onDialog([&home](QDialog &dlg) {
-        static_cast<CHomeDirDialog &>(dlg).m_strPath = home.path() + u'/';
-        return int(QDialog::Accepted);
-    });
-    CTavikonApp app;
-    ASSERT_TRUE(app.InitInstance()) << prompter.messages.join(';').toStdString();
-    CMainFrame *frame = app.MainFrame();
+    RunningApp run;
+    ASSERT_TRUE(run.started) << run.prompter.messages.join(';').toStdString();
+    CMainFrame *frame = run.frame();
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavikon - TK "));
     EXPECT_TRUE(frame->windowState() & Qt::WindowMaximized);
     QStringList panes;
@@ -80,8 +92,8 @@ TEST(MainFrame, StartsMaximisedWithNamedFocusableControlsAndHelpFromEveryPane)
         frame->MenuAction(ID_HELP_FINDER)->trigger();
     }
     const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("help/help.html");
-    EXPECT_EQ(prompter.opened, QStringList({beside, beside}));
-    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_EQ(run.prompter.opened, QStringList({beside, beside}));
+    EXPECT_TRUE(run.prompter.messages.isEmpty());
 }
 
 TEST(MainFrame, CancellingTheFirstStartEndsWithStatusOne)
