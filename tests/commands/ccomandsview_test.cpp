@@ -166,11 +166,20 @@ TEST(CommandPanel, LendActsOnThePersonFieldTypedInLast)
     EXPECT_EQ(p.sent(), QStringList {"9:Carl"});
     EXPECT_EQ(p.edit("cdLocationField")->text(), "Carl");
 
-    // An empty name lends nothing, so the shown location stays.
-    p.type("lendEdit", "");
+    // Blanks around a name are not part of it; a name of blanks lends nothing, so nothing is
+    // sent and the shown location stays.
+    const std::pair<QString, QStringList> names[]
+        = {{"  Anna ", {"9:Anna"}}, {"", {}}, {"   ", {}}};
+    for (const auto &[typed, sent] : names) {
+        p.type("lendEdit", typed);
+        p.button("lendButton")->click();
+        EXPECT_EQ(p.sent(), sent) << typed.toStdString();
+        EXPECT_EQ(p.edit("cdLocationField")->text(), "Anna");
+        EXPECT_EQ(p.said().size(), sent.isEmpty() ? 1 : 0);
+    }
+    p.type("borrowedFromEdit", " Anna  ");
     p.button("lendButton")->click();
-    EXPECT_EQ(p.sent(), QStringList {"9:"});
-    EXPECT_EQ(p.edit("cdLocationField")->text(), "Carl");
+    EXPECT_EQ(p.sent(), QStringList {"11:Anna"});
 
     // Get Back puts the disc home without a broadcast.
     p.catalog.m_pDiscs->first().m_strLocation = "Carl";
