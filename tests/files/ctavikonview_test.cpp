@@ -96,6 +96,9 @@ TEST_F(FileListTest, ListsTheFolderSortedByNameWithReadableSizesAndLeavesTheReco
         MakeFile("12", "e:\\music\\", "Other.mp3", "10"),
         MakeFile("12", "e:\\music\\live\\", "README", "-1"), // old catalogue: 0xFFFFFFFF bytes
         MakeFile("12", "e:\\music\\live\\", "Notes.txt", "abc"),
+        // A leading dot belongs to the name: no type.
+        MakeFile("12", "e:\\music\\live\\", ".bashrc", "1"),
+        MakeFile("12", "e:\\music\\live\\", "a.tar.gz", "2"),
     };
     const CFileList before = *catalog.m_pFiles;
 
@@ -104,11 +107,12 @@ TEST_F(FileListTest, ListsTheFolderSortedByNameWithReadableSizesAndLeavesTheReco
     // In the order the arrow shows from the start: names ascending.
     EXPECT_EQ(files.SortHeader()->SortColumn(), 0);
     EXPECT_TRUE(files.SortHeader()->SortAscending());
-    EXPECT_EQ(columnTexts(0), (QStringList {"Intro", "Notes", "README", "Song"}));
-    EXPECT_EQ(columnTexts(1), (QStringList {"1.46 KB", "0 B", "4 GB", "1 MB"}));
-    EXPECT_EQ(columnTexts(2), (QStringList {"FLAC", "TXT", "README", "MP3"}));
+    EXPECT_EQ(columnTexts(0),
+              (QStringList {".bashrc", "a.tar", "Intro", "Notes", "README", "Song"}));
+    EXPECT_EQ(columnTexts(1), (QStringList {"1 B", "2 B", "1.46 KB", "0 B", "4 GB", "1 MB"}));
+    EXPECT_EQ(columnTexts(2), (QStringList {"", "GZ", "FLAC", "TXT", "README", "MP3"}));
     EXPECT_FALSE(files.model()
-                     ->data(files.model()->index(3, 0), Qt::DecorationRole)
+                     ->data(files.model()->index(5, 0), Qt::DecorationRole)
                      .value<QIcon>()
                      .isNull());
     EXPECT_EQ(*catalog.m_pFiles, before);
