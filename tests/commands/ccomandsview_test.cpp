@@ -43,6 +43,7 @@ TEST(CommandPanel, RefillShowsTheSelectedDiscAndKeepsFieldsForAnEmptyCatalogue)
     EXPECT_EQ(texts(p, {"cdQualityEdit", "lastEntryField", "homeDirField", "databaseField"}),
               (QStringList {"good", "12 Holiday", p.catalog.m_strHomeDir, "Personal"}));
     EXPECT_EQ(p.view.findChild<QLabel *>("searchCdLabel")->text(), "12, Holiday");
+    EXPECT_EQ(p.edit("cdNumberEdit")->toolTip(), "A number from 1 to 999999");
 
     // A folder of another disc: the name is the disc part of the path; lend is emptied.
     p.type("lendEdit", "Bob");
