@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -384,6 +385,17 @@ TEST(CommandPanelKeys, KeysTheMenusShowReachThePanelFromEveryPane)
     for (const int key : {32839, 32835, 32847})
         frame.OnCommand(key);
     EXPECT_EQ(recorder.log, (QStringList {"23:Cats", "5:song|files|all", "0:CDDB"}));
+
+    // In the category panel's note Ctrl+Enter reaches the pane (to save the note) rather than
+    // the editor, and lists nothing.
+    auto *note = frame.findChild<QPlainTextEdit *>("noteEdit");
+    note->setFocus();
+    QTRY_VERIFY(note->hasFocus());
+    QTest::keyClicks(note, "x");
+    recorder.log.clear();
+    QTest::keyClick(note, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(note->toPlainText(), "x");
+    EXPECT_TRUE(recorder.log.filter("5:").isEmpty()) << recorder.log.join(' ').toStdString();
     frame.GetDocument()->RemoveView(&recorder);
 }
 
