@@ -166,12 +166,15 @@ CCatView::CCatView(QWidget *parent) : QWidget(parent)
     noteLabel->setBuddy(m_editNote);
     layout->addWidget(m_editNote, 2);
 
-    connect(m_editNewCategory, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_strNewCategory = text; });
+    connect(m_editNewCategory, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_strNewCategory = text;
+        m_bNoteTypedLast = false;
+    });
     // Every change counts, typed or made through the accessibility interface; the program's
     // own fills block the signal.
     connect(m_editNote, &QPlainTextEdit::textChanged, this, [this] {
         m_strNote = NoteForStore(m_editNote->toPlainText());
+        m_bNoteTypedLast = true;
         if (theAppFlags().m_bEditAllowed == 1 && theAppFlags().m_bHomeDatabase == 1)
             m_noteEdit.Typed(m_strNoteNumber);
     });
@@ -378,6 +381,7 @@ void CCatView::CollectSelectedCategories()
 void CCatView::ShowNote(const QString &note)
 {
     m_strNote = note;
+    m_bNoteTypedLast = false;
     const QSignalBlocker blocker(m_editNote);
     m_editNote->setPlainText(NoteForEditor(note));
 }
@@ -406,7 +410,11 @@ void CCatView::OnCreate()
 
 void CCatView::OnCtrlEnter()
 {
-    if (!m_strNewCategory.isEmpty())
+    // As in the command panel, the key saves what was typed last: in the note, where Enter
+    // makes a new line, it is the way to save from the keyboard.
+    if (m_bNoteTypedLast)
+        OnSaveNote();
+    else if (!m_strNewCategory.isEmpty())
         OnCreate();
     else
         OnViewCds();
@@ -500,6 +508,7 @@ void CCatView::OnSaveNote()
     if (CDisc *disc = m_pCatalog->FindDisc(m_pCatalog->m_strCurNumber))
         disc->m_strNotes = m_strNote;
     m_noteEdit.Clear();
+    m_bNoteTypedLast = false;
 }
 
 void CCatView::KeepPendingNote()

@@ -98,4 +98,5 @@ private:
     bool m_bSetUp = false;
     PendingDiscEdit m_noteEdit;
     QString m_strNoteNumber; // the disc whose note the field shows
+    bool m_bNoteTypedLast = false; // Ctrl+Enter saves the note rather than create or list
 };

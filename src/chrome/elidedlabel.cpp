@@ -18,6 +18,8 @@ void ElidedLabel::SetFullText(const QString &text)
     if (text == m_strFull && !text.isEmpty())
         return;
     m_strFull = text;
+    // A screen reader reads the label's name ("File"); what it shows is its description.
+    setAccessibleDescription(text);
     elide();
 }
 

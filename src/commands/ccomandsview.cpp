@@ -511,17 +511,21 @@ void CComandsView::OnLend()
 {
     if (!m_form.m_btnLend->isEnabled())
         return;
+    // Blanks around a name would make "Anna" and "Anna " two people in the lending lists.
     if (m_bLendEdited == 1) {
-        const QString person = m_strLend;
-        // The disc tree ignores an empty name, so the shown location must not change either.
-        if (!person.isEmpty()) {
-            m_strCdLocation = person;
-            UpdateData(false);
+        const QString person = m_strLend.trimmed();
+        if (person.isEmpty()) {
+            AfxMessageBox(QStringLiteral("Please, type the name of the person to lend the CD "
+                                         "to. Nothing was lent."),
+                          this);
+            return;
         }
+        m_strCdLocation = person;
+        UpdateData(false);
         UpdateAllViews(HINT_LEND_TO, person);
     }
     if (m_bBorrowEdited == 1) {
-        const QString person = m_strBorrowedFrom;
+        const QString person = m_strBorrowedFrom.trimmed();
         UpdateAllViews(HINT_BORROWED_FROM, person);
     }
 }

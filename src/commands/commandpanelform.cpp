@@ -3,6 +3,7 @@
 #include "chrome/themedbutton.h"
 #include "platform/shortcutpassthrough.h"
 #include "resources/resourceicons.h"
+#include "store/discnumbers.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -147,6 +148,7 @@ void CommandPanelForm::Build(QWidget *pane)
         QGroupBox *group = makeGroup(tr("CD Labels"), "cdLabelsGroup");
         auto *grid = tight(new QGridLayout(group));
         m_edCdNumber = makeEdit("cdNumberEdit", tr("CD Number"));
+        m_edCdNumber->setToolTip(tr("A number from 1 to %1").arg(kMaxDiscNumber));
         m_edCdName = makeEdit("cdNameEdit", tr("CD Name"));
         m_btnSave = makeButton("saveButton");
         twoFieldsAndButton(grid, tr("CD Number"), m_edCdNumber, tr("CD Name"), m_edCdName,

@@ -1,5 +1,6 @@
 #include "discs/catalogsession.h"
 
+#include "media/imagelocations.h"
 #include "platform/appflags.h"
 #include "platform/hints.h"
 #include "platform/tokens.h"
@@ -219,6 +220,26 @@ bool CatalogSession::SaveDiscList()
     if (!result)
         m_tree.Tell(result.message());
     return bool(result);
+}
+
+void CatalogSession::MoveImageLocation(const QString &strOld, const QString &strNew)
+{
+    if (!m_bLoaded || m_bFriendLoaded || m_strActiveDir.isEmpty())
+        return;
+    ImageLocations locations;
+    StoreResult result = locations.Load(m_store.DataPath(ImageLocations::FileName()));
+    if (!result) {
+        m_tree.Tell(result.message());
+        return;
+    }
+    if (locations.IsForeign())
+        return; // a later version's file is left as it is
+    const bool changed
+        = strNew.isEmpty() ? locations.Remove(strOld) : locations.Move(strOld, strNew);
+    if (changed)
+        result = m_store.WriteDataFile(ImageLocations::FileName(), locations.Bytes());
+    if (!result)
+        m_tree.Tell(result.message());
 }
 
 // ---------------------------------------------------------------------------------------

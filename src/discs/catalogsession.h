@@ -95,6 +95,11 @@ public:
     bool CanAddDisc();
     // Writes the disc records alone (lending). False, told, when writing failed.
     bool SaveDiscList();
+    // Data/Images.dat follows a disc that was renumbered from `strOld` to `strNew`, or
+    // deleted (`strNew` empty): otherwise a later disc of the old number would open its files
+    // from an unrelated image. Written only when it changed, never while a friend's
+    // catalogue is shown; a failure is told.
+    void MoveImageLocation(const QString &strOld, const QString &strNew);
 
     // Shows the friend's catalogue in the folder `strDir` in place of the home one, after the
     // home catalogue was saved. On any failure the home catalogue stays, and the program is

@@ -513,6 +513,8 @@ void CLeftView::RelabelDisc(CDisc *pDisc)
         return;
     }
     item->setText(0, strLabel);
+    if (pDisc->m_strNumber != strOld)
+        m_session.MoveImageLocation(strOld, pDisc->m_strNumber);
     // The backup copies the tree with the lists, so the restore finds the new label too.
     SaveWithTree();
     // The selection handling shows the disc under its new label in every pane.
@@ -542,8 +544,11 @@ void CLeftView::DeleteSelectedDisc()
     dlg.m_strPrompt
         = QStringLiteral("Do you really want to delete CD ") + strNumber + QStringLiteral("    ?");
     if (ExecDialog(dlg) == QDialog::Accepted) {
-        RemoveDisc(*m_pCatalog, strNumber, GetNamePart(item->text(0)),
-                   m_items.DiscsNumbered(strNumber).size() > 1);
+        // A disc left with the number keeps the files and the image recorded under it.
+        const bool bShared = m_items.DiscsNumbered(strNumber).size() > 1;
+        RemoveDisc(*m_pCatalog, strNumber, GetNamePart(item->text(0)), bShared);
+        if (!bShared)
+            m_session.MoveImageLocation(strNumber, {});
         {
             const QSignalBlocker blocker(this);
             m_hCurItem = nullptr;

@@ -32,25 +32,18 @@ bool sameText(QStringView a, QStringView b)
 // lower-cased copies so that the record keeps its letter case.
 bool showsName(const QString &fileName, QStringView name, QStringView type)
 {
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    if (dot < 0)
-        return sameText(fileName, name) && sameText(fileName, type);
-    return sameText(QStringView(fileName).first(dot), name)
-        && sameText(QStringView(fileName).sliced(dot + 1), type);
+    const qsizetype dot = FileTypeDot(fileName);
+    return sameText(dot < 0 ? QStringView(fileName) : QStringView(fileName).first(dot), name)
+        && sameText(FileTypeText(fileName), type);
 }
 
 FileListRow makeRow(const CFileData &r)
 {
     FileListRow row;
     const QString &name = r.m_strFileName;
-    const qsizetype dot = name.lastIndexOf(u'.');
-    if (dot < 0) {
-        row.name = name;
-        row.type = name.toUpper();
-    } else {
-        row.name = name.left(dot);
-        row.type = name.mid(dot + 1).toUpper();
-    }
+    const qsizetype dot = FileTypeDot(name);
+    row.name = dot < 0 ? name : name.left(dot);
+    row.type = FileTypeText(name);
     row.bytes = SizeFromText(r.m_strSize);
     row.size = FormatSize(row.bytes);
     row.iconName = name;

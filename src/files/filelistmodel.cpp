@@ -3,6 +3,24 @@
 #include "files/cshelliconlist.h"
 #include "files/listcompare.h"
 
+qsizetype FileTypeDot(QStringView fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    for (qsizetype i = 0; i <= dot; ++i) {
+        if (fileName[i] != u'.')
+            return dot;
+    }
+    return -1;
+}
+
+QString FileTypeText(QStringView fileName)
+{
+    const qsizetype dot = FileTypeDot(fileName);
+    if (dot >= 0)
+        return fileName.sliced(dot + 1).toString().toUpper();
+    return fileName.startsWith(u'.') ? QString() : fileName.toString().toUpper();
+}
+
 CFileListModel::CFileListModel(const CShellIconList &icons, QObject *parent)
     : ReorderableTableModel(parent), m_icons(icons)
 { }

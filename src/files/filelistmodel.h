@@ -19,6 +19,13 @@ struct FileListRow
     qint64 bytes = -1; // -1 for a row without a size (names from a search)
 };
 
+// Where a file name's type begins: the position of its last ".", or -1 when it has none. A
+// leading dot belongs to the name: ".bashrc" is a name without a type.
+qsizetype FileTypeDot(QStringView fileName);
+// The "Type" text of a file name: what follows that dot, in upper case. A name without any
+// "." shows whole there, as it always has; one whose only dots lead it shows nothing.
+QString FileTypeText(QStringView fileName);
+
 // The rows the file list shows. It holds copies of the texts, never the records, so that
 // listing a folder cannot change the catalogue.
 class CFileListModel final : public ReorderableTableModel

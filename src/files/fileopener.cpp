@@ -3,12 +3,46 @@
 #include "media/archivelister.h"
 #include "platform/cdromdrives.h"
 #include "platform/drivepaths.h"
-#include "platform/prompter.h"
 #include "platform/imagefileopener.h"
+#include "platform/prompter.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <unistd.h>
+
+namespace {
+
+// Copies and links handed to the desktop: its application may read them after we return, so
+// they stay until the program ends.
+const QTemporaryDir &sessionFolder()
+{
+    static QTemporaryDir folder;
+    return folder;
+}
+
+// A path the desktop can be handed for a file on a disc. A name whose bytes are not UTF-8
+// does not survive in a QString (nor in the URL made of it), so such a file is reached
+// through a link of a name that does.
+QString openablePath(const QByteArray &native)
+{
+    const QString path = QFile::decodeName(native);
+    if (QFile::encodeName(path) == native)
+        return path;
+    static int links = 0;
+    const QDir dir(sessionFolder().filePath(QStringLiteral("links/%1").arg(++links)));
+    if (!sessionFolder().isValid() || !dir.mkpath(QStringLiteral(".")))
+        return {};
+    // The link keeps the name, so the desktop picks the application by its extension.
+    const QString link = dir.filePath(QFileInfo(path).fileName());
+    if (::symlink(native.constData(), QFile::encodeName(link).constData()) != 0)
+        return {};
+    return link;
+}
+
+} // namespace
 
 FileOpener::FileOpener(QWidget *parent, Prompts prompts, const QString &homeDir)
     : m_pParent(parent), m_prompts(prompts), m_finders(DefaultFinders())
@@ -76,12 +110,9 @@ QString FileOpener::Find(const CFileData &record, const QStringList &parts) cons
 FileOpener::DiscFinder FileOpener::InDiscImage(const QString &homeDir)
 {
     return [homeDir](const CFileData &record, const QStringList &) {
-        // The desktop's application may read the copy after we return, so it stays until
-        // the program ends.
-        static QTemporaryDir copies;
-        if (!copies.isValid())
+        if (!sessionFolder().isValid())
             return QString();
-        const QDir target(copies.filePath(record.m_strDiscNumber));
+        const QDir target(sessionFolder().filePath(record.m_strDiscNumber));
         if (!target.mkpath(QStringLiteral(".")))
             return QString();
         const ImageFileOpening opening = ExtractFromDiscImage(homeDir, record, target.path());
@@ -95,9 +126,9 @@ QString FileOpener::FindOnMountedDrives(const CFileData &, const QStringList &pa
     // drive it is in now and whatever the drive was called when it was scanned.
     const QList<CdromDrive> drives = QueryCdromDrives();
     for (auto it = drives.crbegin(); it != drives.crend(); ++it) {
-        const QString path = NativePathOnDrive(*it, parts);
+        const QByteArray path = NativeBytesOnDrive(*it, parts);
         if (!path.isEmpty())
-            return path;
+            return openablePath(path);
     }
     return {};
 }

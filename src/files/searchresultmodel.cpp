@@ -1,5 +1,6 @@
 #include "files/searchresultmodel.h"
 
+#include "files/filelistmodel.h"
 #include "files/listcompare.h"
 #include "store/textnumbers.h"
 
@@ -93,7 +94,7 @@ void CSearchResultModel::SetFileRows(const CFileList &files, const QList<qsizety
         const CFileData &r = files[i];
         Row row;
         row.name = Keep(r.m_strFileName);
-        row.dot = r.m_strFileName.lastIndexOf(u'.');
+        row.dot = FileTypeDot(r.m_strFileName);
         row.number = keepShared(r.m_strDiscNumber);
         row.place = keepShared(r.m_strFolder);
         row.size = SizeFromText(r.m_strSize);
@@ -161,8 +162,7 @@ QString CSearchResultModel::Text(int row, int column) const
     case FileSize:
         return FormatSize(r.size);
     case FileType:
-        // A name without a "." shows whole, as the file list shows it.
-        return (r.dot < 0 ? name : name.sliced(r.dot + 1)).toString().toUpper();
+        return FileTypeText(name);
     case FileFolder:
         return View(r.place).toString();
     default:

@@ -72,7 +72,7 @@ private:
         Span number;
         Span place; // the folder of a file, the location of a disc
         qint64 size = 0;
-        qsizetype dot = -1; // position of the last "." in the name, -1 without one
+        qsizetype dot = -1; // where the type begins in the name (FileTypeDot)
     };
 
     Span Keep(const QString &text);

@@ -76,7 +76,20 @@ void ImageLocations::Set(const QString &discNumber, const Location &location)
     m_locations.insert(discNumber, location);
 }
 
-void ImageLocations::Remove(const QString &discNumber)
+bool ImageLocations::Remove(const QString &discNumber)
 {
-    m_locations.remove(discNumber);
+    return m_locations.remove(discNumber);
+}
+
+bool ImageLocations::Move(const QString &from, const QString &to)
+{
+    if (from == to)
+        return false;
+    const auto found = m_locations.constFind(from);
+    if (found == m_locations.cend())
+        return Remove(to);
+    const Location location = *found;
+    m_locations.erase(found);
+    m_locations.insert(to, location);
+    return true;
 }

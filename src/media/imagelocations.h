@@ -30,7 +30,13 @@ public:
     StoreResult Save(const QString &path) const;
 
     void Set(const QString &discNumber, const Location &location);
-    void Remove(const QString &discNumber);
+    // Both return whether anything changed, so an unchanged file is not written again.
+    bool Remove(const QString &discNumber);
+    // The image of disc `from` becomes that of disc `to`; what `to` had goes, since a disc
+    // takes only a free number and whatever was left there is stale.
+    bool Move(const QString &from, const QString &to);
+    // A file of a later version must not be written over.
+    bool IsForeign() const { return m_bForeign; }
     // The location of a disc's image, or an empty one.
     Location Find(const QString &discNumber) const { return m_locations.value(discNumber); }
 

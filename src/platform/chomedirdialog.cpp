@@ -6,10 +6,12 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDirIterator>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QStorageInfo>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -100,6 +102,12 @@ CHomeDirDialog::CHomeDirDialog(QWidget *parent) : QDialog(parent), m_pTree(new Q
     layout->addWidget(m_pTree, 1);
     layout->addWidget(buttons);
     resize(480, 480);
+    // At the first start no window of ours is on the screen yet, and Qt would put the dialog
+    // at the corner where the hidden main window lies: centre it on the screen instead.
+    if (!parent || !parent->window()->isVisible()) {
+        if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
 
     connect(m_pTree, &QTreeWidget::itemExpanded, this, &CHomeDirDialog::OnItemExpanded);
     connect(m_pTree, &QTreeWidget::itemCollapsed, this, &CHomeDirDialog::OnItemCollapsed);

@@ -137,6 +137,11 @@ std::optional<QStringList> DrivePartsOfRecord(const QString &folder, const QStri
 
 QString NativePathOnDrive(const CdromDrive &drive, const QStringList &parts, bool bFolder)
 {
+    return QFile::decodeName(NativeBytesOnDrive(drive, parts, bFolder));
+}
+
+QByteArray NativeBytesOnDrive(const CdromDrive &drive, const QStringList &parts, bool bFolder)
+{
     QByteArray path = QFile::encodeName(drive.mountPoint);
     if (path == "/")
         path.clear();
@@ -157,7 +162,7 @@ QString NativePathOnDrive(const CdromDrive &drive, const QStringList &parts, boo
         return {};
     if (bFolder && !path.endsWith('/'))
         path += '/';
-    return QFile::decodeName(path);
+    return path;
 }
 
 QString NativePathForCatalog(const QList<CdromDrive> &drives, const QString &catalogPath)

@@ -40,3 +40,7 @@ std::optional<QStringList> DrivePartsOfRecord(const QString &folder, const QStri
 // the way must be folders of the disc itself, never links, as the scan walked it. Empty when
 // nothing matches.
 QString NativePathOnDrive(const CdromDrive &drive, const QStringList &parts, bool bFolder = false);
+// The same as the bytes the system knows it by: a name that is not UTF-8 on the disc does not
+// survive in a QString.
+QByteArray NativeBytesOnDrive(const CdromDrive &drive, const QStringList &parts,
+                              bool bFolder = false);

@@ -102,3 +102,23 @@ const std::vector<AccelDef> &AcceleratorTable()
     };
     return table;
 }
+
+const AccelDef *PopupItemAccel(int commandId)
+{
+    // Only where the pane really takes the key for that command: Del in the categories' list
+    // of a disc deletes categories, not what its "Delete" item does, so it is not shown there.
+    static const std::map<int, int> accels = {
+        {ID_TREE_DELETE, ID_ACCEL_DELETE},      {ID_TREE_RENAME, ID_ACCEL_RENAME},
+        {ID_DATA_OPENFILE, ID_ACCEL_CTRLENTER}, {ID_DELETE, ID_ACCEL_DELETE},
+        {ID_RENAME, ID_ACCEL_RENAME},           {ID_RESULT_DELETE, ID_ACCEL_DELETE},
+        {ID_RESULTCAT_DELETE, ID_ACCEL_DELETE},
+    };
+    const auto found = accels.find(commandId);
+    if (found == accels.end())
+        return nullptr;
+    for (const AccelDef &accel : AcceleratorTable()) {
+        if (accel.id == found->second)
+            return &accel;
+    }
+    return nullptr;
+}

@@ -30,3 +30,7 @@ const std::vector<PopupDef> &MenuResource(int id);
 
 // Accelerator table 128. Ctrl+Enter is listed for both Enter keys.
 const std::vector<AccelDef> &AcceleratorTable();
+
+// The accelerator whose key runs the same command as an item of a pane's context menu in
+// that pane, so the menu can show the key as the menu bar does; nullptr when no key does.
+const AccelDef *PopupItemAccel(int commandId);

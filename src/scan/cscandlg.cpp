@@ -318,7 +318,13 @@ void CScanDlg::onDriveSelectionChanged()
         for (int i = 0; i < m_pDriveList->topLevelItemCount(); ++i) {
             QTreeWidgetItem *row = m_pDriveList->topLevelItem(i);
             if (row->data(0, kRootRole).toString() == m_strChosenDrive) {
-                m_pDriveList->setCurrentItem(row);
+                // The arrows may rest on "Add Image...", which is never chosen itself, so
+                // that Enter or Space can add one: the chosen drive is marked again there
+                // without moving the key focus back.
+                if (m_pDriveList->currentItem() == m_pAddImageRow)
+                    row->setSelected(true);
+                else
+                    m_pDriveList->setCurrentItem(row);
                 return;
             }
         }

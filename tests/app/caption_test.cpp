@@ -92,8 +92,9 @@ QStringList programTitles(const QString &display)
 }
 
 // Starts the program, waits until a window of it carries `caption`, and returns what the
-// window system shows as the titles of its windows.
-QStringList titlesWhenShown(const QString &display, const QString &caption)
+// window system shows as the titles of its windows; what the program wrote to its error
+// output goes to `errors`, so that a failure says why.
+QStringList titlesWhenShown(const QString &display, const QString &caption, QString &errors)
 {
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -112,6 +113,7 @@ QStringList titlesWhenShown(const QString &display, const QString &caption)
         20000);
     program.terminate();
     program.waitForFinished(10000);
+    errors = QString::fromLocal8Bit(program.readAllStandardError());
     return titles;
 }
 
@@ -127,13 +129,16 @@ TEST(Caption, IsTheProgramsOwnAsTheWindowSystemShowsIt)
 
     // The first start shows its dialog; then the main window of a catalogue.
     const QString dialog = QStringLiteral("Create Home Directory");
-    EXPECT_EQ(titlesWhenShown(display.name(), dialog),
-              (QStringList {"_NET_WM_NAME=" + dialog, "WM_NAME=" + dialog}));
+    QString errors;
+    EXPECT_EQ(titlesWhenShown(display.name(), dialog, errors),
+              (QStringList {"_NET_WM_NAME=" + dialog, "WM_NAME=" + dialog}))
+        << errors.toStdString();
     const QString catalogue = home.path() + QStringLiteral("/catalogue/");
     ASSERT_TRUE(LayOutCatalogue(catalogue).ok() && WriteHomePaths(catalogue).ok());
     const QString frame = QStringLiteral("Tavikon - TK ");
-    EXPECT_EQ(titlesWhenShown(display.name(), frame),
-              (QStringList {"_NET_WM_NAME=" + frame, "WM_NAME=" + frame}));
+    EXPECT_EQ(titlesWhenShown(display.name(), frame, errors),
+              (QStringList {"_NET_WM_NAME=" + frame, "WM_NAME=" + frame}))
+        << errors.toStdString();
 }
 
 } // namespace

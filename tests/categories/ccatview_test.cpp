@@ -207,6 +207,20 @@ TEST(CategoryPanel, SelectedDiscShowsItsCategoriesAndNoteAndTakesAttachAndDetach
     EXPECT_EQ(p.catalog.FindDisc("2")->m_strNotes, "lent twice\r\nscratched");
     EXPECT_EQ(p.catalog.FindDisc("1")->m_strNotes, "first line\r\nsecond line");
     EXPECT_TRUE(p.searches().isEmpty()); // saving the note broadcasts nothing
+
+    // Enter and Shift+Enter make new lines; Ctrl+Enter saves the note typed last, and then
+    // does what it did before (View CDs, which sends a search).
+    note->clear();
+    QTest::keyClicks(note, "a");
+    QTest::keyClick(note, Qt::Key_Return);
+    QTest::keyClicks(note, "b");
+    QTest::keyClick(note, Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
+    QTest::keyClicks(note, "c");
+    p.view.OnCommand(ID_ACCEL_CTRLENTER);
+    EXPECT_EQ(p.catalog.FindDisc("2")->m_strNotes, "a\r\nb\r\nc");
+    EXPECT_TRUE(p.searches().isEmpty());
+    p.view.OnCommand(ID_ACCEL_CTRLENTER);
+    EXPECT_FALSE(p.searches().isEmpty());
 }
 
 TEST(CategoryPanel, RenameChangesEveryRecordAndTheAttachedList)

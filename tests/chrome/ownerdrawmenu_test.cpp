@@ -1,4 +1,5 @@
 #include "chrome/ownerdrawmenu.h"
+#include "chrome/popupmenu.h"
 
 #include "resources/menus.h"
 #include "resources/resource.h"
@@ -81,4 +82,30 @@ TEST(OwnerDrawMenu, BuildsMenu128WithTheHelpPictureOnly)
     EXPECT_GE(database->actionGeometry(menu.Action(ID_DATABASE_LOADFRIEND)).width(),
               fm.horizontalAdvance("Load Friend's Database") + fm.horizontalAdvance("Ctrl+P") + 20);
     database->hide();
+}
+
+// The panes' context menus show the keys the panes take for the same commands, as the menu
+// bar shows its keys; an item whose text carries its key keeps that one.
+TEST(PopupMenu, PaneMenusShowTheKeysOfTheirCommands)
+{
+    const std::pair<int, QStringList> menus[] = {
+        {IDR_TREE_MENU, {"Delete=Del", "Rename=F2"}},
+        {IDR_DATA_MENU, {"Open File=Ctrl+Return"}},
+        {IDR_CAT_MENU, {"&Delete=Del"}},
+        {IDR_CDCAT_MENU, {}},
+        {IDR_RESULT_MENU, {"Delete=Del"}},
+        {IDR_RESULTCAT_MENU, {"Delete=Del"}},
+    };
+    for (const auto &[id, expected] : menus) {
+        QMenu menu;
+        ASSERT_TRUE(FillPopupMenu(menu, id));
+        QStringList keys;
+        for (QAction *a : menu.actions()) {
+            if (!a->shortcut().isEmpty())
+                keys << a->text() + u'=' + a->shortcut().toString();
+            EXPECT_EQ(a->shortcutContext(),
+                      a->shortcut().isEmpty() ? Qt::WindowShortcut : Qt::WidgetShortcut);
+        }
+        EXPECT_EQ(keys, expected) << id;
+    }
 }

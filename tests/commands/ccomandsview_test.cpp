@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -43,6 +44,7 @@ TEST(CommandPanel, RefillShowsTheSelectedDiscAndKeepsFieldsForAnEmptyCatalogue)
     EXPECT_EQ(texts(p, {"cdQualityEdit", "lastEntryField", "homeDirField", "databaseField"}),
               (QStringList {"good", "12 Holiday", p.catalog.m_strHomeDir, "Personal"}));
     EXPECT_EQ(p.view.findChild<QLabel *>("searchCdLabel")->text(), "12, Holiday");
+    EXPECT_EQ(p.edit("cdNumberEdit")->toolTip(), "A number from 1 to 999999");
 
     // A folder of another disc: the name is the disc part of the path; lend is emptied.
     p.type("lendEdit", "Bob");
@@ -166,11 +168,20 @@ TEST(CommandPanel, LendActsOnThePersonFieldTypedInLast)
     EXPECT_EQ(p.sent(), QStringList {"9:Carl"});
     EXPECT_EQ(p.edit("cdLocationField")->text(), "Carl");
 
-    // An empty name lends nothing, so the shown location stays.
-    p.type("lendEdit", "");
+    // Blanks around a name are not part of it; a name of blanks lends nothing, so nothing is
+    // sent and the shown location stays.
+    const std::pair<QString, QStringList> names[]
+        = {{"  Anna ", {"9:Anna"}}, {"", {}}, {"   ", {}}};
+    for (const auto &[typed, sent] : names) {
+        p.type("lendEdit", typed);
+        p.button("lendButton")->click();
+        EXPECT_EQ(p.sent(), sent) << typed.toStdString();
+        EXPECT_EQ(p.edit("cdLocationField")->text(), "Anna");
+        EXPECT_EQ(p.said().size(), sent.isEmpty() ? 1 : 0);
+    }
+    p.type("borrowedFromEdit", " Anna  ");
     p.button("lendButton")->click();
-    EXPECT_EQ(p.sent(), QStringList {"9:"});
-    EXPECT_EQ(p.edit("cdLocationField")->text(), "Carl");
+    EXPECT_EQ(p.sent(), QStringList {"11:Anna"});
 
     // Get Back puts the disc home without a broadcast.
     p.catalog.m_pDiscs->first().m_strLocation = "Carl";
@@ -374,6 +385,17 @@ TEST(CommandPanelKeys, KeysTheMenusShowReachThePanelFromEveryPane)
     for (const int key : {32839, 32835, 32847})
         frame.OnCommand(key);
     EXPECT_EQ(recorder.log, (QStringList {"23:Cats", "5:song|files|all", "0:CDDB"}));
+
+    // In the category panel's note Ctrl+Enter reaches the pane (to save the note) rather than
+    // the editor, and lists nothing.
+    auto *note = frame.findChild<QPlainTextEdit *>("noteEdit");
+    note->setFocus();
+    QTRY_VERIFY(note->hasFocus());
+    QTest::keyClicks(note, "x");
+    recorder.log.clear();
+    QTest::keyClick(note, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(note->toPlainText(), "x");
+    EXPECT_TRUE(recorder.log.filter("5:").isEmpty()) << recorder.log.join(' ').toStdString();
     frame.GetDocument()->RemoveView(&recorder);
 }
 

@@ -11,6 +11,7 @@
 #include "discs/cleftview.h"
 #include "discs/clentdlg.h"
 #include "discs/numberlistmodel.h"
+#include "media/imagelocations.h"
 #include "platform/appflags.h"
 #include "platform/ctavikondoc.h"
 #include "platform/hints.h"
@@ -268,6 +269,40 @@ TEST_F(DiscOps, DeletingRemovesTheDiscItsItemAndItsFilesOrNothingWhenCancelled)
     EXPECT_EQ(labels(), QStringList());
     EXPECT_EQ(discsOnDisk("DataBackUp"), CDiscList());
     EXPECT_EQ(home.read("home/Data/FileData.dat"), QByteArray("\0\0", 2));
+}
+
+TEST_F(DiscOps, ImageLocationsFollowTheDiscWhenRenumberedAndGoWithIt)
+{
+    // Discs 5 and 9 were scanned from images; 12 is what a disc deleted long ago left.
+    ImageLocations before;
+    before.Set("5", {"ROCK:\\", "/images/rock.iso"});
+    before.Set("9", {"JAZZ:\\", "/images/jazz #1.iso"});
+    before.Set("12", {"OLD:\\", "/images/old.iso"});
+    const QString path = home.file("home/Data/Images.dat");
+    ASSERT_TRUE(before.Save(path).ok());
+    prompter.onDialog([](QDialog &) { return QDialog::Accepted; });
+
+    select("5 Rock");
+    type("cdNumberEdit", "7");
+    click("saveButton");
+    select("11 Untitled");
+    type("cdNumberEdit", "12");
+    click("saveButton");
+    select("9 Jazz");
+    click("deleteButton");
+    EXPECT_EQ(said(), QStringList());
+
+    ImageLocations after;
+    ASSERT_TRUE(after.Load(path).ok());
+    EXPECT_EQ(after.Find("7").imagePath, "/images/rock.iso");
+    EXPECT_EQ(after.Find("7").drive, "ROCK:\\");
+    for (const char *gone : {"5", "9", "12"})
+        EXPECT_TRUE(after.Find(gone).imagePath.isEmpty()) << gone;
+    // Written only when it changes: without an entry no file appears.
+    QFile::remove(path);
+    select("7 Rock");
+    click("deleteButton");
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 TEST_F(DiscOps, RenamingInPlaceKeepsTheNumberAndSurvivesARestart)

@@ -21,8 +21,11 @@
 #include <QMenu>
 #include <QScopeGuard>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -96,6 +99,9 @@ TEST_F(FileListTest, ListsTheFolderSortedByNameWithReadableSizesAndLeavesTheReco
         MakeFile("12", "e:\\music\\", "Other.mp3", "10"),
         MakeFile("12", "e:\\music\\live\\", "README", "-1"), // old catalogue: 0xFFFFFFFF bytes
         MakeFile("12", "e:\\music\\live\\", "Notes.txt", "abc"),
+        // A leading dot belongs to the name: no type.
+        MakeFile("12", "e:\\music\\live\\", ".bashrc", "1"),
+        MakeFile("12", "e:\\music\\live\\", "a.tar.gz", "2"),
     };
     const CFileList before = *catalog.m_pFiles;
 
@@ -104,11 +110,12 @@ TEST_F(FileListTest, ListsTheFolderSortedByNameWithReadableSizesAndLeavesTheReco
     // In the order the arrow shows from the start: names ascending.
     EXPECT_EQ(files.SortHeader()->SortColumn(), 0);
     EXPECT_TRUE(files.SortHeader()->SortAscending());
-    EXPECT_EQ(columnTexts(0), (QStringList {"Intro", "Notes", "README", "Song"}));
-    EXPECT_EQ(columnTexts(1), (QStringList {"1.46 KB", "0 B", "4 GB", "1 MB"}));
-    EXPECT_EQ(columnTexts(2), (QStringList {"FLAC", "TXT", "README", "MP3"}));
+    EXPECT_EQ(columnTexts(0),
+              (QStringList {".bashrc", "a.tar", "Intro", "Notes", "README", "Song"}));
+    EXPECT_EQ(columnTexts(1), (QStringList {"1 B", "2 B", "1.46 KB", "0 B", "4 GB", "1 MB"}));
+    EXPECT_EQ(columnTexts(2), (QStringList {"", "GZ", "FLAC", "TXT", "README", "MP3"}));
     EXPECT_FALSE(files.model()
-                     ->data(files.model()->index(3, 0), Qt::DecorationRole)
+                     ->data(files.model()->index(5, 0), Qt::DecorationRole)
                      .value<QIcon>()
                      .isNull());
     EXPECT_EQ(*catalog.m_pFiles, before);
@@ -368,6 +375,43 @@ TEST_F(FileListTest, OpensTheRowsFileFromWhicheverDriveHoldsItsDisc)
     }
     // The records keep their letter case, byte for byte.
     EXPECT_EQ(WriteFileList(*catalog.m_pFiles), records);
+
+    // Odd names reach the desktop as paths of the real files; a name that is not UTF-8 on the
+    // disc was catalogued with U+FFFD in place of its byte.
+    const QStringList odd = {"a b.txt", "x#1.txt", "50%.txt", "why?.txt", "Ünï.txt", ".hidden"};
+    const QByteArray badName = QFile::encodeName(home.file("drive/Odd/")) + "bad\xff.txt";
+    // QDir cannot remove a name it cannot decode, so the test home would be left behind.
+    const auto removeBad = qScopeGuard([&] { std::remove(badName.constData()); });
+    catalog.m_pFiles->clear();
+    for (const QString &name : odd + QStringList {"bad\uFFFD.txt"}) {
+        catalog.m_pFiles->append(MakeFile("40", "e:\\odd\\", name, "1"));
+        if (name.startsWith("bad")) {
+            FILE *f = std::fopen(badName.constData(), "w");
+            ASSERT_TRUE(f && std::fputs("bad", f) >= 0 && std::fclose(f) == 0);
+        } else {
+            ASSERT_TRUE(home.write("drive/Odd/" + name, name.toUtf8()));
+        }
+    }
+    select("40", "40 Z\\Odd");
+    prompter.messages.clear();
+    prompter.opened.clear();
+    prompter.openResult = true;
+    for (int r = 0; r < rows(); ++r) {
+        files.selectionModel()->select(files.model()->index(r, 0),
+                                       QItemSelectionModel::ClearAndSelect
+                                           | QItemSelectionModel::Rows);
+        files.OnCommand(ID_ACCEL_CTRLENTER);
+    }
+    EXPECT_EQ(prompter.messages, QStringList());
+    QStringList read;
+    for (const QString &path : std::as_const(prompter.opened)) {
+        QFile f(QUrl::fromLocalFile(path).toLocalFile());
+        read << (f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : path);
+    }
+    read.sort();
+    QStringList expected = odd + QStringList {"bad"};
+    expected.sort();
+    EXPECT_EQ(read, expected);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStorageInfo>
 #include <QTest>
 #include <QTreeWidget>
@@ -85,6 +86,13 @@ TEST(CHomeDirDialog, OffersThePlacesOpensFoldersLazilyAndChoosesOne)
     auto *tree = dialog.findChild<QTreeWidget *>(QStringLiteral("directoryTree"));
     ASSERT_TRUE(tree);
     EXPECT_EQ(tree->topLevelItemCount(), places.size());
+    // With no window of ours on the screen yet, it is centred on the screen.
+    QWidget hiddenParent;
+    CHomeDirDialog first(&hiddenParent);
+    first.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
+    const QPoint offset = first.geometry().center() - first.screen()->availableGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 16); // the frame and rounding aside
     // The prompt's last word keeps its full stop on its line.
     EXPECT_TRUE(dialog.findChild<QLabel *>(QStringLiteral("chooseText"))
                     ->text()

@@ -223,6 +223,9 @@ TEST_F(ScanDialog, ReadoutsStayInsideAndTheDialogWorksFromTheKeyboard)
     EXPECT_TRUE(readout->text().endsWith("name.flac"));
     EXPECT_LT(readout->text().size(), deep.size());
     EXPECT_EQ(readout->toolTip(), deep);
+    QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(readout);
+    EXPECT_EQ(shown->text(QAccessible::Name), "File");
+    EXPECT_EQ(shown->text(QAccessible::Description), deep);
 
     for (QWidget *w : m_dlg->findChildren<QWidget *>()) {
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(w);
@@ -239,6 +242,20 @@ TEST_F(ScanDialog, ReadoutsStayInsideAndTheDialogWorksFromTheKeyboard)
     QApplication::setActiveWindow(m_dlg.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg.get()));
     m_list->setFocus();
+    // The arrows reach "Add Image..." and Space or Enter adds one; the drive chosen stays.
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        while (m_list->currentItem() != m_list->topLevelItem(m_list->topLevelItemCount() - 1)
+               && m_list->currentItem() != nullptr) {
+            const QTreeWidgetItem *before = m_list->currentItem();
+            QTest::keyClick(m_list, Qt::Key_Down);
+            if (m_list->currentItem() == before)
+                break;
+        }
+        EXPECT_EQ(m_list->currentItem()->text(0), "Add Image...");
+        QTest::keyClick(m_list, key);
+    }
+    EXPECT_EQ(m_prompter.dialogs, (QStringList {"AddImageDialog", "AddImageDialog"}));
+    QTest::keyClick(m_list, Qt::Key_Home);
     QTest::keyClick(m_list, Qt::Key_Down);
     ASSERT_EQ(m_dlg->ChosenDrive(), "DISCB:\\");
     QSignalSpy finished(m_dlg.get(), &CScanDlg::walkFinished);
