@@ -3,12 +3,35 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
 #include <QUrl>
 
 namespace {
 Prompter *g_installed = nullptr;
 bool g_sessionEnding = false;
+
+// A box for a short text is so narrow that window managers cut its caption to "T...": keep
+// room for the caption beside the title bar's buttons.
+void keepCaptionReadable(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) * 2 + 120;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+    // Before the main window is shown (a start that ends early) nothing places the box: centre
+    // it rather than leave it in the screen's corner.
+    const QWidget *parent = box.parentWidget();
+    if (!parent || !parent->window()->isVisible()) {
+        box.adjustSize();
+        if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+            box.move(screen->availableGeometry().center() - box.rect().center());
+    }
+}
 } // namespace
 
 Prompter::~Prompter()
@@ -46,6 +69,7 @@ void DesktopPrompter::message(QWidget *parent, const QString &text)
         parent = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok,
                     parent);
+    keepCaptionReadable(box);
     box.exec();
 }
 
@@ -58,6 +82,7 @@ bool DesktopPrompter::question(QWidget *parent, const QString &text)
     QMessageBox box(QMessageBox::Question, QString::fromLatin1(kAppTitle), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
+    keepCaptionReadable(box);
     return box.exec() == QMessageBox::Yes;
 }
 
