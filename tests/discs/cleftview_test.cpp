@@ -65,16 +65,11 @@ protected:
     QString homeDir() const { return home.file("home") + u'/'; }
     QString backupDir() const { return home.file("home/DataBackUp"); }
 
-    void writeCatalogue(const QString &dir, const CDiscList &discs, const CFileList &fileList,
-                        const QList<TreeTextLine> &tree)
-    {
-        WriteCatalogueFiles(home.file("home/" + dir), discs, fileList, tree);
-    }
     // Two discs, one of them with a label that ends in a backslash.
     void writeSample(const QString &dir = "Data")
     {
-        writeCatalogue(
-            dir, {MakeDisc("7", "A B"), MakeDisc("3", "Data\\")},
+        WriteCatalogueFiles(
+            home.file("home/" + dir), {MakeDisc("7", "A B"), MakeDisc("3", "Data\\")},
             {MakeFile("7", "sr0:\\x\\y\\", "a.txt"), MakeFile("3", "sr0:\\x\\", "b.txt")},
             {{0, "7 A B"}, {1, "x"}, {2, "y"}, {0, "3 Data\\"}, {1, "x"}});
     }
@@ -132,7 +127,7 @@ protected:
 
 TEST_F(DiscTree, TokensAreMatchedByAddressAndAllowRequestAnswersFromTheSelection)
 {
-    writeCatalogue("Data", {}, {}, {});
+    WriteCatalogueFiles(home.file("home/Data"), {}, {}, {});
     load();
     EXPECT_EQ(view->topLevelItemCount(), 0);
     EXPECT_EQ(view->Catalog()->m_strDiscCount, "0");
@@ -182,25 +177,11 @@ TEST_F(DiscTree, LoadBuildsTheTreeAndSelectionFillsTheCatalogue)
     EXPECT_EQ(view->TreeText(), bytes("Data/Tree.tkdt"));
 }
 
-TEST_F(DiscTree, LostDataFileIsRestoredFromTheBackupAtOnceAndOnlyOnce)
-{
-    writeSample();
-    writeSample("DataBackUp");
-    QFile::remove(home.file("home/Data/Data.dat"));
-    load();
-    ASSERT_EQ(prompter.messages.size(), 2) << prompter.messages.join('|').toStdString();
-    EXPECT_EQ(prompter.messages[1], kRestore);
-    EXPECT_EQ(view->Catalog()->m_pFiles->size(), 2);
-    view->setCurrentItem(view->topLevelItem(1));
-    EXPECT_EQ(prompter.messages.size(), 2);
-    view.reset(); // the restored catalogue is whole again and is saved
-    EXPECT_EQ(discsIn("Data/Data.dat").size(), 2);
-}
-
 // Without a backup a partly read catalogue is never saved: the start says so once, plainly,
 // and claims no restore; clicks then show what was read without a word; the close says it
 // again. A restore at a click, once the backup is there again, brings its own tree: the tree
-// shown is replaced after the click's handling and the first disc selected.
+// shown is replaced after the click's handling and the first disc selected. A backup there at
+// the start restores at once.
 TEST_F(DiscTree, PartlyReadCatalogueIsNeverSavedAndARestoreAtAClickBringsItsTree)
 {
     writeSample();
@@ -224,8 +205,8 @@ TEST_F(DiscTree, PartlyReadCatalogueIsNeverSavedAndARestoreAtAClickBringsItsTree
     EXPECT_FALSE(exists("DataBackUp/FileData.dat"));
 
     reload(); // the restore fails again
-    writeCatalogue("DataBackUp", {MakeDisc("5", "Five")}, {MakeFile("5", "sr0:\\", "c.txt")},
-                   {{0, "5 Five"}});
+    WriteCatalogueFiles(home.file("home/DataBackUp"), {MakeDisc("5", "Five")},
+                        {MakeFile("5", "sr0:\\", "c.txt")}, {{0, "5 Five"}});
     prompter.messages.clear();
     view->setCurrentItem(view->topLevelItem(1));
     EXPECT_EQ(prompter.messages, QStringList {kRestore});
@@ -233,6 +214,20 @@ TEST_F(DiscTree, PartlyReadCatalogueIsNeverSavedAndARestoreAtAClickBringsItsTree
     EXPECT_EQ(view->currentItem(), view->topLevelItem(0));
     EXPECT_EQ(view->Catalog()->m_strCurNumber, "5");
     EXPECT_EQ(bytes("Data/Tree.tkdt"), QByteArray("5 Five\r\n"));
+    EXPECT_EQ(discsIn("Data/Data.dat").size(), 1);
+
+    // With the backup there at the start, the restore comes at once, and only once.
+    view.reset();
+    QFile::remove(home.file("home/Data/Data.dat"));
+    prompter.messages.clear();
+    reload();
+    ASSERT_EQ(prompter.messages.size(), 2) << prompter.messages.join('|').toStdString();
+    EXPECT_EQ(prompter.messages[1], kRestore);
+    EXPECT_EQ(view->Catalog()->m_pFiles->size(), 1);
+    view->setCurrentItem(nullptr);
+    view->setCurrentItem(view->topLevelItem(0));
+    EXPECT_EQ(prompter.messages.size(), 2);
+    view.reset(); // the restored catalogue is whole again and is saved
     EXPECT_EQ(discsIn("Data/Data.dat").size(), 1);
 }
 
@@ -284,8 +279,8 @@ TEST_F(DiscTree, ContextMenuOnlyForDiscs)
 // saved first and backed up after (so the backup holds it), and is selected.
 TEST_F(DiscTree, ScanAddsTheDiscWholeOrNothing)
 {
-    writeCatalogue(
-        "Data", {MakeDisc("3", "c"), MakeDisc("10", "b"), MakeDisc("7", "a")},
+    WriteCatalogueFiles(
+        home.file("home/Data"), {MakeDisc("3", "c"), MakeDisc("10", "b"), MakeDisc("7", "a")},
         {MakeFile("3", "sr0:\\", "1"), MakeFile("10", "sr0:\\", "2"), MakeFile("7", "sr0:\\", "3")},
         {{0, "3 c"}, {0, "10 b"}, {0, "7 a"}});
     load();
