@@ -91,7 +91,7 @@ protected:
     bool exposed = false;
 };
 
-TEST_F(FileListTest, ListsTheFolderSortedByNameWithReadableSizesAndLeavesTheRecordsAsStored)
+TEST_F(FileListTest, ListsTheFolderOfTheSelectedDiscSortedWithReadableSizesOrTheGivenNames)
 {
     *catalog.m_pFiles = {
         MakeFile("12", "e:\\music\\live\\", "Song.MP3", "1048576"),
@@ -130,14 +130,14 @@ TEST_F(FileListTest, ListsTheFolderSortedByNameWithReadableSizesAndLeavesTheReco
     CTavikonView fresh;
     fresh.OnUpdate(nullptr, HINT_TOKEN, Tokens::Refresh);
     EXPECT_EQ(fresh.FileModel()->rowCount(), 0);
-}
 
-TEST_F(FileListTest, ListsOnlyTheSelectedDiscOrTheGivenNames)
-{
-    // Two discs scanned from the same drive with the same folders.
+    // Only the selected disc's files: two discs scanned from the same drive with the same
+    // folders.
     *catalog.m_pFiles = {
-        MakeFile("3", "e:\\", "first-root.txt", "1"),     MakeFile("3", "e:\\music\\", "first.mp3", "1"),
-        MakeFile("4", "e:\\", "second-root.txt", "1"),    MakeFile("4", "e:\\music\\", "second.mp3", "1"),
+        MakeFile("3", "e:\\", "first-root.txt", "1"),
+        MakeFile("3", "e:\\music\\", "first.mp3", "1"),
+        MakeFile("4", "e:\\", "second-root.txt", "1"),
+        MakeFile("4", "e:\\music\\", "second.mp3", "1"),
         MakeFile("4", "e:\\music\\", "second2.mp3", "1"),
     };
     select("4", "4 Other\\Music");
@@ -195,8 +195,9 @@ TEST_F(FileListTest, HeaderClicksSortAscendingFirstThenTurnAndSizesSortOnTheByte
 
 TEST_F(FileListTest, RightClickSelectsExactlyTheFilesSelectedNowAndShowsTheDataMenu)
 {
-    *catalog.m_pFiles = {MakeFile("1", "e:\\", "c.TXT", "1"), MakeFile("1", "e:\\", "Song.MP3", "1"),
-                         MakeFile("1", "e:\\", "a.jpg", "1"), MakeFile("1", "e:\\", "README", "1")};
+    *catalog.m_pFiles
+        = {MakeFile("1", "e:\\", "c.TXT", "1"), MakeFile("1", "e:\\", "Song.MP3", "1"),
+           MakeFile("1", "e:\\", "a.jpg", "1"), MakeFile("1", "e:\\", "README", "1")};
     select("1", "1 Disc");
     ASSERT_EQ(columnTexts(0), (QStringList {"a", "c", "README", "Song"}));
     catalog.m_lstSelection = {"Music"}; // left by a search
