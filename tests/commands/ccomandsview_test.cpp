@@ -60,20 +60,18 @@ TEST(CommandPanel, RefillShowsTheSelectedDiscAndKeepsFieldsForAnEmptyCatalogue)
     EXPECT_EQ(p.edit("lastEntryField")->text(), "0");
 }
 
-// Every button takes the hover face of the palette, and keeps following it when the palette
-// changes (a switch of the desktop's theme); the search-in-CD button is hidden.
+// Every button follows the hover face of the palette through a switch of the desktop's theme
+// (the button's own test covers the colours); the search-in-CD button is hidden.
 TEST(CommandPanel, ButtonsTakeTheHoverFaceOfThePalette)
 {
     PanelHarness p;
     QPalette dark = p.view.palette();
-    for (const QColor face : {dark.color(QPalette::Button), QColor(0x30, 0x32, 0x36)}) {
-        dark.setColor(QPalette::Button, face);
-        p.view.setPalette(dark);
-        for (CThemedButton *button : p.view.findChildren<CThemedButton *>())
-            EXPECT_EQ(button->GetColor(CIconButton::BTNST_COLOR_BK_IN),
-                      CIconButton::HoverColor(face))
-                << button->objectName().toStdString();
-    }
+    dark.setColor(QPalette::Button, QColor(0x30, 0x32, 0x36));
+    p.view.setPalette(dark);
+    for (CThemedButton *button : p.view.findChildren<CThemedButton *>())
+        EXPECT_EQ(button->GetColor(CIconButton::BTNST_COLOR_BK_IN),
+                  CIconButton::HoverColor(QColor(0x30, 0x32, 0x36)))
+            << button->objectName().toStdString();
     EXPECT_TRUE(p.button("searchInCdButton")->isHidden());
 }
 

@@ -137,8 +137,7 @@ TEST_F(DiscTree, TokensAreMatchedByAddressAndAllowRequestAnswersFromTheSelection
     EXPECT_EQ(panel.take(), (QStringList {"2:catalog", "22:No"}));
 
     panel.send(HINT_TOKEN, Tokens::Delete); // nothing to delete while the count is "0"
-    const Token lookalike {"CDDB"};
-    panel.send(HINT_TOKEN, lookalike);
+    panel.send(HINT_TOKEN, QStringLiteral("CDDB")); // the word is no token
     panel.send(HINT_LEND_TO, QString());
     panel.send(777, Tokens::Scan);
     panel.send(HINT_TOKEN, Tokens::CDDB);
