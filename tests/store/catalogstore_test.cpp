@@ -58,6 +58,15 @@ struct StoreFixture : ::testing::Test
         return r;
     }
 
+    // Replaces a file of the home directory; "<missing>" deletes it.
+    void spoil(const QString &relative, const QByteArray &bytes)
+    {
+        QFile::remove(dir + relative);
+        if (bytes != "<missing>") {
+            ASSERT_TRUE(home.write(relative, bytes));
+        }
+    }
+
     // Saves and backs up a catalogue, as the disc tree does after a change.
     void save(Catalogue &c)
     {
@@ -308,12 +317,6 @@ TEST_F(StoreFixture, DamagedTreeFileComesBackFromTheBackupOrTheRecords)
                    {"cut mid-line", c.tree.left(c.tree.size() - 3)},
                    {"cut after the first disc", c.tree.left(c.tree.indexOf("2 Music"))},
                    {"random bytes", noise}};
-    const auto spoil = [&](const QString &relative, const QByteArray &bytes) {
-        if (bytes == "<missing>")
-            QFile::remove(dir + relative);
-        else
-            ASSERT_TRUE(home.write(relative, bytes));
-    };
     for (const auto &damage : damages) {
         for (const bool backupToo : {false, true}) {
             SCOPED_TRACE(std::string(damage.what) + (backupToo ? ", backup too" : ""));
@@ -461,15 +464,9 @@ TEST_F(StoreFixture, TreeThatLostFolderItemsGetsThemBackFromTheRecords)
         EXPECT_FALSE(store.TreeRepaired()) << store.TreeNotice().toStdString();
 
         for (const bool backupToo : {false, true}) {
-            for (const QString &file : {store.DataPath(QStringLiteral("Tree.tkdt")),
-                                        store.BackupPath(QStringLiteral("Tree.tkdt"))}) {
-                if (file.contains(QStringLiteral("BackUp")) && !backupToo)
-                    continue;
-                QFile::remove(file);
-                if (damage.tree != "<missing>") {
-                    ASSERT_TRUE(home.write(QDir(dir).relativeFilePath(file), damage.tree));
-                }
-            }
+            spoil(QStringLiteral("Data/Tree.tkdt"), damage.tree);
+            if (backupToo)
+                spoil(QStringLiteral("DataBackUp/Tree.tkdt"), damage.tree);
             ASSERT_TRUE(store.LoadCatalog(loaded, tree).ok());
             EXPECT_TRUE(store.TreeRepaired());
             EXPECT_EQ(pathsOf(tree), backupToo ? damage.mended : pathsOf(ReadTreeText(c.tree)));
