@@ -148,7 +148,7 @@ TEST_F(DiscTree, TokensAreMatchedByAddressAndAllowRequestAnswersFromTheSelection
     EXPECT_EQ(files.log.count("2:catalog"), 1);
 }
 
-TEST_F(DiscTree, LoadBuildsTheTreeAndSelectionFillsTheCatalogue)
+TEST_F(DiscTree, LoadBuildsTheTreeSelectionFillsTheCatalogueAndTheCloseSavesOnce)
 {
     writeSample();
     load();
@@ -174,6 +174,26 @@ TEST_F(DiscTree, LoadBuildsTheTreeAndSelectionFillsTheCatalogue)
     // Collapsed or not, the text covers every item in order.
     view->collapseAll();
     EXPECT_EQ(view->TreeText(), bytes("Data/Tree.tkdt"));
+
+    // The close saves the home catalogue, backs it up and leaves the tree as it was.
+    const QByteArray tree = bytes("Data/Tree.tkdt");
+    (*cat->m_pDiscs)[0].m_strArtist = "Someone";
+    view.reset();
+    expectNoMessages();
+    EXPECT_EQ(discsIn("Data/Data.dat").value(0).m_strArtist, "Someone");
+    EXPECT_EQ(bytes("DataBackUp/Data.dat"), bytes("Data/Data.dat"));
+    EXPECT_EQ(bytes("Data/Tree.tkdt"), tree);
+
+    // Saved and backed up once before the window goes; later changes are not written behind
+    // the user.
+    const QByteArray data = bytes("Data/Data.dat");
+    QFile::remove(home.file("home/DataBackUp/Data.dat"));
+    reload();
+    view->SaveOnExit();
+    (*view->Catalog()->m_pDiscs)[0].m_strArtist = "Later";
+    view.reset();
+    EXPECT_EQ(bytes("Data/Data.dat"), data);
+    EXPECT_EQ(bytes("DataBackUp/Data.dat"), data);
 }
 
 // Without a backup a partly read catalogue is never saved: the start says so once, plainly,
@@ -337,30 +357,6 @@ TEST_F(DiscTree, ScanAddsTheDiscWholeOrNothing)
     EXPECT_EQ(view->currentItem(), view->topLevelItem(3));
     EXPECT_EQ(view->Catalog()->m_strLastEntry, "11");
     EXPECT_TRUE(files.log.contains("0:Refresh"));
-}
-
-TEST_F(DiscTree, TeardownSavesTheHomeCatalogueOnce)
-{
-    writeSample();
-    load();
-    const QByteArray tree = bytes("Data/Tree.tkdt");
-    (*view->Catalog()->m_pDiscs)[0].m_strArtist = "Someone";
-    view.reset();
-    expectNoMessages();
-    EXPECT_EQ(discsIn("Data/Data.dat").value(0).m_strArtist, "Someone");
-    EXPECT_EQ(bytes("DataBackUp/Data.dat"), bytes("Data/Data.dat"));
-    EXPECT_EQ(bytes("Data/Tree.tkdt"), tree);
-
-    // Saved and backed up once before the window goes; later changes are not written behind
-    // the user.
-    const QByteArray data = bytes("Data/Data.dat");
-    QFile::remove(home.file("home/DataBackUp/Data.dat"));
-    reload();
-    view->SaveOnExit();
-    (*view->Catalog()->m_pDiscs)[0].m_strArtist = "Later";
-    view.reset();
-    EXPECT_EQ(bytes("Data/Data.dat"), data);
-    EXPECT_EQ(bytes("DataBackUp/Data.dat"), data);
 }
 
 // A lost or damaged tree file: the user is told, the tree comes back whole from the backup
