@@ -126,6 +126,23 @@ TEST_F(StoreFixture, NewCatalogueHasDefaultsAndASavedOneLoadsBackWithItsBackup)
     // The disc list empty while the tree holds discs still is.
     loaded.m_pDiscs->clear();
     EXPECT_TRUE(store.NeedsRestore(loaded, true));
+
+    // Lending writes Data.dat alone; the backup follows it, and keeps what it had when the
+    // write failed.
+    c.fill(2, 1);
+    save(c);
+    c.catalog.m_pDiscs->first().m_strLocation = QStringLiteral("Anna");
+    ASSERT_TRUE(store.SaveDiscList(c.catalog).ok());
+    EXPECT_EQ(readFile(store.BackupPath(QStringLiteral("Data.dat"))),
+              WriteDiscList(*c.catalog.m_pDiscs));
+    EXPECT_EQ(FilesUnder(BackupDirFor(dir)), FilesUnder(store.DataDir()));
+
+    const auto backup = FilesUnder(BackupDirFor(dir));
+    ASSERT_TRUE(QFile::remove(store.DataPath(QStringLiteral("Data.dat"))));
+    ASSERT_TRUE(QDir().mkdir(store.DataPath(QStringLiteral("Data.dat"))));
+    c.catalog.m_pDiscs->first().m_strLocation = QStringLiteral("home");
+    EXPECT_FALSE(store.SaveDiscList(c.catalog).ok());
+    EXPECT_EQ(FilesUnder(BackupDirFor(dir)), backup);
 }
 
 // A lost or cut list file: the load fails naming it and keeps the records before the damage;
@@ -479,24 +496,4 @@ TEST_F(StoreFixture, TreeThatLostFolderItemsGetsThemBackFromTheRecords)
         EXPECT_FALSE(store.TreeRepaired()) << store.TreeNotice().toStdString();
         EXPECT_EQ(pathsOf(tree), damage.mended);
     }
-}
-
-// Lending writes Data.dat alone; the backup follows it, and keeps what it had when the write
-// failed.
-TEST_F(StoreFixture, DiscListWriteIsBackedUpOnceWritten)
-{
-    Catalogue c(2, 1);
-    save(c);
-    c.catalog.m_pDiscs->first().m_strLocation = QStringLiteral("Anna");
-    ASSERT_TRUE(store.SaveDiscList(c.catalog).ok());
-    EXPECT_EQ(readFile(store.BackupPath(QStringLiteral("Data.dat"))),
-              WriteDiscList(*c.catalog.m_pDiscs));
-    EXPECT_EQ(FilesUnder(BackupDirFor(dir)), FilesUnder(store.DataDir()));
-
-    const auto backup = FilesUnder(BackupDirFor(dir));
-    ASSERT_TRUE(QFile::remove(store.DataPath(QStringLiteral("Data.dat"))));
-    ASSERT_TRUE(QDir().mkdir(store.DataPath(QStringLiteral("Data.dat"))));
-    c.catalog.m_pDiscs->first().m_strLocation = QStringLiteral("home");
-    EXPECT_FALSE(store.SaveDiscList(c.catalog).ok());
-    EXPECT_EQ(FilesUnder(BackupDirFor(dir)), backup);
 }
