@@ -32,7 +32,7 @@ QStringList texts(const PanelHarness &p, std::initializer_list<const char *> nam
     return out;
 }
 
-TEST(CommandPanel, RefillShowsTheSelectedDiscAndKeepsFieldsForAnEmptyCatalogue)
+TEST(CommandPanel, PanelShowsTheSelectedDiscInThePalettesFaceAndKeepsFieldsForAnEmptyCatalogue)
 {
     PanelHarness p;
     const auto shown = [&p] {
@@ -46,6 +46,17 @@ TEST(CommandPanel, RefillShowsTheSelectedDiscAndKeepsFieldsForAnEmptyCatalogue)
     EXPECT_EQ(p.view.findChild<QLabel *>("searchCdLabel")->text(), "12, Holiday");
     EXPECT_EQ(p.edit("cdNumberEdit")->toolTip(), "A number from 1 to 999999");
 
+    // Every button follows the hover face of the palette through a switch of the desktop's
+    // theme (the button's own test covers the colours); the search-in-CD button is hidden.
+    QPalette dark = p.view.palette();
+    dark.setColor(QPalette::Button, QColor(0x30, 0x32, 0x36));
+    p.view.setPalette(dark);
+    for (CThemedButton *button : p.view.findChildren<CThemedButton *>())
+        EXPECT_EQ(button->GetColor(CIconButton::BTNST_COLOR_BK_IN),
+                  CIconButton::HoverColor(QColor(0x30, 0x32, 0x36)))
+            << button->objectName().toStdString();
+    EXPECT_TRUE(p.button("searchInCdButton")->isHidden());
+
     // A folder of another disc: the name is the disc part of the path; lend is emptied.
     p.type("lendEdit", "Bob");
     p.select("7", "Jazz\\Live\\");
@@ -58,21 +69,6 @@ TEST(CommandPanel, RefillShowsTheSelectedDiscAndKeepsFieldsForAnEmptyCatalogue)
     p.select("3", "Work");
     EXPECT_EQ(shown(), (QStringList {"7", "Jazz", "Work artist", "home", "0", ""}));
     EXPECT_EQ(p.edit("lastEntryField")->text(), "0");
-}
-
-// Every button follows the hover face of the palette through a switch of the desktop's theme
-// (the button's own test covers the colours); the search-in-CD button is hidden.
-TEST(CommandPanel, ButtonsTakeTheHoverFaceOfThePalette)
-{
-    PanelHarness p;
-    QPalette dark = p.view.palette();
-    dark.setColor(QPalette::Button, QColor(0x30, 0x32, 0x36));
-    p.view.setPalette(dark);
-    for (CThemedButton *button : p.view.findChildren<CThemedButton *>())
-        EXPECT_EQ(button->GetColor(CIconButton::BTNST_COLOR_BK_IN),
-                  CIconButton::HoverColor(QColor(0x30, 0x32, 0x36)))
-            << button->objectName().toStdString();
-    EXPECT_TRUE(p.button("searchInCdButton")->isHidden());
 }
 
 // Save CD Data checks the selection and the number before it changes anything: each attempt
