@@ -168,11 +168,24 @@ TEST_F(ScanDialog, ScanFillsTreeAndRecordsRescanReplacesThemAndStopKeepsNone)
     EXPECT_EQ(m_files, m_before);
 }
 
-// Stop during a walk halts it and keeps nothing; Save waits for the walk to end.
-TEST_F(ScanDialog, StopDuringAWalkHaltsItAndKeepsNothing)
+// The list always has a real choice: the first drive, or the one scanned last in an earlier
+// dialog; a click on empty space keeps it. Only a list without drives asks for one. Save without
+// a scan adds nothing; Stop during a walk halts it and keeps nothing, and Save waits for the
+// walk to end.
+TEST_F(ScanDialog, TheDriveThatLooksChosenIsChosenAndSaveWithoutScanOrStopAddsNothing)
 {
+    EXPECT_EQ(m_dlg->ChosenDrive(), "DISCA:\\");
+    EXPECT_EQ(m_list->selectedItems(), QList<QTreeWidgetItem *> {row("DISCA:\\")});
+    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {},
+                      QPoint(5, m_list->viewport()->height() - 3));
+    EXPECT_EQ(m_dlg->ChosenDrive(), "DISCA:\\");
+    click("SaveScan");
+    EXPECT_EQ(m_dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(m_files, m_before);
+    EXPECT_FALSE(QFile::exists(m_home.file("Data/TreeTemp.tkdt")));
+
+    m_dlg->show();
     QSignalSpy finished(m_dlg.get(), &CScanDlg::walkFinished);
-    clickDrive("DISCA:\\");
     click("StartScan");
     EXPECT_TRUE(m_dlg->IsWalking());
     click("SaveScan");
@@ -184,21 +197,6 @@ TEST_F(ScanDialog, StopDuringAWalkHaltsItAndKeepsNothing)
     EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
     EXPECT_EQ(m_files, m_before);
     EXPECT_TRUE(m_home.read("Data/TreeTemp.tkdt").isEmpty());
-}
-
-// The list always has a real choice: the first drive, or the one scanned last in an earlier
-// dialog; a click on empty space keeps it. Only a list without drives asks for one.
-TEST_F(ScanDialog, TheDriveThatLooksChosenIsChosenAndSaveWithoutScanAddsNothing)
-{
-    EXPECT_EQ(m_dlg->ChosenDrive(), "DISCA:\\");
-    EXPECT_EQ(m_list->selectedItems(), QList<QTreeWidgetItem *> {row("DISCA:\\")});
-    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {},
-                      QPoint(5, m_list->viewport()->height() - 3));
-    EXPECT_EQ(m_dlg->ChosenDrive(), "DISCA:\\");
-    click("SaveScan");
-    EXPECT_EQ(m_dlg->result(), QDialog::Accepted);
-    EXPECT_EQ(m_files, m_before);
-    EXPECT_FALSE(QFile::exists(m_home.file("Data/TreeTemp.tkdt")));
 
     scan("DISCB:\\");
     CScanDlg next;
