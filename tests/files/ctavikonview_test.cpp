@@ -193,7 +193,7 @@ TEST_F(FileListTest, HeaderClicksSortAscendingFirstThenTurnAndSizesSortOnTheByte
     EXPECT_EQ(catalog.m_pFiles->at(0).m_strFileName, "cherry.TXT");
 }
 
-TEST_F(FileListTest, RightClickSelectsExactlyTheFilesSelectedNowAndShowsTheDataMenu)
+TEST_F(FileListTest, RightClickSelectsExactlyTheFilesSelectedNowAndShowsTheDataMenuAndViewModes)
 {
     *catalog.m_pFiles
         = {MakeFile("1", "e:\\", "c.TXT", "1"), MakeFile("1", "e:\\", "Song.MP3", "1"),
@@ -228,6 +228,35 @@ TEST_F(FileListTest, RightClickSelectsExactlyTheFilesSelectedNowAndShowsTheDataM
     rightClick();
     EXPECT_TRUE(cats.log.isEmpty());
     EXPECT_EQ(prompter.messages, (QStringList {"Unautorised Action!!!"}));
+
+    // The view modes, and a friend's catalogue ends with the next start.
+    files.selectionModel()->clearSelection(); // nothing for Open File below
+    const int smallRow = files.sizeHintForRow(0);
+
+    commands.send(HINT_VIEW_MODE, Tokens::OnViewLargeicons);
+    EXPECT_EQ(theAppFlags().m_bSmallIcons, 0);
+    EXPECT_EQ(files.iconSize(), QSize(32, 32));
+    EXPECT_GT(files.sizeHintForRow(0), smallRow);
+    commands.send(HINT_VIEW_MODE, Tokens::OnViewSmallicons);
+    EXPECT_EQ(theAppFlags().m_bSmallIcons, 1);
+    EXPECT_EQ(files.iconSize(), QSize(16, 16));
+    commands.send(HINT_VIEW_MODE, Tokens::Refresh); // another token changes nothing
+    EXPECT_EQ(theAppFlags().m_bSmallIcons, 1);
+    EXPECT_TRUE(files.OnCommand(ID_VIEW_LARGEICONS));
+    EXPECT_EQ(theAppFlags().m_bSmallIcons, 0);
+    files.OnInitialUpdate();
+    EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
+
+    // The pane's own CD Info item and one of the shared table (the table is tested once).
+    commands.log.clear();
+    EXPECT_TRUE(files.OnCommand(ID_DATA_CDINFO));
+    EXPECT_TRUE(files.OnCommand(ID_ACCEL_LOADFRIEND));
+    EXPECT_EQ(commands.take(), (QStringList {"56:OnOptions", "300:catalog"}));
+    // Opening a file stays in the pane; commands of other panes are not ours.
+    EXPECT_TRUE(files.OnCommand(ID_DATA_OPENFILE));
+    EXPECT_TRUE(files.OnCommand(ID_ACCEL_CTRLENTER));
+    EXPECT_TRUE(commands.log.isEmpty());
+    EXPECT_FALSE(files.OnCommand(ID_ACCEL_SAVEDATA));
 }
 
 TEST_F(FileListTest, AttachedCategoriesOfOneFileAreShownAndTakenOffWithoutRewritingNames)
@@ -268,39 +297,6 @@ TEST_F(FileListTest, AttachedCategoriesOfOneFileAreShownAndTakenOffWithoutRewrit
     other.m_lstCategories = {"Rock"};
     song.m_lstCategories = {"Music"};
     EXPECT_EQ(*catalog.m_pFiles, (CFileList {other, song}));
-}
-
-TEST_F(FileListTest, ViewModesAndMenuCommands)
-{
-    *catalog.m_pFiles = {MakeFile("1", "e:\\", "a.txt", "1")};
-    select("1", "1 Disc");
-    const int smallRow = files.sizeHintForRow(0);
-
-    commands.send(HINT_VIEW_MODE, Tokens::OnViewLargeicons);
-    EXPECT_EQ(theAppFlags().m_bSmallIcons, 0);
-    EXPECT_EQ(files.iconSize(), QSize(32, 32));
-    EXPECT_GT(files.sizeHintForRow(0), smallRow);
-    commands.send(HINT_VIEW_MODE, Tokens::OnViewSmallicons);
-    EXPECT_EQ(theAppFlags().m_bSmallIcons, 1);
-    EXPECT_EQ(files.iconSize(), QSize(16, 16));
-    commands.send(HINT_VIEW_MODE, Tokens::Refresh); // another token changes nothing
-    EXPECT_EQ(theAppFlags().m_bSmallIcons, 1);
-    EXPECT_TRUE(files.OnCommand(ID_VIEW_LARGEICONS));
-    EXPECT_EQ(theAppFlags().m_bSmallIcons, 0);
-    theAppFlags().m_bEditAllowed = 0;
-    files.OnInitialUpdate();
-    EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
-
-    // The pane's own CD Info item and one of the shared table (the table is tested once).
-    commands.log.clear();
-    EXPECT_TRUE(files.OnCommand(ID_DATA_CDINFO));
-    EXPECT_TRUE(files.OnCommand(ID_ACCEL_LOADFRIEND));
-    EXPECT_EQ(commands.take(), (QStringList {"56:OnOptions", "300:catalog"}));
-    // Opening a file stays in the pane; commands of other panes are not ours.
-    EXPECT_TRUE(files.OnCommand(ID_DATA_OPENFILE));
-    EXPECT_TRUE(files.OnCommand(ID_ACCEL_CTRLENTER));
-    EXPECT_TRUE(commands.log.isEmpty());
-    EXPECT_FALSE(files.OnCommand(ID_ACCEL_SAVEDATA));
 }
 
 // Opening: a disc copied to a folder drive, a second drive that appears while the insert
