@@ -140,10 +140,12 @@ protected:
         }
         return out;
     }
-    // Edits the selected label in place as a person would: F2, the text, then Enter.
-    void renameTo(const QString &text, Qt::Key end = Qt::Key_Return)
+    // Edits the selected label in place as a person would: F2 (unless a click opened the
+    // editor already), the text, then Enter.
+    void renameTo(const QString &text, Qt::Key end = Qt::Key_Return, bool bPressF2 = true)
     {
-        tree().OnCommand(ID_ACCEL_RENAME);
+        if (bPressF2)
+            tree().OnCommand(ID_ACCEL_RENAME);
         ASSERT_EQ(tree().m_bEditingLabel, 1);
         QLineEdit *editor = tree().findChildren<QLineEdit *>().last(); // the newest
         editor->selectAll();
@@ -341,11 +343,7 @@ TEST_F(DiscOps, RenamingInPlaceKeepsTheNumberAndSurvivesARestart)
     const QRect r = tree().visualItemRect(item("9 Jazz"));
     QTest::mouseClick(tree().viewport(), Qt::LeftButton, {}, QPoint(r.left() + 30, r.center().y()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return tree().m_bEditingLabel == 1; }));
-    QLineEdit *editor = tree().findChildren<QLineEdit *>().last();
-    editor->selectAll();
-    QTest::keyClicks(editor, "Blue");
-    QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return tree().m_bEditingLabel == 0; }));
+    renameTo("Blue", Qt::Key_Return, false);
 
     start();
     EXPECT_EQ(labels(), (QStringList {"5 123 x", "9 Blue", "11 Untitled"}));
