@@ -307,8 +307,32 @@ TEST_F(DiscOps, ImageLocationsFollowTheDiscWhenRenumberedAndGoWithIt)
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST_F(DiscOps, RenamingInPlaceKeepsTheNumberAndSurvivesARestart)
+// While a friend's catalogue is shown every guarded command refuses and changes nothing; back
+// home, a label edited in place keeps its number and survives a restart.
+TEST_F(DiscOps, GuardedCommandsRefuseForAFriendAndRenamingInPlaceKeepsTheNumber)
 {
+    const QByteArray data = home.read("home/Data/Data.dat");
+    const QByteArray treeText = home.read("home/Data/Tree.tkdt");
+    theAppFlags().m_bEditAllowed = 0;
+    theAppFlags().m_bHomeDatabase = 0;
+    select("9 Jazz");
+    click("deleteButton");
+    renameTo("Other");
+    type("lendEdit", "Anna");
+    click("lendButton");
+    type("cdNameEdit", "Other");
+    click("saveButton");
+    EXPECT_EQ(
+        said(),
+        (QStringList {"Unautorised Action", "Uautorised Action!!!", "Unautorised Action!!!"}));
+    EXPECT_TRUE(prompter.dialogs.isEmpty());
+    EXPECT_EQ(labels(), (QStringList {"5 Rock", "9 Jazz", "11 Untitled"}));
+    EXPECT_EQ(cat().FindDisc("9")->m_strLocation, "home");
+    EXPECT_EQ(cat().FindDisc("9")->m_strName, "Jazz");
+    EXPECT_EQ(home.read("home/Data/Data.dat"), data);
+    EXPECT_EQ(home.read("home/Data/Tree.tkdt"), treeText);
+    theAppFlags().reset();
+
     select("5 Rock");
     const std::pair<const char *, const char *> edits[] = {
         {"Summer", "5 Summer"}, {"5 Summer", "5 Summer"}, {"6 Summer", "5 6 Summer"},
@@ -502,30 +526,6 @@ TEST_F(DiscOps, DiscInformationShowsTheFieldsAndTotals)
     select("8 Empty");
     tree().OnCommand(ID_TREE_CDINFO);
     EXPECT_EQ(shown.mid(7, 2), (QStringList {"1", "5 B"}));
-}
-
-TEST_F(DiscOps, EveryGuardedCommandRefusesWhileAFriendsCatalogueIsShown)
-{
-    const QByteArray data = home.read("home/Data/Data.dat");
-    const QByteArray tree = home.read("home/Data/Tree.tkdt");
-    theAppFlags().m_bEditAllowed = 0;
-    theAppFlags().m_bHomeDatabase = 0;
-    select("9 Jazz");
-    click("deleteButton");
-    renameTo("Other");
-    type("lendEdit", "Anna");
-    click("lendButton");
-    type("cdNameEdit", "Other");
-    click("saveButton");
-    EXPECT_EQ(
-        said(),
-        (QStringList {"Unautorised Action", "Uautorised Action!!!", "Unautorised Action!!!"}));
-    EXPECT_TRUE(prompter.dialogs.isEmpty());
-    EXPECT_EQ(labels(), (QStringList {"5 Rock", "9 Jazz", "11 Untitled"}));
-    EXPECT_EQ(cat().FindDisc("9")->m_strLocation, "home");
-    EXPECT_EQ(cat().FindDisc("9")->m_strName, "Jazz");
-    EXPECT_EQ(home.read("home/Data/Data.dat"), data);
-    EXPECT_EQ(home.read("home/Data/Tree.tkdt"), tree);
 }
 
 } // namespace
