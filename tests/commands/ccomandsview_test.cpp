@@ -3,8 +3,8 @@
 #include "commands/cfrienddbdlg.h"
 #include "discs/cleftview.h"
 #include "panelharness.h"
-#include "support/widgets.h"
 #include "resources/menus.h"
+#include "support/widgets.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -32,7 +32,7 @@ QStringList texts(const PanelHarness &p, std::initializer_list<const char *> nam
     return out;
 }
 
-TEST(CommandPanel, RefillShowsTheSelectedDiscAndKeepsFieldsForAnEmptyCatalogue)
+TEST(CommandPanel, PanelShowsTheSelectedDiscInThePalettesFaceAndKeepsFieldsForAnEmptyCatalogue)
 {
     PanelHarness p;
     const auto shown = [&p] {
@@ -45,6 +45,17 @@ TEST(CommandPanel, RefillShowsTheSelectedDiscAndKeepsFieldsForAnEmptyCatalogue)
               (QStringList {"good", "12 Holiday", p.catalog.m_strHomeDir, "Personal"}));
     EXPECT_EQ(p.view.findChild<QLabel *>("searchCdLabel")->text(), "12, Holiday");
     EXPECT_EQ(p.edit("cdNumberEdit")->toolTip(), "A number from 1 to 999999");
+
+    // Every button follows the hover face of the palette through a switch of the desktop's
+    // theme (the button's own test covers the colours); the search-in-CD button is hidden.
+    QPalette dark = p.view.palette();
+    dark.setColor(QPalette::Button, QColor(0x30, 0x32, 0x36));
+    p.view.setPalette(dark);
+    for (CThemedButton *button : p.view.findChildren<CThemedButton *>())
+        EXPECT_EQ(button->GetColor(CIconButton::BTNST_COLOR_BK_IN),
+                  CIconButton::HoverColor(QColor(0x30, 0x32, 0x36)))
+            << button->objectName().toStdString();
+    EXPECT_TRUE(p.button("searchInCdButton")->isHidden());
 
     // A folder of another disc: the name is the disc part of the path; lend is emptied.
     p.type("lendEdit", "Bob");
@@ -60,23 +71,6 @@ TEST(CommandPanel, RefillShowsTheSelectedDiscAndKeepsFieldsForAnEmptyCatalogue)
     EXPECT_EQ(p.edit("lastEntryField")->text(), "0");
 }
 
-// Every button takes the hover face of the palette, and keeps following it when the palette
-// changes (a switch of the desktop's theme); the search-in-CD button is hidden.
-TEST(CommandPanel, ButtonsTakeTheHoverFaceOfThePalette)
-{
-    PanelHarness p;
-    QPalette dark = p.view.palette();
-    for (const QColor face : {dark.color(QPalette::Button), QColor(0x30, 0x32, 0x36)}) {
-        dark.setColor(QPalette::Button, face);
-        p.view.setPalette(dark);
-        for (CThemedButton *button : p.view.findChildren<CThemedButton *>())
-            EXPECT_EQ(button->GetColor(CIconButton::BTNST_COLOR_BK_IN),
-                      CIconButton::HoverColor(face))
-                << button->objectName().toStdString();
-    }
-    EXPECT_TRUE(p.button("searchInCdButton")->isHidden());
-}
-
 // Save CD Data checks the selection and the number before it changes anything: each attempt
 // types its fields in order and saves; a refusal leaves the record as it was, and no two
 // discs ever share a number, whichever field was typed first.
@@ -84,7 +78,8 @@ TEST(CommandPanel, SaveChecksSelectionAndNumberFirstAndStoresTheNumberPlain)
 {
     PanelHarness p;
     const QString folder = "Please, click on the name of the CD!",
-                  invalid = "Please, type a valid CD Number.", used = "This number is already used.";
+                  invalid = "Please, type a valid CD Number.",
+                  used = "This number is already used.";
     const QStringList asked {"0:AllowRequest"};
     const struct
     {
@@ -94,15 +89,16 @@ TEST(CommandPanel, SaveChecksSelectionAndNumberFirstAndStoresTheNumberPlain)
         QString record; // number and name after the save
     } saves[] = {
         {{{"cdNameEdit", "Renamed"}, {"cdNumberEdit", "40"}}, folder, asked, "12|Holiday"},
+        // One of the numbers the parser refuses (its own test has them all).
         {{{"cdNumberEdit", "0"}}, invalid, asked, "12|Holiday"},
-        {{{"cdNumberEdit", "12abc"}}, invalid, asked, "12|Holiday"},
-        {{{"cdNumberEdit", "99999999999999999999"}}, invalid, asked, "12|Holiday"},
         {{{"cdNameEdit", "Renamed"}, {"cdNumberEdit", "7"}}, used, asked, "12|Holiday"},
         {{{"cdNumberEdit", "3"}, {"cdNameEdit", "Other"}}, used, asked, "12|Holiday"},
         {{{"cdNumberEdit", "12"}}, used, asked, "12|Holiday"}, // its own, once edited
         {{{"cdNameEdit", "Beach days"}}, "", asked + QStringList {"3:disc 12"}, "12|Beach days"},
-        {{{"cdNumberEdit", " 0040 "}, {"cdNameEdit", "Summer"}}, "",
-         asked + QStringList {"3:disc 40"}, "40|Summer"},
+        {{{"cdNumberEdit", " 0040 "}, {"cdNameEdit", "Summer"}},
+         "",
+         asked + QStringList {"3:disc 40"},
+         "40|Summer"},
     };
     p.discSelected = false; // a folder, for the first attempt
     for (const auto &save : saves) {
@@ -193,7 +189,9 @@ TEST(CommandPanel, LendActsOnThePersonFieldTypedInLast)
     EXPECT_TRUE(p.sent().isEmpty());
 }
 
-TEST(CommandPanel, SearchesCheckPatternAndScopeBeforeSendingTheRequest)
+// The searches check pattern and scope before they send a request; Search in CD lists the
+// matching files of the shown disc itself.
+TEST(CommandPanel, SearchesCheckPatternAndScopeBeforeTheyRun)
 {
     PanelHarness p;
     p.catalog.m_lstSelection = QStringList {"stale"};
@@ -201,6 +199,13 @@ TEST(CommandPanel, SearchesCheckPatternAndScopeBeforeSendingTheRequest)
     EXPECT_EQ(p.said(), QStringList {"Please, enter a file name to search for."});
     EXPECT_EQ(p.sent(), QStringList {"23:Cats"});
     EXPECT_TRUE(p.catalog.m_lstSelection.isEmpty());
+    p.view.OnCommand(32840); // Ctrl+D
+    EXPECT_EQ(p.said(), QStringList {"Please, type the name of the file to search."});
+
+    // Everything: case-insensitive, only disc 12, the file list walked from its tail.
+    p.type("patternEdit", "BEACH");
+    p.view.OnCommand(32824);
+    EXPECT_EQ(p.sent().last(), "55:beach2.png|Beach.JPG");
 
     p.type("patternEdit", "*");
     p.button("nameSearchButton")->click();
@@ -213,8 +218,9 @@ TEST(CommandPanel, SearchesCheckPatternAndScopeBeforeSendingTheRequest)
     EXPECT_EQ(p.view.m_bByCategory, 1);
     EXPECT_EQ(p.view.m_bEverything, 0);
     p.view.OnCommand(32839); // Ctrl+A
-    EXPECT_EQ(p.said(), QStringList {"Please, select categories."});
-    EXPECT_EQ(p.sent(), QStringList {"23:Cats"});
+    p.view.OnCommand(32840);
+    EXPECT_EQ(p.said(), QStringList(2, "Please, select categories."));
+    EXPECT_EQ(p.sent(), (QStringList {"23:Cats", "23:Cats"}));
 
     p.chosenCategories = {"Photos"};
     p.button("nameSearchButton")->click();
@@ -222,30 +228,8 @@ TEST(CommandPanel, SearchesCheckPatternAndScopeBeforeSendingTheRequest)
     EXPECT_EQ(p.sent(), (QStringList {"23:Cats", "5:*|names|byCat"}));
     EXPECT_EQ(*p.view.m_pRequest, (QStringList {"*", "names", "byCat"}));
 
-    p.view.findChild<QRadioButton *>("everythingRadio")->click();
-    p.type("patternEdit", "Beach");
-    p.button("fileSearchButton")->click();
-    EXPECT_EQ(p.sent(), (QStringList {"23:Cats", "5:Beach|files|all"}));
-}
-
-TEST(CommandPanel, SearchInCdListsMatchingFilesOfTheShownDisc)
-{
-    PanelHarness p;
-    p.view.OnCommand(32840); // Ctrl+D
-    EXPECT_EQ(p.said(), QStringList {"Please, type the name of the file to search."});
-
-    // Everything: case-insensitive, only disc 12, the file list walked from its tail.
+    // Search in CD by category: every chosen category must be on the file; walked from the head.
     p.type("patternEdit", "BEACH");
-    p.view.OnCommand(32824);
-    EXPECT_EQ(p.sent().last(), "55:beach2.png|Beach.JPG");
-
-    p.view.findChild<QRadioButton *>("byCategoryRadio")->click();
-    p.view.OnCommand(32840);
-    EXPECT_EQ(p.said(), QStringList {"Please, select categories."});
-    EXPECT_EQ(p.sent(), QStringList {"23:Cats"});
-
-    // By category: every chosen category must be on the file; walked from the head.
-    p.chosenCategories = {"Photos"};
     p.view.OnCommand(32840);
     EXPECT_EQ(p.sent().last(), "55:Beach.JPG|beach2.png");
     p.chosenCategories = {"Summer", "Photos"};
@@ -255,8 +239,12 @@ TEST(CommandPanel, SearchInCdListsMatchingFilesOfTheShownDisc)
     p.view.OnCommand(32840);
     EXPECT_EQ(p.sent().last(), "55:");
     EXPECT_TRUE(p.view.m_pResult->isEmpty());
-}
 
+    p.view.findChild<QRadioButton *>("everythingRadio")->click();
+    p.type("patternEdit", "Beach");
+    p.button("fileSearchButton")->click();
+    EXPECT_EQ(p.sent(), (QStringList {"23:Cats", "5:Beach|files|all"}));
+}
 
 // What each command of menu 128 and the key that shares its action (0 where none does) do
 // from the panel, seen as the first broadcast or the message given. The pattern "beach" and a

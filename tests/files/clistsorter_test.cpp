@@ -1,19 +1,12 @@
 #include "files/clistsorter.h"
 #include "files/listcompare.h"
+#include "support/widgets.h"
 
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList column(const QTreeWidget &list, int c)
-{
-    QStringList texts;
-    for (int i = 0; i < list.topLevelItemCount(); ++i)
-        texts << list.topLevelItem(i)->text(c);
-    return texts;
-}
 
 TEST(CListSorter, SortsOneColumnAndKeepsSelectionAndCurrentRow)
 {
@@ -31,20 +24,20 @@ TEST(CListSorter, SortsOneColumnAndKeepsSelectionAndCurrentRow)
 
     CListSorter byNumber(&list, 1);
     byNumber.Sort(true, SORT_INT);
-    EXPECT_EQ(column(list, 1), (QStringList {"1", "9", "10", "100"}));
+    EXPECT_EQ(Texts(&list, 1), (QStringList {"1", "9", "10", "100"}));
     byNumber.Sort(false, SORT_INT);
-    EXPECT_EQ(column(list, 1), (QStringList {"100", "10", "9", "1"}));
+    EXPECT_EQ(Texts(&list, 1), (QStringList {"100", "10", "9", "1"}));
     EXPECT_EQ(list.currentItem(), nine);
     EXPECT_EQ(list.selectedItems().size(), 2);
     EXPECT_TRUE(nine->isSelected() && hundred->isSelected());
 
     CListSorter(&list, 0).Sort(true, SORT_TEXT);
-    EXPECT_EQ(column(list, 0), (QStringList {"Hundred", "nine", "one", "Ten"}));
+    EXPECT_EQ(Texts(&list, 0), (QStringList {"Hundred", "nine", "one", "Ten"}));
 
     // A column the list does not have changes nothing.
     CListSorter(&list, 5).Sort(true, SORT_TEXT);
     CListSorter(nullptr, 0).Sort(true, SORT_TEXT);
-    EXPECT_EQ(column(list, 0), (QStringList {"Hundred", "nine", "one", "Ten"}));
+    EXPECT_EQ(Texts(&list, 0), (QStringList {"Hundred", "nine", "one", "Ten"}));
 }
 
 } // namespace

@@ -91,7 +91,7 @@ protected:
     bool exposed = false;
 };
 
-TEST_F(FileListTest, ListsTheFolderSortedByNameWithReadableSizesAndLeavesTheRecordsAsStored)
+TEST_F(FileListTest, ListsTheFolderOfTheSelectedDiscSortedWithReadableSizesOrTheGivenNames)
 {
     *catalog.m_pFiles = {
         MakeFile("12", "e:\\music\\live\\", "Song.MP3", "1048576"),
@@ -130,14 +130,14 @@ TEST_F(FileListTest, ListsTheFolderSortedByNameWithReadableSizesAndLeavesTheReco
     CTavikonView fresh;
     fresh.OnUpdate(nullptr, HINT_TOKEN, Tokens::Refresh);
     EXPECT_EQ(fresh.FileModel()->rowCount(), 0);
-}
 
-TEST_F(FileListTest, ListsOnlyTheSelectedDiscOrTheGivenNames)
-{
-    // Two discs scanned from the same drive with the same folders.
+    // Only the selected disc's files: two discs scanned from the same drive with the same
+    // folders.
     *catalog.m_pFiles = {
-        MakeFile("3", "e:\\", "first-root.txt", "1"),     MakeFile("3", "e:\\music\\", "first.mp3", "1"),
-        MakeFile("4", "e:\\", "second-root.txt", "1"),    MakeFile("4", "e:\\music\\", "second.mp3", "1"),
+        MakeFile("3", "e:\\", "first-root.txt", "1"),
+        MakeFile("3", "e:\\music\\", "first.mp3", "1"),
+        MakeFile("4", "e:\\", "second-root.txt", "1"),
+        MakeFile("4", "e:\\music\\", "second.mp3", "1"),
         MakeFile("4", "e:\\music\\", "second2.mp3", "1"),
     };
     select("4", "4 Other\\Music");
@@ -193,10 +193,11 @@ TEST_F(FileListTest, HeaderClicksSortAscendingFirstThenTurnAndSizesSortOnTheByte
     EXPECT_EQ(catalog.m_pFiles->at(0).m_strFileName, "cherry.TXT");
 }
 
-TEST_F(FileListTest, RightClickSelectsExactlyTheFilesSelectedNowAndShowsTheDataMenu)
+TEST_F(FileListTest, RightClickSelectsExactlyTheFilesSelectedNowAndShowsTheDataMenuAndViewModes)
 {
-    *catalog.m_pFiles = {MakeFile("1", "e:\\", "c.TXT", "1"), MakeFile("1", "e:\\", "Song.MP3", "1"),
-                         MakeFile("1", "e:\\", "a.jpg", "1"), MakeFile("1", "e:\\", "README", "1")};
+    *catalog.m_pFiles
+        = {MakeFile("1", "e:\\", "c.TXT", "1"), MakeFile("1", "e:\\", "Song.MP3", "1"),
+           MakeFile("1", "e:\\", "a.jpg", "1"), MakeFile("1", "e:\\", "README", "1")};
     select("1", "1 Disc");
     ASSERT_EQ(columnTexts(0), (QStringList {"a", "c", "README", "Song"}));
     catalog.m_lstSelection = {"Music"}; // left by a search
@@ -227,6 +228,35 @@ TEST_F(FileListTest, RightClickSelectsExactlyTheFilesSelectedNowAndShowsTheDataM
     rightClick();
     EXPECT_TRUE(cats.log.isEmpty());
     EXPECT_EQ(prompter.messages, (QStringList {"Unautorised Action!!!"}));
+
+    // The view modes, and a friend's catalogue ends with the next start.
+    files.selectionModel()->clearSelection(); // nothing for Open File below
+    const int smallRow = files.sizeHintForRow(0);
+
+    commands.send(HINT_VIEW_MODE, Tokens::OnViewLargeicons);
+    EXPECT_EQ(theAppFlags().m_bSmallIcons, 0);
+    EXPECT_EQ(files.iconSize(), QSize(32, 32));
+    EXPECT_GT(files.sizeHintForRow(0), smallRow);
+    commands.send(HINT_VIEW_MODE, Tokens::OnViewSmallicons);
+    EXPECT_EQ(theAppFlags().m_bSmallIcons, 1);
+    EXPECT_EQ(files.iconSize(), QSize(16, 16));
+    commands.send(HINT_VIEW_MODE, Tokens::Refresh); // another token changes nothing
+    EXPECT_EQ(theAppFlags().m_bSmallIcons, 1);
+    EXPECT_TRUE(files.OnCommand(ID_VIEW_LARGEICONS));
+    EXPECT_EQ(theAppFlags().m_bSmallIcons, 0);
+    files.OnInitialUpdate();
+    EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
+
+    // The pane's own CD Info item and one of the shared table (the table is tested once).
+    commands.log.clear();
+    EXPECT_TRUE(files.OnCommand(ID_DATA_CDINFO));
+    EXPECT_TRUE(files.OnCommand(ID_ACCEL_LOADFRIEND));
+    EXPECT_EQ(commands.take(), (QStringList {"56:OnOptions", "300:catalog"}));
+    // Opening a file stays in the pane; commands of other panes are not ours.
+    EXPECT_TRUE(files.OnCommand(ID_DATA_OPENFILE));
+    EXPECT_TRUE(files.OnCommand(ID_ACCEL_CTRLENTER));
+    EXPECT_TRUE(commands.log.isEmpty());
+    EXPECT_FALSE(files.OnCommand(ID_ACCEL_SAVEDATA));
 }
 
 TEST_F(FileListTest, AttachedCategoriesOfOneFileAreShownAndTakenOffWithoutRewritingNames)
@@ -267,39 +297,6 @@ TEST_F(FileListTest, AttachedCategoriesOfOneFileAreShownAndTakenOffWithoutRewrit
     other.m_lstCategories = {"Rock"};
     song.m_lstCategories = {"Music"};
     EXPECT_EQ(*catalog.m_pFiles, (CFileList {other, song}));
-}
-
-TEST_F(FileListTest, ViewModesAndMenuCommands)
-{
-    *catalog.m_pFiles = {MakeFile("1", "e:\\", "a.txt", "1")};
-    select("1", "1 Disc");
-    const int smallRow = files.sizeHintForRow(0);
-
-    commands.send(HINT_VIEW_MODE, Tokens::OnViewLargeicons);
-    EXPECT_EQ(theAppFlags().m_bSmallIcons, 0);
-    EXPECT_EQ(files.iconSize(), QSize(32, 32));
-    EXPECT_GT(files.sizeHintForRow(0), smallRow);
-    commands.send(HINT_VIEW_MODE, Tokens::OnViewSmallicons);
-    EXPECT_EQ(theAppFlags().m_bSmallIcons, 1);
-    EXPECT_EQ(files.iconSize(), QSize(16, 16));
-    commands.send(HINT_VIEW_MODE, Tokens::Refresh); // another token changes nothing
-    EXPECT_EQ(theAppFlags().m_bSmallIcons, 1);
-    EXPECT_TRUE(files.OnCommand(ID_VIEW_LARGEICONS));
-    EXPECT_EQ(theAppFlags().m_bSmallIcons, 0);
-    theAppFlags().m_bEditAllowed = 0;
-    files.OnInitialUpdate();
-    EXPECT_EQ(theAppFlags().m_bEditAllowed, 1);
-
-    // The pane's own CD Info item and one of the shared table (the table is tested once).
-    commands.log.clear();
-    EXPECT_TRUE(files.OnCommand(ID_DATA_CDINFO));
-    EXPECT_TRUE(files.OnCommand(ID_ACCEL_LOADFRIEND));
-    EXPECT_EQ(commands.take(), (QStringList {"56:OnOptions", "300:catalog"}));
-    // Opening a file stays in the pane; commands of other panes are not ours.
-    EXPECT_TRUE(files.OnCommand(ID_DATA_OPENFILE));
-    EXPECT_TRUE(files.OnCommand(ID_ACCEL_CTRLENTER));
-    EXPECT_TRUE(commands.log.isEmpty());
-    EXPECT_FALSE(files.OnCommand(ID_ACCEL_SAVEDATA));
 }
 
 // Opening: a disc copied to a folder drive, a second drive that appears while the insert

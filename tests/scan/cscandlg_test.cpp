@@ -118,9 +118,10 @@ protected:
 
 } // namespace
 
-// A scan fills the tree and the records; a second one replaces them; a save that cannot write
-// keeps the dialog open with the scan pending, and Stop then keeps nothing. (The tree a save
-// writes is read back by the journey, whose tree shows the scanned folders.)
+// A scan fills the tree and the records; a second one replaces them, even when its drive holds
+// no readable disc; a save that cannot write keeps the dialog open with the scan pending, and
+// Stop then keeps nothing. (The tree a save writes is read back by the journey, whose tree
+// shows the scanned folders.)
 TEST_F(ScanDialog, ScanFillsTreeAndRecordsRescanReplacesThemAndStopKeepsNone)
 {
     // Rows in ascending order, each showing where the drive is.
@@ -130,12 +131,12 @@ TEST_F(ScanDialog, ScanFillsTreeAndRecordsRescanReplacesThemAndStopKeepsNone)
     EXPECT_TRUE(row("DISCA:\\")->text(0).contains(m_drives.filePath("DiscA")));
     const QString cwd = QDir::currentPath();
 
+    const QStringList scannedA
+        = {"12 disca:\\ disca:\\music\\Intro.mp3 20",
+           "12 disca:\\ disca:\\music\\live\\Song.MP3 1500", "12 disca:\\ disca:\\Root.txt 7"};
     scan("DISCA:\\");
     EXPECT_EQ(treeLines(), (QStringList {"12 Untitled", "\tMusic", "\t\tLive"}));
-    EXPECT_EQ(newRecords(),
-              (QStringList {"12 disca:\\ disca:\\music\\Intro.mp3 20",
-                            "12 disca:\\ disca:\\music\\live\\Song.MP3 1500",
-                            "12 disca:\\ disca:\\Root.txt 7"}));
+    EXPECT_EQ(newRecords(), scannedA);
     EXPECT_EQ(m_files.first(), m_before.first());
     EXPECT_EQ(m_dlg->m_bScanned, 1);
     EXPECT_EQ(m_dlg->m_strScannedDrive, "DISCA:\\");
@@ -143,31 +144,48 @@ TEST_F(ScanDialog, ScanFillsTreeAndRecordsRescanReplacesThemAndStopKeepsNone)
     EXPECT_EQ(QDir::currentPath(), cwd);
     EXPECT_TRUE(m_prompter.messages.isEmpty());
 
+    ASSERT_TRUE(QDir(m_drives.filePath("DiscB")).removeRecursively());
+    m_dlg->m_bScanned = 0; // an unreadable disc still gives a scan, an empty one
     scan("DISCB:\\");
-    EXPECT_EQ(treeLines(), (QStringList {"12 Untitled", "\tPhotos"}));
-    EXPECT_EQ(newRecords(),
-              (QStringList {"12 discb:\\ discb:\\photos\\p1.jpg 100",
-                            "12 discb:\\ discb:\\photos\\p2.jpg 200"}));
+    EXPECT_EQ(treeLines(), QStringList {"12 Untitled"});
+    EXPECT_TRUE(newRecords().isEmpty());
+    EXPECT_EQ(m_prompter.messages, QStringList {"The disc in DISCB:\\ could not be read."});
+    EXPECT_EQ(m_dlg->m_bScanned, 1);
     EXPECT_EQ(m_dlg->m_strScannedDrive, "DISCB:\\");
+    scan("DISCA:\\");
+    EXPECT_EQ(newRecords(), scannedA);
 
     // A file where the Data folder should be: the save fails and the dialog stays open.
     ASSERT_TRUE(QDir(m_home.file("Data")).removeRecursively());
     ASSERT_TRUE(m_home.write("Data", "not a folder"));
     click("SaveScan");
     EXPECT_TRUE(m_dlg->isVisible());
-    EXPECT_EQ(m_prompter.messages.size(), 1);
-    EXPECT_EQ(m_files.size(), m_before.size() + 2); // still pending
+    EXPECT_EQ(m_prompter.messages.size(), 2);
+    EXPECT_EQ(m_files.size(), m_before.size() + 3); // still pending
 
     click("StopScan");
     EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
     EXPECT_EQ(m_files, m_before);
 }
 
-// Stop during a walk halts it and keeps nothing; Save waits for the walk to end.
-TEST_F(ScanDialog, StopDuringAWalkHaltsItAndKeepsNothing)
+// The list always has a real choice: the first drive, or the one scanned last in an earlier
+// dialog; a click on empty space keeps it. Only a list without drives asks for one. Save without
+// a scan adds nothing; Stop during a walk halts it and keeps nothing, and Save waits for the
+// walk to end.
+TEST_F(ScanDialog, TheDriveThatLooksChosenIsChosenAndSaveWithoutScanOrStopAddsNothing)
 {
+    EXPECT_EQ(m_dlg->ChosenDrive(), "DISCA:\\");
+    EXPECT_EQ(m_list->selectedItems(), QList<QTreeWidgetItem *> {row("DISCA:\\")});
+    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {},
+                      QPoint(5, m_list->viewport()->height() - 3));
+    EXPECT_EQ(m_dlg->ChosenDrive(), "DISCA:\\");
+    click("SaveScan");
+    EXPECT_EQ(m_dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(m_files, m_before);
+    EXPECT_FALSE(QFile::exists(m_home.file("Data/TreeTemp.tkdt")));
+
+    m_dlg->show();
     QSignalSpy finished(m_dlg.get(), &CScanDlg::walkFinished);
-    clickDrive("DISCA:\\");
     click("StartScan");
     EXPECT_TRUE(m_dlg->IsWalking());
     click("SaveScan");
@@ -179,21 +197,6 @@ TEST_F(ScanDialog, StopDuringAWalkHaltsItAndKeepsNothing)
     EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
     EXPECT_EQ(m_files, m_before);
     EXPECT_TRUE(m_home.read("Data/TreeTemp.tkdt").isEmpty());
-}
-
-// The list always has a real choice: the first drive, or the one scanned last in an earlier
-// dialog; a click on empty space keeps it. Only a list without drives asks for one.
-TEST_F(ScanDialog, TheDriveThatLooksChosenIsChosenAndSaveWithoutScanAddsNothing)
-{
-    EXPECT_EQ(m_dlg->ChosenDrive(), "DISCA:\\");
-    EXPECT_EQ(m_list->selectedItems(), QList<QTreeWidgetItem *> {row("DISCA:\\")});
-    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {},
-                      QPoint(5, m_list->viewport()->height() - 3));
-    EXPECT_EQ(m_dlg->ChosenDrive(), "DISCA:\\");
-    click("SaveScan");
-    EXPECT_EQ(m_dlg->result(), QDialog::Accepted);
-    EXPECT_EQ(m_files, m_before);
-    EXPECT_FALSE(QFile::exists(m_home.file("Data/TreeTemp.tkdt")));
 
     scan("DISCB:\\");
     CScanDlg next;
@@ -263,16 +266,6 @@ TEST_F(ScanDialog, ReadoutsStayInsideAndTheDialogWorksFromTheKeyboard)
     ASSERT_TRUE(finished.wait(10000));
     QTest::keyClick(m_dlg.get(), Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(m_dlg->result(), QDialog::Accepted);
-}
-
-TEST_F(ScanDialog, ADriveWithoutAReadableDiscGivesAnEmptyScanAndAMessage)
-{
-    ASSERT_TRUE(QDir(m_drives.filePath("DiscB")).removeRecursively());
-    scan("DISCB:\\");
-    EXPECT_EQ(treeLines(), QStringList {"12 Untitled"});
-    EXPECT_TRUE(newRecords().isEmpty());
-    EXPECT_EQ(m_prompter.messages, QStringList {"The disc in DISCB:\\ could not be read."});
-    EXPECT_EQ(m_dlg->m_bScanned, 1);
 }
 
 // An image file is added through "Add Image...", scanned like a drive, with the archives on

@@ -8,8 +8,8 @@
 #include "media/imagelocations.h"
 #include "media/imagereader.h"
 #include "media/treesource.h"
-#include "scan/discwalk.h"
 #include "platform/imagefileopener.h"
+#include "scan/discwalk.h"
 
 #include <QDir>
 #include <QFile>
@@ -235,17 +235,9 @@ TEST(ImageScan, ArchivesAreLookedIntoOneLevelDeep)
     EXPECT_EQ(scanImage(dir.filePath("udf.iso"), true), folder);
 }
 
-TEST(ImageScan, ArchivePathsAreFoundForOpening)
-{
-    EXPECT_EQ(ArchiveHoldingPath("e:\\backup\\photos.zip\\2019\\img.jpg"),
-              "e:\\backup\\photos.zip");
-    EXPECT_EQ(ArchiveHoldingPath("e:\\a.tar.gz\\b.zip"), "e:\\a.tar.gz");
-    EXPECT_EQ(ArchiveHoldingPath("e:\\backup\\photos.zip"), QString());
-    EXPECT_EQ(ArchiveHoldingPath("e:\\zip\\.zip\\x"), QString());
-}
-
 // A file of a disc scanned from an image is copied out of the image when it is opened, from an
-// ISO and from a UDF image alike; a file inside an archive gives the archive.
+// ISO and from a UDF image alike; a file inside an archive gives the archive (the outermost, and
+// only a name that is an archive's).
 TEST(ImageScan, OpeningCopiesTheFileOutOfTheRememberedImage)
 {
     QTemporaryDir dir;
@@ -258,6 +250,9 @@ TEST(ImageScan, OpeningCopiesTheFileOutOfTheRememberedImage)
     ASSERT_TRUE(MakeIso(disc.path("src"), disc.path("disc.iso")));
     ASSERT_TRUE(
         Shell("genisoimage -quiet -udf -o \"$2\" \"$1\"", disc.path("src"), disc.path("disc.udf")));
+    EXPECT_EQ(ArchiveHoldingPath("e:\\a.tar.gz\\b.zip\\c"), "e:\\a.tar.gz");
+    EXPECT_EQ(ArchiveHoldingPath("e:\\backup\\photos.zip"), QString());
+    EXPECT_EQ(ArchiveHoldingPath("e:\\zip\\.zip\\x"), QString());
     const QString home = disc.path("home") + '/';
     CFileData song = MakeFile("7", "holiday2019:\\music\\", "Song.MP3");
     CFileData inZip = MakeFile("7", "holiday2019:\\music\\set.zip\\", "x.txt");

@@ -14,14 +14,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-TEST(HomePaths, PathFilesLiveInTheConfigDirectory)
+TEST(HomePaths, PathFilesLiveInTheConfigDirectoryAndALayoutKeepsACatalogue)
 {
     TestHome home;
     HomePaths paths;
     EXPECT_FALSE(ReadHomePaths(paths));
     EXPECT_EQ(HomeConfigDir(), home.file(QStringLiteral("config/tavikon")));
 
-    const QString dir = home.file(QStringLiteral("catalogue")) + u'/';
+    QString dir = home.file(QStringLiteral("catalogue")) + u'/';
     ASSERT_TRUE(WriteHomePaths(dir).ok());
     EXPECT_EQ(home.read(QStringLiteral("config/tavikon/Path.dat")), dir.toUtf8());
     EXPECT_EQ(home.read(QStringLiteral("config/tavikon/PathBackUp.dat")),
@@ -39,12 +39,9 @@ TEST(HomePaths, PathFilesLiveInTheConfigDirectory)
 
     ASSERT_TRUE(home.write(QStringLiteral("config/tavikon/Path.dat"), ""));
     EXPECT_FALSE(ReadHomePaths(paths));
-}
 
-TEST(HomePaths, LayoutOfANewCatalogueKeepsAnExistingOne)
-{
-    TestHome home;
-    const QString dir = home.path() + u'/';
+    // The layout of a new catalogue, which keeps an existing one.
+    dir = home.path() + u'/';
     EXPECT_FALSE(HoldsCatalogue(dir));
     ASSERT_TRUE(LayOutCatalogue(dir).ok());
     EXPECT_TRUE(QFileInfo(dir + QStringLiteral("Data/FriendDataBaseDir")).isDir());

@@ -16,7 +16,7 @@ QStringList shape(const QList<TreeTextNode> &nodes)
 
 } // namespace
 
-TEST(TreeText, WritesTabsLabelsAndCrLf)
+TEST(TreeText, WritesTabsLabelsAndCrLfAndKeepsEveryCharacter)
 {
     const QList<TreeTextLine> lines = {{0, QStringLiteral("1 Holiday")},
                                        {1, QStringLiteral("Photos")},
@@ -29,6 +29,24 @@ TEST(TreeText, WritesTabsLabelsAndCrLf)
               QStringList({"1 Holiday@-1*", "Photos@0", "Day1@1", "2 Music@-1*", "Rock@3"}));
     EXPECT_TRUE(WriteTreeText({}).isEmpty());
     EXPECT_TRUE(ReadTreeText({}).isEmpty());
+
+    // Labels keep every character.
+    const QList<TreeTextLine> odd = {{0, QString::fromUtf8("3 Café €")},
+                                     {1, QString::fromUtf8("日本語")},
+                                     {1, QString::fromUtf8("Ã©")},
+                                     {1, QStringLiteral("plain")}};
+    const QByteArray oddText = WriteTreeText(odd);
+    // Labels that fit Windows-1252 are written in it, the others in UTF-8.
+    EXPECT_TRUE(oddText.startsWith("3 Caf\xE9 \x80\r\n"));
+    EXPECT_TRUE(oddText.contains("\t"
+                                 "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"
+                                 "\r\n"));
+    const QList<TreeTextNode> back = ReadTreeText(oddText);
+    ASSERT_EQ(back.size(), odd.size());
+    for (qsizetype i = 0; i < odd.size(); ++i)
+        EXPECT_EQ(back[i].label, odd[i].label);
+    // Bytes that are not UTF-8 read as Windows-1252.
+    EXPECT_EQ(ReadTreeText("1 \xC3\x28\x9D")[0].label, QString::fromUtf8("1 Ã(") + QChar(0x9D));
 }
 
 TEST(TreeText, ReadsRelativeLevelsAndForgivesOddLines)
@@ -43,24 +61,4 @@ TEST(TreeText, ReadsRelativeLevelsAndForgivesOddLines)
     // Going up several levels at once lands beside the right ancestor.
     EXPECT_EQ(shape(ReadTreeText("1 A\r\n\tB\r\n\t\tC\r\n\t\t\tD\r\n\tE\r\n")),
               QStringList({"1 A@-1*", "B@0", "C@1", "D@2", "E@0"}));
-}
-
-TEST(TreeText, LabelsKeepEveryCharacter)
-{
-    const QList<TreeTextLine> lines = {{0, QString::fromUtf8("3 Café €")},
-                                       {1, QString::fromUtf8("日本語")},
-                                       {1, QString::fromUtf8("Ã©")},
-                                       {1, QStringLiteral("plain")}};
-    const QByteArray text = WriteTreeText(lines);
-    // Labels that fit Windows-1252 are written in it, the others in UTF-8.
-    EXPECT_TRUE(text.startsWith("3 Caf\xE9 \x80\r\n"));
-    EXPECT_TRUE(text.contains("\t"
-                              "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"
-                              "\r\n"));
-    const QList<TreeTextNode> back = ReadTreeText(text);
-    ASSERT_EQ(back.size(), lines.size());
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(back[i].label, lines[i].label);
-    // Bytes that are not UTF-8 read as Windows-1252.
-    EXPECT_EQ(ReadTreeText("1 \xC3\x28\x9D")[0].label, QString::fromUtf8("1 Ã(") + QChar(0x9D));
 }

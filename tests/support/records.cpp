@@ -5,6 +5,7 @@
 #include "store/homepaths.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 CDisc MakeDisc(const QString &number, const QString &name)
@@ -61,4 +62,17 @@ CDiscList DiscsInFile(const QString &path)
     if (!f.open(QIODevice::ReadOnly) || !ReadDiscList(f.readAll(), discs).ok())
         discs.clear();
     return discs;
+}
+
+QMap<QString, QByteArray> FilesUnder(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        if (!f.fileName().endsWith(QLatin1String(".lock")))
+            files.insert(QDir(dir).relativeFilePath(f.fileName()),
+                         f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("?"));
+    }
+    return files;
 }

@@ -4,6 +4,7 @@
 #include "store/treetext.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,10 @@ bool SaveHome(const QString &home, const CCatalog &catalog, const QByteArray &tr
 
 // The disc list of a Data.dat file; empty when it is missing or damaged.
 CDiscList DiscsInFile(const QString &path);
+
+// Every file under a directory, sub-directories too, by its relative path with its bytes: a
+// comparison shows that nothing was written. The lock of a running copy is no catalogue data.
+QMap<QString, QByteArray> FilesUnder(const QString &dir);
 
 // Readable failures: most lists the tests compare are of QString.
 inline void PrintTo(const QString &text, std::ostream *out)
