@@ -36,6 +36,7 @@ class YesPrompter final : public Prompter
 {
 public:
     void message(QWidget *, const QString &text) override { messages << text; }
+    bool question(QWidget *, const QString &) override { return true; }
     int exec(QDialog &) override { return QDialog::Accepted; }
     bool openDocument(const QString &) override { return false; }
     QStringList messages;
