@@ -47,14 +47,22 @@ using FolderPaths = QHash<QString, QSet<QString>>;
 FolderPaths recordFolders(const CCatalog &catalog)
 {
     FolderPaths folders;
+    // Each folder is taken apart once per disc: a catalogue holds far fewer folders than
+    // files, and its files need not stand together by folder.
+    QHash<QString, QSet<QString>> seen;
     const QString *lastNumber = nullptr;
     const QString *lastFolder = nullptr;
+    QSet<QString> *seenHere = nullptr;
     for (const CFileData &file : *catalog.m_pFiles) {
-        // Files of one folder stand together: look at each folder once.
-        if (lastNumber && *lastNumber == file.m_strDiscNumber && *lastFolder == file.m_strFolder)
+        if (!lastNumber || *lastNumber != file.m_strDiscNumber)
+            seenHere = &seen[file.m_strDiscNumber];
+        else if (*lastFolder == file.m_strFolder)
             continue;
         lastNumber = &file.m_strDiscNumber;
         lastFolder = &file.m_strFolder;
+        if (seenHere->contains(file.m_strFolder))
+            continue;
+        seenHere->insert(file.m_strFolder);
         const qsizetype root = file.m_strFolder.indexOf(u'\\');
         if (root < 0)
             continue;
