@@ -7,7 +7,9 @@
 #include "store/friendcatalog.h"
 #include "store/homepaths.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 
 namespace {
@@ -24,6 +26,19 @@ const QString kNotSaved = QStringLiteral(
     "The backup could not be restored either. Tavikon shows what it could read, but no change "
     "is saved until the catalogue is mended: the catalogue files on disk and the backup are "
     "left as they are.");
+
+// The size and time of each backup file: a failed restore is worth trying again only when
+// the backup changed since, since reading a large catalogue at every click would be slow.
+QString backupStamp(const QString &dir)
+{
+    QString stamp;
+    for (const CatalogueFile &file : CatalogueFiles()) {
+        const QFileInfo info(QDir(dir).filePath(file.name));
+        stamp += QString::number(info.size()) + u':'
+            + QString::number(info.lastModified().toMSecsSinceEpoch()) + u';';
+    }
+    return stamp;
+}
 
 } // namespace
 
@@ -113,6 +128,7 @@ bool CatalogSession::RestoreCatalog(bool bInSelection, bool bRetry)
         if (!bRetry)
             m_tree.Tell(result.message() + QStringLiteral("\n\n") + kNotSaved);
         m_bRestoreFailed = true;
+        m_strFailedBackup = backupStamp(m_store.BackupDir());
         return false;
     }
     m_bRestoreFailed = false;
@@ -135,10 +151,13 @@ bool CatalogSession::CheckBeforeSelection()
     // A friend's catalogue was read whole or not at all, and has no backup of ours.
     if (m_bFriendLoaded || !m_store.NeedsRestore(m_catalog, m_tree.HasItems()))
         return true;
-    // After a failed restore, which was told, each selection tries again quietly (the backup
-    // may be back) and otherwise shows what could be read, rather than a message per click.
-    if (m_bRestoreFailed)
+    // After a failed restore, which was told, a selection tries again quietly once the backup
+    // changed, and otherwise shows what could be read, rather than a message per click.
+    if (m_bRestoreFailed) {
+        if (backupStamp(m_store.BackupDir()) == m_strFailedBackup)
+            return true;
         return RestoreCatalog(true, true) || m_bRestoreFailed;
+    }
     m_tree.Tell(kRestoreMessage);
     return RestoreCatalog(true);
 }

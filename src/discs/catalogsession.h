@@ -124,4 +124,5 @@ private:
     bool m_bLoaded = false; // a home directory was given, so there is something to save
     bool m_bExitSaved = false;
     bool m_bRestoreFailed = false; // the last restore failed, and the user was told
+    QString m_strFailedBackup; // the backup files as they were when the restore failed
 };
